@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QString>
+
+#include <cstddef>
+#include <cstdint>
+
+enum Waveform : int32_t { Sine = 0, Triangle = 1, Square = 2, Sawtooth = 3 };
+
+// The generator's parameters; wavedata.ini is the raw 32-byte image.
+struct GeneratorParams {
+  uint8_t functionMode;  // 1: function signal, 0: sweep
+  uint8_t pad[3];
+  int32_t leftWave;
+  int32_t rightWave;
+  int32_t leftFreq;   // also the sweep's start frequency
+  int32_t rightFreq;  // also the sweep's end frequency
+  int32_t leftPeak;
+  int32_t rightPeak;
+  int32_t sweepRiseMs;
+};
+
+static_assert(sizeof(GeneratorParams) == 32);
+static_assert(offsetof(GeneratorParams, functionMode) == 0);
+static_assert(offsetof(GeneratorParams, leftWave) == 4);
+static_assert(offsetof(GeneratorParams, rightWave) == 8);
+static_assert(offsetof(GeneratorParams, leftFreq) == 12);
+static_assert(offsetof(GeneratorParams, rightFreq) == 16);
+static_assert(offsetof(GeneratorParams, leftPeak) == 20);
+static_assert(offsetof(GeneratorParams, rightPeak) == 24);
+static_assert(offsetof(GeneratorParams, sweepRiseMs) == 28);
+
+// A 1 kHz sine on the left and a 2 kHz triangle on the right at half scale;
+// switched to sweep mode the same values sweep 1 kHz to 2 kHz in 100 ms.
+GeneratorParams DefaultGeneratorParams();
+
+// Reads up to 32 bytes over an all-zero record. A missing file gives the
+// defaults and returns false.
+bool LoadGeneratorParams(const QString& path, GeneratorParams& params);
+
+// Writes the 32-byte image; the file is replaced only when fully written.
+bool SaveGeneratorParams(const QString& path, const GeneratorParams& params, QString* error);

@@ -1,0 +1,86 @@
+#pragma once
+
+#include <QString>
+
+#include <cstddef>
+#include <cstdint>
+
+// Y coordinate system of the display.
+enum CoordSystem : int32_t { LogicLevel = 0, Decibel = 1, Millivolt = 2 };
+// X axis unit; in the frequency domain the same value selects kHz or MHz.
+enum TimeUnit : int32_t { Milliseconds = 0, Microseconds = 1 };
+
+// The persistent settings, live panel values and measured values. setting.ini
+// is the raw 88-byte little-endian image of this record.
+struct SettingsRecord {
+  uint16_t channels;
+  uint16_t pad0;
+  int32_t sampleRate;
+  uint16_t bitsPerSample;
+  uint16_t pad1;
+  uint32_t ch1Color;  // 0x00BBGGRR
+  uint32_t ch2Color;  // 0x00BBGGRR
+  int32_t coordSystem;
+  int32_t logicRef;
+  float voltageRefMv;
+  int32_t timeUnit;
+  int16_t calibrationOffset;
+  uint16_t pad2;
+  int32_t triggerEdge;
+  int32_t triggerLevel;
+  int32_t triggerIndex;
+  int32_t ch1Phase;
+  int32_t ch2Phase;
+  int32_t ch1Baseline;
+  int32_t ch2Baseline;
+  int32_t gainDivisor;
+  int32_t ch1Frequency;
+  int32_t ch2Frequency;
+  float ch1Rms;
+  float ch2Rms;
+};
+
+static_assert(sizeof(SettingsRecord) == 88);
+static_assert(offsetof(SettingsRecord, channels) == 0);
+static_assert(offsetof(SettingsRecord, sampleRate) == 4);
+static_assert(offsetof(SettingsRecord, bitsPerSample) == 8);
+static_assert(offsetof(SettingsRecord, ch1Color) == 12);
+static_assert(offsetof(SettingsRecord, ch2Color) == 16);
+static_assert(offsetof(SettingsRecord, coordSystem) == 20);
+static_assert(offsetof(SettingsRecord, logicRef) == 24);
+static_assert(offsetof(SettingsRecord, voltageRefMv) == 28);
+static_assert(offsetof(SettingsRecord, timeUnit) == 32);
+static_assert(offsetof(SettingsRecord, calibrationOffset) == 36);
+static_assert(offsetof(SettingsRecord, triggerEdge) == 40);
+static_assert(offsetof(SettingsRecord, triggerLevel) == 44);
+static_assert(offsetof(SettingsRecord, triggerIndex) == 48);
+static_assert(offsetof(SettingsRecord, ch1Phase) == 52);
+static_assert(offsetof(SettingsRecord, ch2Phase) == 56);
+static_assert(offsetof(SettingsRecord, ch1Baseline) == 60);
+static_assert(offsetof(SettingsRecord, ch2Baseline) == 64);
+static_assert(offsetof(SettingsRecord, gainDivisor) == 68);
+static_assert(offsetof(SettingsRecord, ch1Frequency) == 72);
+static_assert(offsetof(SettingsRecord, ch2Frequency) == 76);
+static_assert(offsetof(SettingsRecord, ch1Rms) == 80);
+static_assert(offsetof(SettingsRecord, ch2Rms) == 84);
+
+// The record a fresh installation starts from: two channels, 44100 Hz,
+// 16 bits, a yellow CH1 and a cyan CH2, logic-level scale, calibration 1 = 1 mV.
+SettingsRecord DefaultSettings();
+
+// The resets applied right after every load: live values never persist.
+void ApplyLoadResets(SettingsRecord& record);
+
+// Replaces fields that would make the program divide by zero or index out of
+// range (no channel count of 1 or 2, no positive sample rate, a bit depth other
+// than 8 or 16, calibration values below 1) by the defaults.
+void RepairSettings(SettingsRecord& record);
+
+// Reads up to 88 bytes of `path` over an all-zero record (a short file fills
+// only the leading bytes), then repairs and resets the record. A missing or
+// unreadable file gives the defaults. Returns false when the file was missing.
+bool LoadSettingsRecord(const QString& path, SettingsRecord& record);
+
+// Writes the 88-byte image; the file is replaced only when fully written.
+// On failure returns false and sets `error` to a message for the user.
+bool SaveSettingsRecord(const QString& path, const SettingsRecord& record, QString* error);

@@ -1,0 +1,92 @@
+#include "cli/CliArguments.h"
+
+namespace {
+
+bool ToInteger(const QString& text, long long min, long long max, long long* out) {
+  bool ok = false;
+  const long long v = text.toLongLong(&ok);
+  if (!ok || v < min || v > max) return false;
+  *out = v;
+  return true;
+}
+
+}  // namespace
+
+QString CliUsage() {
+  return QStringLiteral(
+      "usage: ondrix-cli info FILE.wav\n"
+      "       ondrix-cli measure FILE.wav [--at ELEMENT] [--edge rising|falling] [--level N] [--json]\n"
+      "       ondrix-cli spectrum FILE.wav [--at ELEMENT] [--gain STEP] [--bins] [--json]\n");
+}
+
+std::optional<CliArguments> ParseCliArguments(const QStringList& args, QString* error) {
+  CliArguments a;
+  if (args.isEmpty()) {
+    *error = QStringLiteral("no command given");
+    return std::nullopt;
+  }
+  a.command = args[0];
+  const bool measure = a.command == "measure";
+  const bool spectrum = a.command == "spectrum";
+  if (!measure && !spectrum && a.command != "info") {
+    *error = QStringLiteral("unknown command '%1'").arg(a.command);
+    return std::nullopt;
+  }
+
+  for (int i = 1; i < args.size(); ++i) {
+    const QString& arg = args[i];
+    if (!arg.startsWith("--")) {
+      a.files << arg;
+      continue;
+    }
+    const bool frameOption = measure || spectrum;
+    const bool takesValue = arg == "--at" || arg == "--edge" || arg == "--level" || arg == "--gain";
+    const bool allowed = (frameOption && (arg == "--at" || arg == "--json")) ||
+                         (measure && (arg == "--edge" || arg == "--level")) ||
+                         (spectrum && (arg == "--gain" || arg == "--bins"));
+    if (!allowed) {
+      *error = QStringLiteral("option %1 does not belong to '%2'").arg(arg, a.command);
+      return std::nullopt;
+    }
+    if (takesValue && i + 1 >= args.size()) {
+      *error = QStringLiteral("option %1 needs a value").arg(arg);
+      return std::nullopt;
+    }
+    const QString value = takesValue ? args[++i] : QString();
+    long long n = 0;
+    if (arg == "--json") {
+      a.json = true;
+    } else if (arg == "--bins") {
+      a.bins = true;
+    } else if (arg == "--at") {
+      if (!ToInteger(value, 0, 0x7FFFFFFF, &a.at)) {
+        *error = QStringLiteral("--at takes an element index from 0, not '%1'").arg(value);
+        return std::nullopt;
+      }
+    } else if (arg == "--edge") {
+      if (value != "rising" && value != "falling") {
+        *error = QStringLiteral("--edge takes rising or falling, not '%1'").arg(value);
+        return std::nullopt;
+      }
+      a.edge = value == "falling" ? 1 : 0;
+    } else if (arg == "--level") {
+      if (!ToInteger(value, -32768, 32767, &n)) {
+        *error = QStringLiteral("--level takes a sample value from -32768 to 32767, not '%1'").arg(value);
+        return std::nullopt;
+      }
+      a.level = static_cast<int>(n);
+    } else if (arg == "--gain") {
+      if (!ToInteger(value, 0, 10, &n)) {
+        *error = QStringLiteral("--gain takes a step from 0 to 10, not '%1'").arg(value);
+        return std::nullopt;
+      }
+      a.gainStep = static_cast<int>(n);
+    }
+  }
+  if (a.files.size() != 1) {
+    *error = a.files.isEmpty() ? QStringLiteral("no WAV file given")
+                               : QStringLiteral("'%1' takes one WAV file").arg(a.command);
+    return std::nullopt;
+  }
+  return a;
+}

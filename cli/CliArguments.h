@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+// The command line of ondrix-cli: a command, one or two files and options.
+struct CliArguments {
+  QString command;     // info, measure, spectrum
+  QStringList files;   // positional arguments after the command
+  long long at = 0;    // --at ELEMENT
+  int edge = 0;        // --edge rising|falling
+  int level = 0;       // --level N
+  int gainStep = 5;    // --gain STEP (divisor 2^STEP)
+  bool bins = false;   // --bins
+  bool json = false;   // --json
+};
+
+// Parses argv after the program name. On a mistake returns nothing and sets
+// `error` to one line for the user.
+std::optional<CliArguments> ParseCliArguments(const QStringList& args, QString* error);
+
+QString CliUsage();

@@ -1,0 +1,142 @@
+// ondrix-cli: the instrument's measurements on WAV recordings, without a window.
+
+#include "analysis/SignalAnalysis.h"
+#include "app/Globals.h"
+#include "cli/CliArguments.h"
+#include "cli/RecordingFrame.h"
+
+#include <QCoreApplication>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+#include <cstdio>
+
+namespace {
+
+void Print(const QString& text) { std::fputs(text.toUtf8().constData(), stdout); }
+
+int Fail(const QString& message) {
+  std::fprintf(stderr, "ondrix-cli: %s\n", message.toUtf8().constData());
+  return 2;
+}
+
+QString ChannelsText(int channels) { return channels == 1 ? QStringLiteral("mono") : QStringLiteral("stereo"); }
+
+int Info(const QString& path) {
+  const WavProbe probe = ProbeWavFile(path);
+  if (!probe.ok) return Fail(QStringLiteral("%1: %2").arg(path, probe.reason));
+  const WaveFormat& f = probe.layout.format;
+  const quint64 frames = probe.layout.dataBytes / f.blockAlign;
+  Print(QStringLiteral("format: PCM %1-bit %2, %3 Hz\nframes: %4\nduration: %5 s\n")
+            .arg(f.bitsPerSample)
+            .arg(ChannelsText(f.channels))
+            .arg(f.samplesPerSec)
+            .arg(frames)
+            .arg(static_cast<double>(frames) / f.samplesPerSec, 0, 'f', 3));
+  return 0;
+}
+
+QJsonObject FrameHeader(long long at) {
+  return {{"channels", g_settings.channels},
+          {"sample_rate", g_settings.sampleRate},
+          {"bits", g_settings.bitsPerSample},
+          {"frame_start", at}};
+}
+
+// A value of CH2, or null when the file has one channel.
+QJsonValue Ch2(const QJsonValue& value) { return g_settings.channels == 2 ? value : QJsonValue(); }
+
+QString Ch2Text(const QString& text) { return g_settings.channels == 2 ? text : QStringLiteral("-"); }
+
+int Measure(const CliArguments& a) {
+  RecordingFrame frame;
+  QString error;
+  if (!frame.Load(a.files[0], &error) || !frame.Convert(a.at, TimeDomain, &error)) return Fail(error);
+  g_settings.triggerEdge = a.edge;
+  g_settings.triggerLevel = a.level;
+  MeasureBothTraces(frame.Engine().ch1Trace, frame.Engine().ch2Trace, g_settings);
+  const SettingsRecord& s = g_settings;
+
+  if (a.json) {
+    QJsonObject o = FrameHeader(a.at);
+    o["trigger_index"] = s.triggerIndex;
+    o["ch1_frequency"] = s.ch1Frequency;
+    o["ch1_rms"] = s.ch1Rms;
+    o["ch2_frequency"] = Ch2(s.ch2Frequency);
+    o["ch2_rms"] = Ch2(s.ch2Rms);
+    Print(QString::fromUtf8(QJsonDocument(o).toJson(QJsonDocument::Compact)) + "\n");
+    return 0;
+  }
+  Print(QStringLiteral("channels: %1\nsample rate: %2 Hz\nbits: %3\nframe start: %4\ntrigger index: %5\n")
+            .arg(s.channels)
+            .arg(s.sampleRate)
+            .arg(s.bitsPerSample)
+            .arg(a.at)
+            .arg(s.triggerIndex));
+  Print(QStringLiteral("CH1 frequency: %1 Hz\nCH1 RMS: %2\n").arg(s.ch1Frequency).arg(s.ch1Rms));
+  Print(QStringLiteral("CH2 frequency: %1\nCH2 RMS: %2\n")
+            .arg(Ch2Text(QStringLiteral("%1 Hz").arg(s.ch2Frequency)), Ch2Text(QString::number(s.ch2Rms))));
+  return 0;
+}
+
+int Spectrum(const CliArguments& a) {
+  RecordingFrame frame;
+  QString error;
+  if (!frame.Load(a.files[0], &error)) return Fail(error);
+  g_settings.gainDivisor = 1 << a.gainStep;
+  if (!frame.Convert(a.at, FrequencyDomain, &error)) return Fail(error);
+  const SettingsRecord& s = g_settings;
+  const TraceBuffer& ch1 = frame.Engine().ch1Trace;
+  const TraceBuffer& ch2 = frame.Engine().ch2Trace;
+
+  if (a.json) {
+    QJsonObject o = FrameHeader(a.at);
+    o["ch1_peak_frequency"] = s.ch1Frequency;
+    o["ch2_peak_frequency"] = Ch2(s.ch2Frequency);
+    if (a.bins) {
+      QJsonArray bins1, bins2;
+      for (int i = 0; i < kTraceLength; ++i) {
+        bins1.append(ch1[i]);
+        bins2.append(ch2[i]);
+      }
+      o["ch1_bins"] = bins1;
+      o["ch2_bins"] = Ch2(bins2);
+    }
+    Print(QString::fromUtf8(QJsonDocument(o).toJson(QJsonDocument::Compact)) + "\n");
+    return 0;
+  }
+  Print(QStringLiteral("channels: %1\nsample rate: %2 Hz\nbits: %3\nframe start: %4\n")
+            .arg(s.channels)
+            .arg(s.sampleRate)
+            .arg(s.bitsPerSample)
+            .arg(a.at));
+  Print(QStringLiteral("CH1 peak frequency: %1 Hz\nCH2 peak frequency: %2\n")
+            .arg(s.ch1Frequency)
+            .arg(Ch2Text(QStringLiteral("%1 Hz").arg(s.ch2Frequency))));
+  if (a.bins) {
+    Print(s.channels == 2 ? QStringLiteral("bin ch1 ch2\n") : QStringLiteral("bin ch1\n"));
+    for (int i = 0; i < kTraceLength; ++i)
+      Print(s.channels == 2 ? QStringLiteral("%1 %2 %3\n").arg(i).arg(ch1[i]).arg(ch2[i])
+                            : QStringLiteral("%1 %2\n").arg(i).arg(ch1[i]));
+  }
+  return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  QCoreApplication app(argc, argv);
+  QStringList args = QCoreApplication::arguments();
+  args.removeFirst();
+  if (args.isEmpty() || args[0] == "--help" || args[0] == "-h") {
+    Print(CliUsage());
+    return args.isEmpty() ? 2 : 0;
+  }
+  QString error;
+  const auto parsed = ParseCliArguments(args, &error);
+  if (!parsed) return Fail(error + QStringLiteral(" (see ondrix-cli --help)"));
+  if (parsed->command == "info") return Info(parsed->files[0]);
+  if (parsed->command == "measure") return Measure(*parsed);
+  return Spectrum(*parsed);
+}

@@ -1,0 +1,50 @@
+#pragma once
+
+#include "files/WaveFormat.h"
+
+#include <QString>
+
+#include <cstddef>
+#include <cstdint>
+#include <functional>
+#include <span>
+
+// Where the samples of a checked WAV file are.
+struct WavLayout {
+  // The file's format, normalised: PCM (an EXTENSIBLE file with a PCM
+  // subformat gets formatTag 1), extraSize 0, and blockAlign/avgBytesPerSec
+  // recomputed from channels, bits and rate rather than taken from the file.
+  WaveFormat format;
+  qint64 dataOffset = 0;  // file offset of the first sample byte
+  quint32 dataBytes = 0;  // size of the data chunk
+};
+
+struct WavProbe {
+  bool ok = false;
+  QString reason;  // one line for the user when !ok
+  WavLayout layout;
+};
+
+// Checks a WAV file and finds its format and data without reading the samples.
+// Accepted: 8- or 16-bit PCM (plain or EXTENSIBLE), one or two channels. Every
+// chunk must lie inside the file; a data chunk of 0 bytes is accepted.
+WavProbe ProbeWavFile(const QString& path);
+
+// Streams the data chunk of a probed file to `sink` in pieces of at most
+// `pieceBytes`; stops and returns false (with reason) on a read error or when
+// sink returns false.
+bool ReadWavData(const QString& path, const WavLayout& layout,
+                 const std::function<bool(const uint8_t* data, std::size_t count)>& sink,
+                 QString* reason, std::size_t pieceBytes = 1 << 20);
+
+// Writes "RIFF" <38+n+pad> "WAVE" "fmt " <18> <format> "data" <n> <samples>
+// [zero pad byte when n is odd], the samples being the pieces in order (their
+// total is n). The target is replaced only when the whole file was written;
+// false with `error` set (it starts with "Error creating file") when the file
+// cannot be created or written, or n is too large for the 32-bit RIFF size.
+bool WriteWavFile(const QString& path, const WaveFormat& format,
+                  std::span<const std::span<const uint8_t>> pieces, QString* error);
+
+// The same for data held in one block.
+bool WriteWavFile(const QString& path, const WaveFormat& format,
+                  std::span<const uint8_t> data, QString* error);

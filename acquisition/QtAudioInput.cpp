@@ -1,0 +1,123 @@
+#include "acquisition/QtAudioInput.h"
+
+#include <QAudioDevice>
+#include <QAudioFormat>
+#include <QAudioSource>
+#include <QIODevice>
+#include <QMediaDevices>
+
+#include <optional>
+
+namespace {
+
+// The Qt format for a PCM wave format this backend can deliver: 8-bit
+// unsigned or 16-bit signed, one or two channels, a consistent block align.
+std::optional<QAudioFormat> ToQtFormat(const WaveFormat& format) {
+  if (format.formatTag != 1 || format.samplesPerSec == 0) return std::nullopt;
+  if (format.channels != 1 && format.channels != 2) return std::nullopt;
+  if (format.blockAlign != format.channels * format.bitsPerSample / 8) return std::nullopt;
+  QAudioFormat qt;
+  if (format.bitsPerSample == 8) {
+    qt.setSampleFormat(QAudioFormat::UInt8);
+  } else if (format.bitsPerSample == 16) {
+    qt.setSampleFormat(QAudioFormat::Int16);
+  } else {
+    return std::nullopt;
+  }
+  qt.setChannelCount(format.channels);
+  qt.setSampleRate(static_cast<int>(format.samplesPerSec));
+  return qt;
+}
+
+// The device's transfer size: the largest power of two of at most about 10 ms
+// of sound, between 32 bytes and one block. A power of two divides the block,
+// so a block is complete right when a transfer ends, and is handed on soon
+// after its last byte was captured at every rate (at 2000 Hz a block spans a
+// second, at 200000 Hz stereo only 5 ms).
+qsizetype TransferBytes(const WaveFormat& format) {
+  qsizetype bytes = AudioInput::kBlockBytes;
+  while (bytes > 32 && bytes > static_cast<qsizetype>(format.avgBytesPerSec / 100)) bytes /= 2;
+  return bytes;
+}
+
+}  // namespace
+
+QtAudioInput::QtAudioInput(QObject* parent) : QObject(parent) {}
+
+QtAudioInput::~QtAudioInput() { Close(); }
+
+bool QtAudioInput::Open(const WaveFormat& format) {
+  Close();
+  const std::optional<QAudioFormat> qtFormat = ToQtFormat(format);
+  if (!qtFormat) return false;
+  const QAudioDevice device = QMediaDevices::defaultAudioInput();
+  if (device.isNull() || !device.isFormatSupported(*qtFormat)) return false;
+  source_ = new QAudioSource(device, *qtFormat, this);
+  source_->setBufferSize(TransferBytes(format));
+  if (!StartCapture()) {
+    Close();
+    return false;
+  }
+  return true;
+}
+
+bool QtAudioInput::Close() {
+  if (!source_) return true;
+  StopCapture();
+  // A block handler may close the input while the source is emitting
+  // readyRead, so the source is deleted once control is back in the loop.
+  source_->deleteLater();
+  source_ = nullptr;
+  paused_ = false;
+  return true;
+}
+
+// A pause ends the capture and a resume begins a new one. A merely suspended
+// source would hand over what it had captured just before the pause, spliced
+// in front of the new sound.
+void QtAudioInput::Start() {
+  if (!source_ || !paused_) return;
+  paused_ = !StartCapture();
+}
+
+void QtAudioInput::Stop() {
+  if (!source_ || paused_) return;
+  StopCapture();
+  paused_ = true;
+}
+
+bool QtAudioInput::StartCapture() {
+  io_ = source_->start();
+  if (!io_ || source_->error() != QAudio::NoError || source_->state() == QAudio::StoppedState) {
+    StopCapture();
+    return false;
+  }
+  connect(io_, &QIODevice::readyRead, this, &QtAudioInput::OnReadyRead);
+  return true;
+}
+
+void QtAudioInput::StopCapture() {
+  if (io_) io_->disconnect(this);
+  io_ = nullptr;
+  // Stopped before it is deleted: Qt's PulseAudio source must not be
+  // destroyed while it is still running.
+  source_->stop();
+  // A half-filled block is dropped: it is never completed with later sound.
+  waveInFill = 0;
+}
+
+void QtAudioInput::OnReadyRead() {
+  QIODevice* const io = io_;
+  // The handler may pause, close or reopen the input; reading stops as soon
+  // as this device is no longer the current one.
+  while (io && io_ == io) {
+    const qint64 n = io->read(reinterpret_cast<char*>(waveInData.data() + waveInFill),
+                              static_cast<qint64>(kBlockBytes - waveInFill));
+    if (n <= 0) break;
+    waveInFill += static_cast<std::size_t>(n);
+    if (waveInFill == kBlockBytes) {
+      waveInFill = 0;
+      DeliverBlock(waveInData.data(), kBlockBytes);
+    }
+  }
+}

@@ -1,0 +1,45 @@
+#pragma once
+
+#include "acquisition/AudioInput.h"
+
+#include <QObject>
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+
+class QAudioSource;
+class QIODevice;
+
+// The sound card's input through Qt Multimedia: a QAudioSource on the default
+// input device, read in pull mode on the GUI thread. Whatever the device hands
+// over is gathered into 4096-byte blocks, and only whole blocks reach the
+// block handler, as the device buffers of a wave-in device would.
+//
+// Formats: PCM, 8-bit unsigned or 16-bit signed, mono or stereo, at any rate
+// the device accepts.
+class QtAudioInput : public QObject, public AudioInput {
+  Q_OBJECT
+
+ public:
+  explicit QtAudioInput(QObject* parent = nullptr);
+  ~QtAudioInput() override;
+
+  bool Open(const WaveFormat& format) override;
+  bool Close() override;
+  void Start() override;
+  void Stop() override;
+  bool IsOpen() const override { return source_ != nullptr; }
+
+ private:
+  bool StartCapture();
+  void StopCapture();
+  void OnReadyRead();
+
+  QAudioSource* source_ = nullptr;  // while open
+  QIODevice* io_ = nullptr;         // while open and not paused
+  bool paused_ = false;
+  // The block being filled and how many of its bytes hold data.
+  std::array<uint8_t, kBlockBytes> waveInData{};
+  std::size_t waveInFill = 0;
+};

@@ -1,0 +1,135 @@
+#!/usr/bin/env bash
+# A private PulseAudio server whose default input hears its default output:
+# what a client plays on sink "loop" comes back at source "loopin". Needs no
+# sound card, no D-Bus and no system services; works for root too.
+#
+#   loopback-audio.sh start DIR   start a server living in DIR (made mode 700)
+#   loopback-audio.sh stop DIR    stop it and remove its socket and pid file
+#   loopback-audio.sh env DIR     print the export lines that make clients use it
+#
+# Start the server before any Qt Multimedia client: Qt does not reconnect to a
+# server that appears later.
+set -euo pipefail
+
+usage() {
+  echo "usage: $0 start|stop|env DIR" >&2
+  exit 2
+}
+
+[[ $# -eq 2 ]] || usage
+cmd=$1
+dir=$2
+[[ -n "$dir" ]] || usage
+# Absolute, so the printed exports work from any directory.
+case "$dir" in
+  /*) ;;
+  *) dir="$PWD/$dir" ;;
+esac
+
+# The environment every client of this server needs.
+export XDG_RUNTIME_DIR="$dir"
+export PULSE_RUNTIME_PATH="$dir/pulse"
+export PULSE_SERVER="unix:$dir/pulse/native"
+export DBUS_SESSION_BUS_ADDRESS="disabled:"
+# Keep the server's and clients' own state (cookie, config) in DIR too, away
+# from the user's home directory.
+export PULSE_STATE_PATH="$dir/pulse/state"
+export PULSE_COOKIE="$dir/pulse/cookie"
+
+pidfile="$dir/pulse/loopback.pid"
+socket="$dir/pulse/native"
+
+print_env() {
+  echo "export XDG_RUNTIME_DIR='$dir'"
+  echo "export PULSE_RUNTIME_PATH='$dir/pulse'"
+  echo "export PULSE_SERVER='unix:$dir/pulse/native'"
+  echo "export DBUS_SESSION_BUS_ADDRESS='disabled:'"
+}
+
+# Alive and not a zombie: in a container nobody may reap the orphaned server.
+alive() {
+  kill -0 "$1" 2>/dev/null || return 1
+  local state
+  state=$(awk '{print $3}' "/proc/$1/stat" 2>/dev/null) || return 0
+  [[ "$state" != Z ]]
+}
+
+server_running() {
+  [[ -f "$pidfile" ]] && alive "$(cat "$pidfile")"
+}
+
+start_server() {
+  if server_running; then
+    echo "loopback-audio: a server already runs in $dir (pid $(cat "$pidfile"))" >&2
+    exit 1
+  fi
+  mkdir -p "$dir"
+  chmod 700 "$dir"
+  mkdir -p "$dir/pulse" "$dir/pulse/state"
+  chmod 700 "$dir/pulse" "$dir/pulse/state"
+  rm -f "$socket" "$pidfile"
+
+  cat >"$dir/loopback.pa" <<EOF
+load-module module-native-protocol-unix auth-anonymous=1 socket=$socket
+load-module module-null-sink sink_name=loop rate=44100 channels=2 format=s16le
+load-module module-remap-source master=loop.monitor source_name=loopin
+load-module module-null-sink sink_name=keeper
+load-module module-loopback source=loop.monitor sink=keeper latency_msec=30
+suspend-sink loop 1
+suspend-sink loop 0
+set-default-sink loop
+set-default-source loopin
+EOF
+
+  # HOME points into DIR so the server's cookie and state files stay there.
+  HOME="$dir" setsid pulseaudio -n -F "$dir/loopback.pa" --daemonize=no --system=false \
+    --exit-idle-time=-1 --realtime=false --high-priority=false \
+    --use-pid-file=false </dev/null >"$dir/pulse/server.log" 2>&1 &
+  local pid=$!
+  echo "$pid" >"$pidfile"
+
+  # Ready when a client gets an answer; 500 polls of 20 ms = 10 s.
+  local i
+  for ((i = 0; i < 500; i++)); do
+    if pactl info >/dev/null 2>&1; then
+      return 0
+    fi
+    if ! alive "$pid"; then
+      echo "loopback-audio: pulseaudio exited during start-up; its log ($dir/pulse/server.log):" >&2
+      cat "$dir/pulse/server.log" >&2 2>/dev/null || true
+      rm -f "$pidfile" "$socket"
+      exit 1
+    fi
+    sleep 0.02
+  done
+  echo "loopback-audio: pulseaudio did not answer within 10 s; its log ($dir/pulse/server.log):" >&2
+  cat "$dir/pulse/server.log" >&2 2>/dev/null || true
+  stop_server
+  exit 1
+}
+
+stop_server() {
+  if [[ -f "$pidfile" ]]; then
+    local pid
+    pid=$(cat "$pidfile")
+    if alive "$pid"; then
+      kill -TERM "$pid" 2>/dev/null || true
+      local i
+      for ((i = 0; i < 250; i++)); do
+        alive "$pid" || break
+        sleep 0.02
+      done
+      if alive "$pid"; then
+        kill -KILL "$pid" 2>/dev/null || true
+      fi
+    fi
+  fi
+  rm -f "$socket" "$pidfile"
+}
+
+case "$cmd" in
+  start) start_server ;;
+  stop) stop_server ;;
+  env) print_env ;;
+  *) usage ;;
+esac

@@ -26,6 +26,18 @@ int32_t SpectrumAndPeak(int32_t* values, int count, int32_t sampleRate, int32_t 
 // Replaces `values` by the plain magnitude spectrum, DC bin included.
 void FftMagnitude(int32_t* values, int count);
 
+// Both spectrum routines accept any power of two from 2 up as `count` (1024 is
+// served without heap allocation); another count leaves `values` untouched and
+// reports 0 Hz. The peak frequency is sampleRate * index / count. A
+// `gainDivisor` below 1 counts as 1, and magnitudes beyond the 32-bit range
+// saturate.
+
+// The same two routines done the plain way (the reference transform on freshly
+// allocated arrays, scalar loops); they give the same integers and serve as the
+// yardstick for the fast versions.
+int32_t SpectrumAndPeakReference(int32_t* values, int count, int32_t sampleRate, int32_t gainDivisor);
+void FftMagnitudeReference(int32_t* values, int count);
+
 struct TraceMeasurement {
   int32_t triggerIndex = 0;  // first crossing, 0 if none
   int32_t frequency = 0;     // Hz; 0 when no period was found
@@ -34,6 +46,8 @@ struct TraceMeasurement {
 
 // Finds two successive trigger crossings (edge 0 rising, 1 falling) of the
 // 1024-value trace and measures period, frequency and RMS between them.
+// Without a second crossing there is no period: frequency is 0 and rms is
+// that of the whole trace.
 TraceMeasurement MeasureTrace(const int32_t* values, int32_t edge, int32_t level, int32_t sampleRate);
 
 // The display's measurement order: CH2 first, then CH1. Writes triggerIndex

@@ -1,0 +1,250 @@
+#include "acquisition/SamplingEngine.h"
+
+#include "acquisition/AudioInput.h"
+#include "analysis/SignalAnalysis.h"
+#include "app/Globals.h"
+#include "app/Prompts.h"
+
+#include <algorithm>
+#include <cstring>
+
+SamplingEngine::SamplingEngine(AudioInput* input) { SetAudioInput(input); }
+
+SamplingEngine::~SamplingEngine() {
+  if (input_) input_->SetBlockHandler(nullptr);
+}
+
+void SamplingEngine::SetAudioInput(AudioInput* input) {
+  if (input_) input_->SetBlockHandler(nullptr);
+  input_ = input;
+  if (input_) input_->SetBlockHandler([this](const uint8_t* data, std::size_t count) { OnWaveInData(data, count); });
+}
+
+// ---------------------------------------------------------------- the input
+
+void SamplingEngine::OpenWaveIn() {
+  waveFormat = MakePcmFormat(g_settings.channels, static_cast<uint32_t>(g_settings.sampleRate),
+                             g_settings.bitsPerSample);
+  if (input_ && input_->IsOpen()) input_->Close();
+  if (!input_ || !input_->Open(waveFormat)) CurrentPrompts().ShowMessage(QStringLiteral("Init fail!"));
+}
+
+void SamplingEngine::CloseWaveIn() {
+  if (input_ && !input_->Close()) CurrentPrompts().ShowMessage(QStringLiteral("Error No.1"));
+}
+
+void SamplingEngine::StartWaveIn() {
+  if (input_) input_->Start();
+}
+
+void SamplingEngine::StopWaveIn() {
+  if (input_) input_->Stop();
+}
+
+void SamplingEngine::OnWaveInData(const uint8_t* data, std::size_t count) {
+  // A plug-in replaces the sound card: its blocks are neither shown nor recorded.
+  if (g_pluginEnabled) return;
+  count = std::min(count, kBlockBytes);
+  if (g_settings.bitsPerSample == 8) {
+    std::memcpy(liveBuf8.data(), data, count);
+  } else {
+    std::memcpy(liveBuf16.data(), data, count);
+    // The calibration offset corrects what is shown; the recording keeps the
+    // device's own samples.
+    if (const int16_t offset = g_settings.calibrationOffset; offset != 0)
+      for (int16_t& v : liveBuf16) v = static_cast<int16_t>(v - offset);
+  }
+  if (g_recordState == Recording) AppendToRecording(data, count);
+}
+
+void SamplingEngine::AppendToRecording(const uint8_t* data, std::size_t count) {
+  if (recordingHalted_) return;
+  if (!CurrentRecording().Append(data, count)) {
+    recordingHalted_ = true;
+    CurrentPrompts().ShowMessage(
+        QStringLiteral("内存不足，录制已停止。已录制的数据全部保留，按“停止”可保存。"));
+  }
+}
+
+// ----------------------------------------------------------- the display tick
+
+void SamplingEngine::ConvertFrame() {
+  if (g_settings.bitsPerSample == 8)
+    ConvertFrame8();
+  else
+    ConvertFrame16();
+}
+
+void SamplingEngine::ConvertFrame8() {
+  if (g_pluginEnabled && g_displayMode != FunctionSignal && g_pluginWrite8)
+    g_pluginWrite8(liveBuf8.data(), static_cast<int>(liveBuf8.size() / 2));
+  ConvertFrameFrom(liveBuf8.data(), sampleBuf8.data(), [](uint8_t v) { return int32_t{v} - 128; });
+}
+
+void SamplingEngine::ConvertFrame16() {
+  if (g_pluginEnabled && g_displayMode != FunctionSignal && g_pluginWrite16)
+    g_pluginWrite16(liveBuf16.data(), static_cast<int>(liveBuf16.size()));
+  ConvertFrameFrom(liveBuf16.data(), sampleBuf16.data(), [](int16_t v) { return int32_t{v}; });
+}
+
+template <typename Element, typename ToValue>
+void SamplingEngine::ConvertFrameFrom(const Element* live, const Element* sample, ToValue toValue) {
+  const bool stereo = g_settings.channels == 2;
+  const std::size_t frameElements = stereo ? 2 * kTraceLength : kTraceLength;
+  const std::size_t elements = RecElements();
+  auto* stage = reinterpret_cast<uint8_t*>(frameStage_.data());
+  const Element* source = nullptr;
+  bool fromRecording = false;
+
+  if (g_displayMode == FunctionSignal) {
+    // The generated signal from the start of the recording; a signal shorter
+    // than a frame leaves the rest of the frame at zero.
+    ch1Trace.fill(0);
+    ch2Trace.fill(0);
+    const std::size_t n = std::min(elements, frameElements);
+    std::memset(stage, 0, frameElements * sizeof(Element));
+    CurrentRecording().CopyOut(0, stage, n * sizeof(Element));
+    source = reinterpret_cast<const Element*>(stage);
+  } else if (g_recordState == Playing || g_recordState == Paused) {
+    // Only a whole frame inside the recording is shown; otherwise the display
+    // keeps the last one.
+    if (g_playbackPos < 0 || static_cast<std::size_t>(g_playbackPos) + frameElements > elements) return;
+    CurrentRecording().CopyOut(static_cast<std::size_t>(g_playbackPos) * sizeof(Element), stage,
+                        frameElements * sizeof(Element));
+    source = reinterpret_cast<const Element*>(stage);
+    fromRecording = true;
+  } else {
+    source = g_showRealTime ? live : sample;
+  }
+
+  if (stereo) {
+    for (int i = 0; i < kTraceLength; ++i) {
+      ch1Trace[i] = toValue(source[2 * i]);
+      ch2Trace[i] = toValue(source[2 * i + 1]);
+    }
+  } else {
+    for (int i = 0; i < kTraceLength; ++i) ch1Trace[i] = toValue(source[i]);
+  }
+
+  if (fromRecording && g_recordState == Playing) {
+    g_playbackPos += kPlaybackStep;
+    if (onPlaybackAdvanced) onPlaybackAdvanced(g_playbackPos);
+  }
+
+  if (g_displayMode == FrequencyDomain) {
+    g_settings.ch1Frequency =
+        SpectrumAndPeak(ch1Trace.data(), kTraceLength, g_settings.sampleRate, g_settings.gainDivisor);
+    if (stereo)
+      g_settings.ch2Frequency =
+          SpectrumAndPeak(ch2Trace.data(), kTraceLength, g_settings.sampleRate, g_settings.gainDivisor);
+  }
+}
+
+// --------------------------------------------------------- the frozen sample
+
+void SamplingEngine::CaptureSample() {
+  if (g_settings.bitsPerSample == 8)
+    sampleBuf8 = liveBuf8;
+  else
+    sampleBuf16 = liveBuf16;
+}
+
+void SamplingEngine::ClearSample() {
+  if (g_settings.bitsPerSample == 8)
+    sampleBuf8.fill(0);
+  else
+    sampleBuf16.fill(0);
+}
+
+// ------------------------------------------------------------- the recording
+
+RecordingBuffer& SamplingEngine::CurrentRecording() { return g_settings.bitsPerSample == 8 ? recBuf8 : recBuf16; }
+
+const RecordingBuffer& SamplingEngine::CurrentRecording() const {
+  return g_settings.bitsPerSample == 8 ? recBuf8 : recBuf16;
+}
+
+std::size_t SamplingEngine::RecElements() const {
+  return g_settings.bitsPerSample == 8 ? recBuf8.Size() : recBuf16.Size() / 2;
+}
+
+int32_t SamplingEngine::ReplaySliderMax() const {
+  const std::size_t elements = RecElements();
+  return elements > 2048 ? static_cast<int32_t>(elements - 2048) : 0;
+}
+
+void SamplingEngine::SetPlaybackPos(int32_t position) { g_playbackPos = position; }
+
+// ------------------------------------------------- recording and replay commands
+
+TransportResult SamplingEngine::Record() {
+  if (g_recordState == Idle) CurrentRecording().Clear();
+  recordingHalted_ = false;
+  g_recordState = Recording;
+  return {};
+}
+
+TransportResult SamplingEngine::Playback() {
+  TransportResult r;
+  if (RecBytes() == 0) {
+    r.noData = true;
+    return r;
+  }
+  StopWaveIn();
+  r.samplingStopped = true;
+  g_recordState = Playing;
+  return r;
+}
+
+TransportResult SamplingEngine::Pause() {
+  if (g_recordState == Playing) g_recordState = Paused;
+  return {};
+}
+
+TransportResult SamplingEngine::Stop() {
+  TransportResult r;
+  switch (g_recordState) {
+    case Recording:
+      r.setSliderRange = true;
+      r.sliderMax = ReplaySliderMax();
+      r.setSliderPos = true;
+      r.sliderPos = 0;
+      r.askForFile = true;
+      break;
+    case Playing:
+      g_playbackPos = 0;
+      r.setSliderPos = true;
+      r.sliderPos = 0;
+      g_recordState = Paused;
+      break;
+    default:
+      g_recordState = Idle;
+      break;
+  }
+  return r;
+}
+
+bool SamplingEngine::FinishRecording(const QString& path) {
+  const bool written = SaveRecording(path, waveFormat);
+  g_recordState = Idle;
+  return written;
+}
+
+TransportResult SamplingEngine::StartSampling(bool samplingOn) {
+  TransportResult r;
+  if ((g_recordState == Idle || g_recordState == Paused) && !samplingOn && g_displayMode != FunctionSignal) {
+    StartWaveIn();
+    g_recordState = Idle;
+    r.samplingStarted = true;
+  }
+  return r;
+}
+
+TransportResult SamplingEngine::StopSampling(bool samplingOn) {
+  TransportResult r;
+  if (samplingOn) {
+    StopWaveIn();
+    r.samplingStopped = true;
+  }
+  return r;
+}

@@ -1,0 +1,126 @@
+#pragma once
+
+#include "acquisition/RecordingBuffer.h"
+#include "analysis/TraceBuffer.h"
+#include "files/WaveFormat.h"
+
+#include <QString>
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <functional>
+
+class AudioInput;
+
+// What a record-bar or sampling command asks of the window after the engine
+// has done its part.
+struct TransportResult {
+  bool noData = false;           // tell the user "No data played!" and select Stop
+  bool samplingStopped = false;  // the frame's samplingOn becomes 0
+  bool samplingStarted = false;  // the frame's samplingOn becomes 1
+  bool askForFile = false;       // show the save dialog, then FinishRecording or nothing
+  bool setSliderRange = false;   // set the replay slider's range to 0..sliderMax
+  int32_t sliderMax = 0;
+  bool setSliderPos = false;     // move the replay slider to sliderPos
+  int32_t sliderPos = 0;
+};
+
+// Owns every sample buffer: the live input, the frozen sample, the recording
+// and the two display traces. Takes input blocks from the sound card, turns
+// one frame per display tick into ch1Trace / ch2Trace, and keeps the record
+// and replay state (g_recordState, g_playbackPos) for the window's commands.
+// Reads and writes the shared globals (g_settings, g_displayMode, ...).
+class SamplingEngine {
+ public:
+  static constexpr std::size_t kBlockBytes = 4096;
+  static constexpr int kPlaybackStep = 20;  // elements the replay moves per tick
+
+  explicit SamplingEngine(AudioInput* input = nullptr);
+  ~SamplingEngine();
+  SamplingEngine(const SamplingEngine&) = delete;
+  SamplingEngine& operator=(const SamplingEngine&) = delete;
+
+  // --- the sound card's input ---
+  void SetAudioInput(AudioInput* input);
+  // Opens the input with the format g_settings names and starts it;
+  // "Init fail!" when no device takes it.
+  void OpenWaveIn();
+  // Closes the input; "Error No.1" when it does not close cleanly.
+  void CloseWaveIn();
+  void StartWaveIn();
+  void StopWaveIn();
+  // One filled input block (up to 4096 bytes).
+  void OnWaveInData(const uint8_t* data, std::size_t count);
+
+  // --- the display tick ---
+  // Converts one frame of the current source into the traces (ConvertFrame8
+  // or ConvertFrame16 by the sample width).
+  void ConvertFrame();
+  void ConvertFrame8();
+  void ConvertFrame16();
+  // Called with the new g_playbackPos after each replay advance (moves the slider).
+  std::function<void(int32_t)> onPlaybackAdvanced;
+
+  // --- the frozen sample ---
+  void CaptureSample();
+  void ClearSample();
+
+  // --- recording and replay commands ---
+  TransportResult Record();
+  TransportResult Playback();
+  TransportResult Pause();
+  TransportResult Stop();
+  // Second half of Stop while recording, once the user chose a file: writes
+  // the recording with waveFormat and returns to Idle (also when writing
+  // failed: the user has been told, the recording stays in memory).
+  bool FinishRecording(const QString& path);
+  TransportResult StartSampling(bool samplingOn);
+  TransportResult StopSampling(bool samplingOn);
+  // The replay slider was moved (by the user or by the program).
+  void SetPlaybackPos(int32_t position);
+
+  // --- the recording ---
+  // The recording buffer of the current sample width and its size.
+  RecordingBuffer& CurrentRecording();
+  const RecordingBuffer& CurrentRecording() const;
+  std::size_t RecBytes() const { return CurrentRecording().Size(); }
+  // Samples of one channel each: bytes in 8-bit, bytes / 2 in 16-bit.
+  std::size_t RecElements() const;
+  // The range the replay slider takes: 0..(elements - 2048), never below 0.
+  int32_t ReplaySliderMax() const;
+
+  // --- files ---
+  // Writes the recording as a WAV file with `format`; returns recBytes / 2, or
+  // 0 after telling the user "Error creating file".
+  uint32_t WriteWavFile(const QString& path, const WaveFormat& format);
+  // Writes the frozen sample (4096 bytes) with waveFormat.
+  bool WriteSampleWavFile(const QString& path);
+  // Loads a PCM WAV file as the recording in the current sample width and
+  // takes its channels and sample rate; g_playbackPos becomes 0. Returns the
+  // 16-bit words loaded, or 0 with `reason` set and nothing changed.
+  uint32_t ReadWavFile(const QString& path, QString* reason);
+
+  TraceBuffer ch1Trace{};
+  TraceBuffer ch2Trace{};
+  std::array<uint8_t, kBlockBytes> liveBuf8{};
+  std::array<int16_t, kBlockBytes / 2> liveBuf16{};
+  std::array<uint8_t, kBlockBytes> sampleBuf8{};
+  std::array<int16_t, kBlockBytes / 2> sampleBuf16{};
+  RecordingBuffer recBuf16;
+  RecordingBuffer recBuf8;
+  WaveFormat waveFormat;
+
+ private:
+  // Writes the recording; false after telling the user why not.
+  bool SaveRecording(const QString& path, const WaveFormat& format);
+  void AppendToRecording(const uint8_t* data, std::size_t count);
+  template <typename Element, typename ToValue>
+  void ConvertFrameFrom(const Element* live, const Element* sample, ToValue toValue);
+
+  AudioInput* input_ = nullptr;
+  bool recordingHalted_ = false;  // memory ran out: recording stopped, data kept
+  // Staging for one frame taken from the recording (2048 elements of up to
+  // 2 bytes; 8-bit frames use its bytes).
+  std::array<int16_t, kBlockBytes / 2> frameStage_{};
+};

@@ -1,0 +1,98 @@
+// The sampling engine's per-tick frame conversion and the cost of growing the
+// recording one input block at a time up to 1 GiB.
+
+#include "acquisition/RecordingBuffer.h"
+#include "acquisition/SamplingEngine.h"
+#include "app/Globals.h"
+
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cmath>
+#include <vector>
+
+namespace {
+
+void BM_ConvertFrame16Live(benchmark::State& state) {
+  ResetGlobals();
+  SamplingEngine engine;
+  for (int i = 0; i < 2048; ++i) engine.liveBuf16[i] = static_cast<int16_t>(10000 * std::sin(i * 0.05));
+  for (auto _ : state) {
+    engine.ConvertFrame16();
+    benchmark::DoNotOptimize(engine.ch1Trace.data());
+  }
+}
+BENCHMARK(BM_ConvertFrame16Live);
+
+void BM_ConvertFrame16Replay(benchmark::State& state) {
+  ResetGlobals();
+  SamplingEngine engine;
+  std::vector<uint8_t> bytes(8 << 20, 3);
+  engine.recBuf16.Append(bytes.data(), bytes.size());
+  g_recordState = Paused;
+  // A frame that straddles a chunk boundary.
+  g_playbackPos = static_cast<int32_t>(RecordingBuffer::kChunkBytes / 2 - 1000);
+  for (auto _ : state) {
+    engine.ConvertFrame16();
+    benchmark::DoNotOptimize(engine.ch1Trace.data());
+  }
+  ResetGlobals();
+}
+BENCHMARK(BM_ConvertFrame16Replay);
+
+void BM_ConvertFrame16Spectrum(benchmark::State& state) {
+  ResetGlobals();
+  g_displayMode = FrequencyDomain;
+  SamplingEngine engine;
+  for (int i = 0; i < 2048; ++i) engine.liveBuf16[i] = static_cast<int16_t>(10000 * std::sin(i * 0.05));
+  for (auto _ : state) {
+    engine.ConvertFrame16();
+    benchmark::DoNotOptimize(engine.ch1Trace.data());
+  }
+  ResetGlobals();
+}
+BENCHMARK(BM_ConvertFrame16Spectrum);
+
+// Appends 4096-byte blocks until the recording holds 1 GiB, timing each
+// append; reports the worst and the median single append.
+template <typename Append>
+void MeasureAppends(benchmark::State& state, Append append) {
+  constexpr std::size_t kBlock = 4096;
+  constexpr std::size_t kBlocks = (std::size_t{1} << 30) / kBlock;
+  const std::vector<uint8_t> block(kBlock, 0x5A);
+  std::vector<double> micros(kBlocks);
+  double worst = 0, median = 0;
+  for (auto _ : state) {
+    auto sink = append();
+    for (std::size_t i = 0; i < kBlocks; ++i) {
+      const auto t0 = std::chrono::steady_clock::now();
+      sink(block.data(), kBlock);
+      micros[i] = std::chrono::duration<double, std::micro>(std::chrono::steady_clock::now() - t0).count();
+    }
+    worst = std::max(worst, *std::max_element(micros.begin(), micros.end()));
+    std::nth_element(micros.begin(), micros.begin() + kBlocks / 2, micros.end());
+    median = micros[kBlocks / 2];
+  }
+  state.counters["worst_append_us"] = worst;
+  state.counters["median_append_us"] = median;
+}
+
+void BM_RecordingAppendTo1GiB(benchmark::State& state) {
+  MeasureAppends(state, [] {
+    auto recording = std::make_shared<RecordingBuffer>();
+    return [recording](const uint8_t* data, std::size_t n) { recording->Append(data, n); };
+  });
+}
+BENCHMARK(BM_RecordingAppendTo1GiB)->Iterations(1)->Unit(benchmark::kMillisecond);
+
+// For comparison: a plain growing array, which copies everything on each doubling.
+void BM_PlainVectorAppendTo1GiB(benchmark::State& state) {
+  MeasureAppends(state, [] {
+    auto v = std::make_shared<std::vector<uint8_t>>();
+    return [v](const uint8_t* data, std::size_t n) { v->insert(v->end(), data, data + n); };
+  });
+}
+BENCHMARK(BM_PlainVectorAppendTo1GiB)->Iterations(1)->Unit(benchmark::kMillisecond);
+
+}  // namespace

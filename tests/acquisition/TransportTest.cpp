@@ -1,0 +1,213 @@
+#include "support/EngineFixture.h"
+
+using Replay = EngineTest;
+using RecordStates = EngineTest;
+
+namespace {
+
+// Fills the 16-bit recording with `elements` samples where element i holds i.
+void RecordRamp16(SamplingEngine& engine, int elements) {
+  std::vector<uint8_t> bytes(2 * static_cast<std::size_t>(elements));
+  for (int i = 0; i < elements; ++i) {
+    const int16_t v = static_cast<int16_t>(i);
+    std::memcpy(&bytes[2 * static_cast<std::size_t>(i)], &v, 2);
+  }
+  engine.recBuf16.Clear();
+  ASSERT_TRUE(engine.recBuf16.Append(bytes.data(), bytes.size()));
+}
+
+}  // namespace
+
+TEST_F(Replay, PlayingWalksTheRecording20ElementsPerTick) {
+  UseFormat(2, 16);
+  RecordRamp16(engine, 3000);
+  std::vector<int32_t> sliderMoves;
+  engine.onPlaybackAdvanced = [&](int32_t pos) { sliderMoves.push_back(pos); };
+  ASSERT_FALSE(engine.Playback().noData);
+  engine.ConvertFrame();
+  EXPECT_EQ(engine.ch1Trace[0], 0);
+  EXPECT_EQ(engine.ch2Trace[0], 1);
+  EXPECT_EQ(engine.ch1Trace[1023], 2046);
+  EXPECT_EQ(g_playbackPos, 20);
+  engine.ConvertFrame();
+  EXPECT_EQ(engine.ch1Trace[0], 20);
+  EXPECT_EQ(sliderMoves, (std::vector<int32_t>{20, 40}));
+}
+
+TEST_F(Replay, OddPositionSwapsTheChannels) {
+  UseFormat(2, 16);
+  RecordRamp16(engine, 3000);
+  engine.Playback();
+  engine.Pause();
+  engine.SetPlaybackPos(5);
+  engine.ConvertFrame();
+  EXPECT_EQ(engine.ch1Trace[0], 5);  // a right-channel element
+  EXPECT_EQ(engine.ch2Trace[0], 6);  // a left-channel element
+  EXPECT_EQ(g_playbackPos, 5);       // paused: no advance
+}
+
+TEST_F(Replay, StopsAdvancingOnTheLastWholeFrameAndStaysPlaying) {
+  UseFormat(2, 16);
+  RecordRamp16(engine, 2048 + 30);
+  engine.Playback();
+  engine.ConvertFrame();  // frame at 0 fits
+  engine.ConvertFrame();  // frame at 20 fits (last element 2067 < 2078)
+  EXPECT_EQ(g_playbackPos, 40);
+  engine.ch1Trace[0] = -5;
+  engine.ConvertFrame();  // frame at 40 would end at 2087: not available
+  EXPECT_EQ(g_playbackPos, 40);
+  EXPECT_EQ(engine.ch1Trace[0], -5);  // nothing changed
+  EXPECT_EQ(g_recordState, Playing);
+}
+
+TEST_F(Replay, MonoNeedsOnly1024Elements) {
+  UseFormat(1, 16);
+  RecordRamp16(engine, 1024);
+  engine.Playback();
+  engine.ConvertFrame();
+  EXPECT_EQ(engine.ch1Trace[1023], 1023);
+  EXPECT_EQ(g_playbackPos, 20);
+  engine.ConvertFrame();
+  EXPECT_EQ(g_playbackPos, 20);
+}
+
+TEST_F(Replay, EightBitRecordingCountsBytesAsElements) {
+  UseFormat(1, 8);
+  std::vector<uint8_t> bytes(1100, 128);
+  bytes[1050] = 255;
+  ASSERT_TRUE(engine.recBuf8.Append(bytes.data(), bytes.size()));
+  engine.Playback();
+  engine.Pause();
+  engine.SetPlaybackPos(40);
+  engine.ConvertFrame();
+  EXPECT_EQ(engine.ch1Trace[1010], 127);
+  EXPECT_EQ(engine.ch1Trace[0], 0);
+}
+
+TEST_F(Replay, FunctionSignalShowsTheStartOfTheSignalWithoutAdvancing) {
+  UseFormat(2, 16);
+  RecordRamp16(engine, 100);  // shorter than a frame
+  engine.ch2Trace.fill(9);
+  g_displayMode = FunctionSignal;
+  g_recordState = Playing;
+  g_playbackPos = 0;
+  engine.ConvertFrame();
+  EXPECT_EQ(engine.ch1Trace[1], 2);
+  EXPECT_EQ(engine.ch2Trace[49], 99);
+  EXPECT_EQ(engine.ch1Trace[50], 0);  // past the signal's end
+  EXPECT_EQ(engine.ch2Trace[1023], 0);
+  EXPECT_EQ(g_playbackPos, 0);
+}
+
+TEST_F(RecordStates, RecordFromIdleStartsAfreshOtherwiseExtends) {
+  UseFormat(2, 16);
+  RecordRamp16(engine, 4096);
+  engine.Record();
+  EXPECT_EQ(g_recordState, Recording);
+  EXPECT_EQ(engine.RecBytes(), 0u);
+
+  RecordRamp16(engine, 4096);
+  g_recordState = Paused;  // as after opening a file
+  engine.Record();
+  input.Deliver(Block16([](int) { return 5; }));
+  EXPECT_EQ(engine.RecBytes(), 8192u + 4096u);
+  int16_t last;
+  engine.recBuf16.CopyOut(engine.RecBytes() - 2, reinterpret_cast<uint8_t*>(&last), 2);
+  EXPECT_EQ(last, 5);
+}
+
+TEST_F(RecordStates, PlaybackNeedsDataAndStopsSampling) {
+  UseFormat(2, 16);
+  g_recordState = Paused;
+  const TransportResult empty = engine.Playback();
+  EXPECT_TRUE(empty.noData);
+  EXPECT_EQ(g_recordState, Paused);
+  EXPECT_EQ(input.stopCount, 0);
+
+  RecordRamp16(engine, 4096);
+  const TransportResult r = engine.Playback();
+  EXPECT_FALSE(r.noData);
+  EXPECT_TRUE(r.samplingStopped);
+  EXPECT_EQ(input.stopCount, 1);
+  EXPECT_EQ(g_recordState, Playing);
+}
+
+TEST_F(RecordStates, PauseOnlyActsWhilePlaying) {
+  g_recordState = Recording;
+  engine.Pause();
+  EXPECT_EQ(g_recordState, Recording);
+  g_recordState = Playing;
+  engine.Pause();
+  EXPECT_EQ(g_recordState, Paused);
+}
+
+TEST_F(RecordStates, StopWhileRecordingAsksForAFileAndSetsTheSliderRange) {
+  UseFormat(2, 16);
+  engine.Record();
+  for (int i = 0; i < 3; ++i) input.Deliver(Block16([](int) { return 0; }));
+  TransportResult r = engine.Stop();
+  EXPECT_TRUE(r.askForFile);
+  EXPECT_TRUE(r.setSliderRange);
+  EXPECT_EQ(r.sliderMax, 4096);
+  EXPECT_TRUE(r.setSliderPos);
+  EXPECT_EQ(r.sliderPos, 0);
+  // The dialog was cancelled: still recording.
+  EXPECT_EQ(g_recordState, Recording);
+
+  UseFormat(2, 8);
+  engine.Record();  // Recording: extends the (empty) 8-bit recording
+  for (int i = 0; i < 3; ++i) input.Deliver(Block8([](int) { return 0; }));
+  r = engine.Stop();
+  EXPECT_EQ(r.sliderMax, 10240);
+}
+
+TEST_F(RecordStates, ShortRecordingGivesASliderThatCannotMove) {
+  UseFormat(2, 16);
+  engine.Record();
+  input.Deliver(std::vector<uint8_t>(100, 0));
+  EXPECT_EQ(engine.Stop().sliderMax, 0);
+}
+
+TEST_F(RecordStates, StopWhilePlayingRewindsAndPauses) {
+  UseFormat(2, 16);
+  RecordRamp16(engine, 5000);
+  engine.Playback();
+  engine.ConvertFrame();
+  const TransportResult r = engine.Stop();
+  EXPECT_EQ(g_recordState, Paused);
+  EXPECT_EQ(g_playbackPos, 0);
+  EXPECT_TRUE(r.setSliderPos);
+  EXPECT_FALSE(r.askForFile);
+  engine.Stop();
+  EXPECT_EQ(g_recordState, Idle);
+}
+
+TEST_F(RecordStates, StartAndStopSamplingFollowTheirRules) {
+  TransportResult r = engine.StartSampling(true);  // already on
+  EXPECT_FALSE(r.samplingStarted);
+  g_recordState = Paused;
+  r = engine.StartSampling(false);
+  EXPECT_TRUE(r.samplingStarted);
+  EXPECT_EQ(g_recordState, Idle);
+  EXPECT_EQ(input.startCount, 1);
+
+  g_recordState = Playing;
+  EXPECT_FALSE(engine.StartSampling(false).samplingStarted);
+  g_recordState = Idle;
+  g_displayMode = FunctionSignal;
+  EXPECT_FALSE(engine.StartSampling(false).samplingStarted);
+  g_displayMode = TimeDomain;
+  EXPECT_TRUE(engine.StartSampling(false).samplingStarted);
+
+  EXPECT_FALSE(engine.StopSampling(false).samplingStopped);
+  EXPECT_TRUE(engine.StopSampling(true).samplingStopped);
+  EXPECT_EQ(input.stopCount, 1);
+}
+
+TEST_F(RecordStates, RecordingOfTheOtherWidthIsNotPlayed) {
+  // A 16-bit recording is not the 8-bit one: switching width leaves nothing to play.
+  UseFormat(2, 16);
+  RecordRamp16(engine, 4096);
+  UseFormat(2, 8);
+  EXPECT_TRUE(engine.Playback().noData);
+}

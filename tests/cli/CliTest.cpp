@@ -1,0 +1,186 @@
+#include "files/WavFile.h"
+
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <vector>
+
+namespace {
+
+struct CliRun {
+  int exitCode = -1;
+  QString out;
+  QString err;
+};
+
+CliRun RunCli(const QStringList& args) {
+  QProcess p;
+  p.start(QStringLiteral(ONDRIX_CLI), args);
+  EXPECT_TRUE(p.waitForFinished(30000));
+  return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()), QString::fromUtf8(p.readAllStandardError())};
+}
+
+QJsonObject Json(const CliRun& run) {
+  QJsonParseError error;
+  const QJsonDocument doc = QJsonDocument::fromJson(run.out.toUtf8(), &error);
+  EXPECT_EQ(error.error, QJsonParseError::NoError) << run.out.toStdString();
+  return doc.object();
+}
+
+// One channel's sample n: a sine of `period` samples, peak `amplitude`.
+double Sine(int n, double period, double amplitude) { return amplitude * std::sin(2 * M_PI * n / period); }
+
+class Cli : public ::testing::Test {
+ protected:
+  // 16-bit stereo, 44100 Hz: CH1 441 Hz (100-sample period), CH2 882 Hz (50).
+  QString Stereo16() {
+    std::vector<int16_t> s;
+    for (int n = 0; n < 8000; ++n) {
+      s.push_back(static_cast<int16_t>(std::lround(Sine(n, 100, 10000))));
+      s.push_back(static_cast<int16_t>(std::lround(Sine(n, 50, 4000))));
+    }
+    return Write("stereo16.wav", MakePcmFormat(2, 44100, 16), s.data(), s.size() * 2);
+  }
+  // 8-bit mono, 8000 Hz, 200 Hz sine (40-sample period), peak 100.
+  QString Mono8() {
+    std::vector<uint8_t> s;
+    for (int n = 0; n < 3000; ++n) s.push_back(static_cast<uint8_t>(128 + std::lround(Sine(n, 40, 100))));
+    return Write("mono8.wav", MakePcmFormat(1, 8000, 8), s.data(), s.size());
+  }
+  QString Write(const QString& name, const WaveFormat& format, const void* data, std::size_t bytes) {
+    const QString path = dir.filePath(name);
+    QString error;
+    EXPECT_TRUE(WriteWavFile(path, format, std::span(static_cast<const uint8_t*>(data), bytes), &error))
+        << error.toStdString();
+    return path;
+  }
+  QTemporaryDir dir;
+};
+
+}  // namespace
+
+TEST_F(Cli, InfoDescribesTheFile) {
+  const CliRun r = RunCli({"info", Stereo16()});
+  EXPECT_EQ(r.exitCode, 0);
+  EXPECT_TRUE(r.out.contains("PCM 16-bit stereo, 44100 Hz")) << r.out.toStdString();
+  EXPECT_TRUE(r.out.contains("frames: 8000"));
+  EXPECT_TRUE(r.out.contains("duration: 0.181 s"));
+}
+
+TEST_F(Cli, MeasureReportsEachChannelsFrequencyAndRms) {
+  const CliRun r = RunCli({"measure", Stereo16(), "--json"});
+  ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
+  const QJsonObject o = Json(r);
+  EXPECT_EQ(o["channels"].toInt(), 2);
+  EXPECT_EQ(o["sample_rate"].toInt(), 44100);
+  EXPECT_EQ(o["bits"].toInt(), 16);
+  EXPECT_EQ(o["frame_start"].toInt(), 0);
+  // The sine starts at 0 and rises: the first crossing of level 0 after
+  // index 0 is one period in.
+  EXPECT_EQ(o["trigger_index"].toInt(), 100);
+  EXPECT_EQ(o["ch1_frequency"].toInt(), 441);
+  EXPECT_EQ(o["ch2_frequency"].toInt(), 882);
+  EXPECT_NEAR(o["ch1_rms"].toDouble(), 10000 / std::sqrt(2.0), 1.5);
+  EXPECT_NEAR(o["ch2_rms"].toDouble(), 4000 / std::sqrt(2.0), 1.5);
+}
+
+TEST_F(Cli, MeasureFollowsEdgeLevelAndPosition) {
+  const QString file = Stereo16();
+  // Falling through level 0 happens half a period in.
+  CliRun r = RunCli({"measure", file, "--json", "--edge", "falling"});
+  EXPECT_EQ(Json(r)["trigger_index"].toInt(), 50);
+  // From an odd element the channels swap places.
+  r = RunCli({"measure", file, "--json", "--at", "1001"});
+  const QJsonObject o = Json(r);
+  EXPECT_EQ(o["frame_start"].toInt(), 1001);
+  EXPECT_EQ(o["ch1_frequency"].toInt(), 882);
+  EXPECT_EQ(o["ch2_frequency"].toInt(), 441);
+  // A level above the peak never triggers: no frequency.
+  r = RunCli({"measure", file, "--json", "--level", "20000"});
+  EXPECT_EQ(Json(r)["ch1_frequency"].toInt(), 0);
+}
+
+TEST_F(Cli, MonoFilesHaveNoSecondChannel) {
+  const CliRun r = RunCli({"measure", Mono8(), "--json"});
+  ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
+  const QJsonObject o = Json(r);
+  EXPECT_EQ(o["bits"].toInt(), 8);
+  EXPECT_EQ(o["ch1_frequency"].toInt(), 200);
+  EXPECT_NEAR(o["ch1_rms"].toDouble(), 100 / std::sqrt(2.0), 1.5);
+  EXPECT_TRUE(o["ch2_frequency"].isNull());
+  EXPECT_TRUE(o["ch2_rms"].isNull());
+
+  const CliRun text = RunCli({"measure", Mono8()});
+  EXPECT_TRUE(text.out.contains("CH1 frequency: 200 Hz")) << text.out.toStdString();
+}
+
+TEST_F(Cli, SpectrumGivesPeaksAndTheDisplayedBins) {
+  // 44100 / 100 = 441 Hz lies between bins 10 and 11 (430.7 and 473.7 Hz);
+  // 882 Hz between 20 and 21.
+  const CliRun r = RunCli({"spectrum", Stereo16(), "--json", "--bins", "--gain", "0"});
+  ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
+  const QJsonObject o = Json(r);
+  EXPECT_EQ(o["ch1_peak_frequency"].toInt(), 431);
+  EXPECT_EQ(o["ch2_peak_frequency"].toInt(), 861);
+  const QJsonArray bins1 = o["ch1_bins"].toArray();
+  const QJsonArray bins2 = o["ch2_bins"].toArray();
+  ASSERT_EQ(bins1.size(), 1024);
+  ASSERT_EQ(bins2.size(), 1024);
+  EXPECT_EQ(bins1[0].toInt(), 0);
+  EXPECT_GT(bins1[10].toInt(), bins1[100].toInt());
+  EXPECT_EQ(bins1[10].toInt(), bins1[1014].toInt());  // the mirrored half stays
+
+  // The gain divides the heights, not the peak.
+  const CliRun quiet = RunCli({"spectrum", Stereo16(), "--json", "--bins", "--gain", "10"});
+  const QJsonObject q = Json(quiet);
+  EXPECT_EQ(q["ch1_peak_frequency"].toInt(), 431);
+  EXPECT_EQ(q["ch1_bins"].toArray()[10].toInt(), bins1[10].toInt() / 1024);
+
+  const CliRun mono = RunCli({"spectrum", Mono8(), "--json", "--bins"});
+  const QJsonObject m = Json(mono);
+  EXPECT_EQ(m["ch1_peak_frequency"].toInt(), 203);  // bin 26 of 1024 at 8000 Hz
+  EXPECT_TRUE(m["ch2_peak_frequency"].isNull());
+  EXPECT_TRUE(m["ch2_bins"].isNull());
+}
+
+TEST_F(Cli, MistakesExitWithStatus2AndOneLine) {
+  const QString good = Stereo16();
+  const QString garbage = dir.filePath("garbage.wav");
+  QFile f(garbage);
+  ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+  f.write("this is not a wave file at all, just some text.");
+  f.close();
+
+  const QList<QStringList> cases = {
+      {},
+      {"bogus", good},
+      {"measure"},
+      {"measure", good, good},
+      {"measure", good, "--edge", "sideways"},
+      {"measure", good, "--at", "-1"},
+      {"measure", good, "--at"},
+      {"measure", good, "--bins"},
+      {"spectrum", good, "--gain", "11"},
+      {"measure", good, "--at", "15000"},  // 16000 elements: no whole frame there
+      {"measure", dir.filePath("missing.wav")},
+      {"info", garbage},
+      {"spectrum", garbage},
+  };
+  for (const QStringList& args : cases) {
+    const CliRun r = RunCli(args);
+    EXPECT_EQ(r.exitCode, 2) << args.join(' ').toStdString();
+    if (!args.isEmpty()) {
+      EXPECT_EQ(r.err.count('\n'), 1) << args.join(' ').toStdString() << ": " << r.err.toStdString();
+      EXPECT_TRUE(r.out.isEmpty()) << args.join(' ').toStdString();
+    }
+  }
+  // The last whole frame still measures.
+  EXPECT_EQ(RunCli({"measure", good, "--at", "13952"}).exitCode, 0);
+}

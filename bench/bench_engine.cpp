@@ -62,7 +62,7 @@ void MeasureAppends(benchmark::State& state, Append append) {
   constexpr std::size_t kBlocks = (std::size_t{1} << 30) / kBlock;
   const std::vector<uint8_t> block(kBlock, 0x5A);
   std::vector<double> micros(kBlocks);
-  double worst = 0, median = 0;
+  double worst = 0, median = 0, over1ms = 0, over100us = 0;
   for (auto _ : state) {
     auto sink = append();
     for (std::size_t i = 0; i < kBlocks; ++i) {
@@ -71,11 +71,15 @@ void MeasureAppends(benchmark::State& state, Append append) {
       micros[i] = std::chrono::duration<double, std::micro>(std::chrono::steady_clock::now() - t0).count();
     }
     worst = std::max(worst, *std::max_element(micros.begin(), micros.end()));
+    over1ms = static_cast<double>(std::count_if(micros.begin(), micros.end(), [](double us) { return us > 1000; }));
+    over100us = static_cast<double>(std::count_if(micros.begin(), micros.end(), [](double us) { return us > 100; }));
     std::nth_element(micros.begin(), micros.begin() + kBlocks / 2, micros.end());
     median = micros[kBlocks / 2];
   }
   state.counters["worst_append_us"] = worst;
   state.counters["median_append_us"] = median;
+  state.counters["appends_over_100us"] = over100us;
+  state.counters["appends_over_1ms"] = over1ms;
 }
 
 void BM_RecordingAppendTo1GiB(benchmark::State& state) {

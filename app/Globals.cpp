@@ -32,6 +32,11 @@ QRect g_handleX1;
 QRect g_handleX2;
 QRect g_handleY1;
 QRect g_handleY2;
+bool g_dragCross = false;
+bool g_dragX1 = false;
+bool g_dragX2 = false;
+bool g_dragY1 = false;
+bool g_dragY2 = false;
 
 void ResetGlobals() {
   g_settings = DefaultSettings();
@@ -52,6 +57,7 @@ void ResetGlobals() {
   g_crossX = g_crossY = 0;
   g_cursorX1 = g_cursorX2 = g_cursorY1 = g_cursorY2 = 0;
   g_handleX1 = g_handleX2 = g_handleY1 = g_handleY2 = QRect();
+  g_dragCross = g_dragX1 = g_dragX2 = g_dragY1 = g_dragY2 = false;
 }
 
 QString AppFilePath(const QString& fileName) {

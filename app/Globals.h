@@ -52,6 +52,12 @@ extern QRect g_handleX1;
 extern QRect g_handleX2;
 extern QRect g_handleY1;
 extern QRect g_handleY2;
+// The left button is held and drags the crosshair, respectively that cursor.
+extern bool g_dragCross;
+extern bool g_dragX1;
+extern bool g_dragX2;
+extern bool g_dragY1;
+extern bool g_dragY2;
 
 // Puts every global back to its value at program start (settings and
 // generator to their defaults).

@@ -1,0 +1,72 @@
+#include "display/COndrixView.h"
+
+#include "acquisition/QtAudioInput.h"
+#include "app/Globals.h"
+#include "display/Rulers.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+COndrixView::COndrixView(std::unique_ptr<AudioInput> input, QWidget* parent)
+    : QWidget(parent), input_(input ? std::move(input) : std::make_unique<QtAudioInput>()), engine_(input_.get()) {
+  // The whole picture is painted on every tick: no background erase, no flicker.
+  setAttribute(Qt::WA_OpaquePaintEvent);
+  setMouseTracking(false);
+  timer_.setTimerType(Qt::PreciseTimer);
+  timer_.setInterval(kTickMs);
+  connect(&timer_, &QTimer::timeout, this, &COndrixView::OnTimer);
+}
+
+COndrixView::~COndrixView() {
+  if (g_view == this) g_view = nullptr;
+}
+
+void COndrixView::OnInitialUpdate() {
+  g_view = this;
+  LoadSettingsRecord(QStringLiteral("setting.ini"), g_settings);
+  engine_.ch1Trace.fill(0);
+  engine_.ch2Trace.fill(0);
+  engine_.liveBuf8.fill(0);
+  engine_.liveBuf16.fill(0);
+  engine_.sampleBuf8.fill(0);
+  engine_.sampleBuf16.fill(0);
+  engine_.recBuf8.Clear();
+  engine_.recBuf16.Clear();
+  ClearRulerState();
+  style_ = ScreenStyle();
+}
+
+void COndrixView::StartDisplayTimer() { timer_.start(); }
+
+void COndrixView::OnTimer() {
+  engine_.ConvertFrame();
+  update();
+}
+
+void COndrixView::paintEvent(QPaintEvent*) {
+  ComposeDisplay(frame_, displayList_, engine_.ch1Trace, engine_.ch2Trace, geometry_, ComposeOptions{}, style_);
+  QPainter painter(this);
+  painter.drawImage(0, 0, frame_);
+}
+
+void COndrixView::resizeEvent(QResizeEvent* event) {
+  geometry_ = GeometryForClient(event->size().width(), event->size().height());
+  PlaceRulers(geometry_);
+  QWidget::resizeEvent(event);
+}
+
+void COndrixView::mousePressEvent(QMouseEvent* event) {
+  if (event->button() == Qt::LeftButton) RulerPress(event->position().toPoint(), geometry_);
+  QWidget::mousePressEvent(event);
+}
+
+void COndrixView::mouseMoveEvent(QMouseEvent* event) {
+  // No repaint here: the next tick shows the new positions.
+  RulerMove(event->position().toPoint(), geometry_);
+  QWidget::mouseMoveEvent(event);
+}
+
+void COndrixView::mouseReleaseEvent(QMouseEvent* event) {
+  if (event->button() == Qt::LeftButton) RulerRelease();
+  QWidget::mouseReleaseEvent(event);
+}

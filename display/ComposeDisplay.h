@@ -1,0 +1,69 @@
+#pragma once
+
+// The measurement picture: one composition for the screen, the bitmap export
+// and the printed report, which differ only in the options below.
+
+#include "analysis/TraceBuffer.h"
+#include "display/DisplayList.h"
+
+#include <QColor>
+#include <QFont>
+#include <QPen>
+
+class QImage;
+class QPainter;
+
+// The client area and the plot's top-left corner in it.
+struct ViewGeometry {
+  int clientWidth = 0;
+  int clientHeight = 0;
+  int plotLeft = 0;
+  int plotTop = 0;
+};
+
+// plotLeft = (width - 600) / 4, plotTop = (height - 400) / 2 - 6, truncating.
+ViewGeometry GeometryForClient(int clientWidth, int clientHeight);
+
+struct ComposeOptions {
+  // Screen: CH2 then CH1 are measured before the renderer, so the readouts
+  // show this frame's values. Export and report: the renderer runs first and
+  // only CH1 is measured afterwards (the readouts show the last screen paint).
+  bool measureBeforeRenderer = true;
+  // Report: the crosshair lines take the pen of the last trace drawn.
+  bool crosshairWithTracePen = false;
+};
+
+// Adds the whole picture to `out` in drawing order: handles, header, the
+// renderer of g_settings.coordSystem, the traces, the crosshair, the cursors.
+// Runs the measurements (writing g_settings) and, in the frequency domain,
+// resets a positive baseline to 0, as a paint does.
+void BuildDisplay(DisplayList& out, const TraceBuffer& ch1, const TraceBuffer& ch2, const ViewGeometry& geometry,
+                  const ComposeOptions& options);
+
+// The look of a picture: the screen's (black background, white texts and
+// frame) or the paper's (white background, black texts, frame and handles).
+struct DisplayStyle {
+  QColor background;
+  QColor text;
+  QPen selected;  // the pen the renderers' frame and the handles are drawn with
+  QPen penFrame, penGrid, penRuler, penCursor;
+  QPen ch1, ch2;  // ComposeDisplay sets them from g_settings' trace colours
+  QFont textFont;
+};
+DisplayStyle ScreenStyle();
+DisplayStyle PaperStyle();
+
+// Draws the items in order with the style's pens and font.
+void PaintDisplayList(QPainter& painter, const DisplayList& list, const DisplayStyle& style);
+
+// Composes the picture into `image` (clientWidth x clientHeight, RGB32):
+// background, BuildDisplay, PaintDisplayList.
+void ComposeDisplay(QImage& image, const TraceBuffer& ch1, const TraceBuffer& ch2, const ViewGeometry& geometry,
+                    const ComposeOptions& options, const DisplayStyle& style);
+// The same, building the picture in `list` (cleared first), so a caller that
+// keeps the list between paints reuses its memory.
+void ComposeDisplay(QImage& image, DisplayList& list, const TraceBuffer& ch1, const TraceBuffer& ch2,
+                    const ViewGeometry& geometry, const ComposeOptions& options, const DisplayStyle& style);
+
+// A stored trace colour, COLORREF 0x00BBGGRR, as a colour to draw with.
+QColor ColorFromColorref(uint32_t colorref);

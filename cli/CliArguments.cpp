@@ -10,13 +10,29 @@ bool ToInteger(const QString& text, long long min, long long max, long long* out
   return true;
 }
 
+constexpr int kMaxPictureSide = 8192;
+
+// "WIDTHxHEIGHT", both in 1 .. kMaxPictureSide.
+bool ParseSize(const QString& text, int* width, int* height) {
+  const QStringList parts = text.split(QLatin1Char('x'));
+  long long w = 0, h = 0;
+  if (parts.size() != 2 || !ToInteger(parts[0], 1, kMaxPictureSide, &w) ||
+      !ToInteger(parts[1], 1, kMaxPictureSide, &h))
+    return false;
+  *width = static_cast<int>(w);
+  *height = static_cast<int>(h);
+  return true;
+}
+
 }  // namespace
 
 QString CliUsage() {
   return QStringLiteral(
       "usage: ondrix-cli info FILE.wav\n"
       "       ondrix-cli measure FILE.wav [--at ELEMENT] [--edge rising|falling] [--level N] [--json]\n"
-      "       ondrix-cli spectrum FILE.wav [--at ELEMENT] [--gain STEP] [--bins] [--json]\n");
+      "       ondrix-cli spectrum FILE.wav [--at ELEMENT] [--gain STEP] [--bins] [--json]\n"
+      "       ondrix-cli render FILE.wav OUT.bmp|OUT.png [--at ELEMENT] [--mode time|freq]\n"
+      "                  [--size WIDTHxHEIGHT] [--settings setting.ini]\n");
 }
 
 std::optional<CliArguments> ParseCliArguments(const QStringList& args, QString* error) {
@@ -28,7 +44,8 @@ std::optional<CliArguments> ParseCliArguments(const QStringList& args, QString* 
   a.command = args[0];
   const bool measure = a.command == "measure";
   const bool spectrum = a.command == "spectrum";
-  if (!measure && !spectrum && a.command != "info") {
+  const bool render = a.command == "render";
+  if (!measure && !spectrum && !render && a.command != "info") {
     *error = QStringLiteral("unknown command '%1'").arg(a.command);
     return std::nullopt;
   }
@@ -40,10 +57,12 @@ std::optional<CliArguments> ParseCliArguments(const QStringList& args, QString* 
       continue;
     }
     const bool frameOption = measure || spectrum;
-    const bool takesValue = arg == "--at" || arg == "--edge" || arg == "--level" || arg == "--gain";
+    const bool takesValue = arg == "--at" || arg == "--edge" || arg == "--level" || arg == "--gain" ||
+                            arg == "--mode" || arg == "--size" || arg == "--settings";
     const bool allowed = (frameOption && (arg == "--at" || arg == "--json")) ||
                          (measure && (arg == "--edge" || arg == "--level")) ||
-                         (spectrum && (arg == "--gain" || arg == "--bins"));
+                         (spectrum && (arg == "--gain" || arg == "--bins")) ||
+                         (render && (arg == "--at" || arg == "--mode" || arg == "--size" || arg == "--settings"));
     if (!allowed) {
       *error = QStringLiteral("option %1 does not belong to '%2'").arg(arg, a.command);
       return std::nullopt;
@@ -81,7 +100,29 @@ std::optional<CliArguments> ParseCliArguments(const QStringList& args, QString* 
         return std::nullopt;
       }
       a.gainStep = static_cast<int>(n);
+    } else if (arg == "--mode") {
+      if (value != "time" && value != "freq") {
+        *error = QStringLiteral("--mode takes time or freq, not '%1'").arg(value);
+        return std::nullopt;
+      }
+      a.mode = value == "freq" ? 1 : 0;
+    } else if (arg == "--size") {
+      if (!ParseSize(value, &a.width, &a.height)) {
+        *error = QStringLiteral("--size takes WIDTHxHEIGHT, each from 1 to %1, not '%2'")
+                     .arg(kMaxPictureSide)
+                     .arg(value);
+        return std::nullopt;
+      }
+    } else if (arg == "--settings") {
+      a.settings = value;
     }
+  }
+  if (render) {
+    if (a.files.size() != 2) {
+      *error = QStringLiteral("'render' takes a WAV file and an output picture");
+      return std::nullopt;
+    }
+    return a;
   }
   if (a.files.size() != 1) {
     *error = a.files.isEmpty() ? QStringLiteral("no WAV file given")

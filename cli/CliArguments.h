@@ -7,7 +7,7 @@
 
 // The command line of ondrix-cli: a command, one or two files and options.
 struct CliArguments {
-  QString command;     // info, measure, spectrum
+  QString command;     // info, measure, spectrum, render
   QStringList files;   // positional arguments after the command
   long long at = 0;    // --at ELEMENT
   int edge = 0;        // --edge rising|falling
@@ -15,6 +15,10 @@ struct CliArguments {
   int gainStep = 5;    // --gain STEP (divisor 2^STEP)
   bool bins = false;   // --bins
   bool json = false;   // --json
+  int mode = 0;        // --mode time|freq (DisplayMode)
+  int width = 1000;    // --size WIDTHxHEIGHT
+  int height = 600;
+  QString settings;    // --settings setting.ini
 };
 
 // Parses argv after the program name. On a mistake returns nothing and sets

@@ -4,13 +4,18 @@
 #include "app/Globals.h"
 #include "cli/CliArguments.h"
 #include "cli/RecordingFrame.h"
+#include "cli/RenderCommand.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QLoggingCategory>
 
 #include <cstdio>
+#include <cstring>
+#include <memory>
 
 namespace {
 
@@ -123,10 +128,26 @@ int Spectrum(const CliArguments& a) {
   return 0;
 }
 
+int Render(const CliArguments& a) {
+  QString error;
+  return RenderPicture(a, &error) ? 0 : Fail(error);
+}
+
+// Drawing needs a GUI application, and that needs a platform: without a
+// display the offscreen one does.
+std::unique_ptr<QCoreApplication> MakeApplication(int& argc, char** argv) {
+  if (argc < 2 || std::strcmp(argv[1], "render") != 0) return std::make_unique<QCoreApplication>(argc, argv);
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  // Qt's uncategorised warnings (a missing runtime folder and the like) would
+  // mix with our one-line messages; QT_LOGGING_RULES can bring them back.
+  QLoggingCategory::setFilterRules(QStringLiteral("default.warning=false"));
+  return std::make_unique<QGuiApplication>(argc, argv);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
-  QCoreApplication app(argc, argv);
+  const auto app = MakeApplication(argc, argv);
   QStringList args = QCoreApplication::arguments();
   args.removeFirst();
   if (args.isEmpty() || args[0] == "--help" || args[0] == "-h") {
@@ -138,5 +159,6 @@ int main(int argc, char** argv) {
   if (!parsed) return Fail(error + QStringLiteral(" (see ondrix-cli --help)"));
   if (parsed->command == "info") return Info(parsed->files[0]);
   if (parsed->command == "measure") return Measure(*parsed);
+  if (parsed->command == "render") return Render(*parsed);
   return Spectrum(*parsed);
 }

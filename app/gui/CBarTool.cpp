@@ -1,0 +1,16 @@
+#include "app/gui/CBarTool.h"
+
+#include "app/Globals.h"
+#include "app/gui/DialogFont.h"
+#include "app/gui/DialogUnits.h"
+
+CBarTool::CBarTool(QWidget* parent) : QWidget(parent) {
+  setFont(DialogFont());
+  formSize_ = DialogSize(BaseUnitsFor(font()), 571, 95);
+}
+
+CBarTool::~CBarTool() {
+  if (g_controlPanel == this) g_controlPanel = nullptr;
+}
+
+void CBarTool::OnInitialUpdate() { g_controlPanel = this; }

@@ -1,17 +1,19 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, and runs Ondrix. Until the main window
-# lands this measures a demo recording with the command-line tool.
+# Installs what is missing, builds, and runs Ondrix from the build's runtime
+# folder. With no audio server running, a private loopback server is started
+# first (what the program plays comes back at its input) and stopped when the
+# program exits.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
 scripts/build.sh
+root=$(pwd)
 cd build/bin
-demo=demo.wav
-# A 1 kHz sine on CH1 and a 2.5 kHz sine on CH2, 16-bit stereo 44100 Hz.
-sox -q -n -r 44100 -c 2 -b 16 "$demo" synth 1 sine 1000 sine 2500 vol 0.5
-echo "== ondrix-cli info $demo"
-./ondrix-cli info "$demo"
-echo "== ondrix-cli measure $demo"
-./ondrix-cli measure "$demo"
-echo "== ondrix-cli spectrum $demo"
-./ondrix-cli spectrum "$demo"
+
+if ! pactl info >/dev/null 2>&1; then
+  audio_dir=$(mktemp -d)
+  "$root/scripts/loopback-audio.sh" start "$audio_dir"
+  trap '"$root/scripts/loopback-audio.sh" stop "$audio_dir"; rm -rf "$audio_dir"' EXIT
+  eval "$("$root/scripts/loopback-audio.sh" env "$audio_dir")"
+fi
+./ondrix "$@"

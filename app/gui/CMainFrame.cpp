@@ -1,0 +1,298 @@
+#include "app/gui/CMainFrame.h"
+
+#include "app/Globals.h"
+#include "app/gui/CAboutDialog.h"
+#include "app/gui/CBarTool.h"
+#include "app/gui/CGfxOutBarCtrl.h"
+#include "app/gui/CRecordBar.h"
+#include "app/gui/CThinSplitterWnd.h"
+#include "app/gui/CommandIds.h"
+#include "app/gui/SplitterLayout.h"
+#include "display/COndrixView.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QLabel>
+#include <QEvent>
+#include <QTimer>
+#include <QMenu>
+#include <QMenuBar>
+#include <QScreen>
+#include <QStatusBar>
+#include <QToolBar>
+
+namespace {
+
+// Cuts a strip of equally wide images into pixmaps.
+QList<QPixmap> CutStrip(const QPixmap& strip, int size) {
+  QList<QPixmap> images;
+  for (int x = 0; x + size <= strip.width(); x += size) images << strip.copy(x, 0, size, size);
+  return images;
+}
+
+}  // namespace
+
+CMainFrame::CMainFrame(std::unique_ptr<AudioInput> input, QWidget* parent)
+    : QMainWindow(parent), input_(std::move(input)) {
+  g_showRealTime = true;
+  g_recordState = Idle;
+  g_playbackPos = 0;
+  g_appDir = QDir::currentPath();
+}
+
+CMainFrame::~CMainFrame() = default;
+
+bool CMainFrame::OnCreate() {
+  // The window opens maximised: take that size now, so the panes are laid
+  // out for it (also where no window manager maximises it).
+  if (const QScreen* screen = QGuiApplication::primaryScreen()) setGeometry(screen->availableGeometry());
+  if (!OnCreateClient()) return false;
+  CreateActions();
+  CreateMenus();
+  if (!CreateToolBar()) return false;
+  CreateStatusBar();
+  if (!CreateRecordBar()) return false;
+  UpdateCheckMarks();
+  return true;
+}
+
+bool CMainFrame::OnCreateClient() {
+  const QScreen* screen = QGuiApplication::primaryScreen();
+  const QSize screenSize = screen ? screen->size() : QSize(1024, 768);
+  screenWidth_ = screenSize.width();
+  screenHeight_ = screenSize.height();
+
+  mainSplitter_ = new CThinSplitterWnd(Qt::Horizontal, this);
+  rightSplitter_ = new QSplitter(Qt::Vertical);
+  outlookBar_ = new CGfxOutBarCtrl;
+  outlookBar_->CreateBar(0, QRect(), mainSplitter_, 0xE900, 0x1FC);
+  outlookBar_->SetEventOwner(this);
+  mainSplitter_->addWidget(outlookBar_);
+  mainSplitter_->addWidget(rightSplitter_);
+
+  // The view first: its first update loads the settings the panel then shows.
+  view_ = new COndrixView(std::move(input_));
+  view_->OnInitialUpdate();
+  controlPanel_ = new CBarTool;
+  controlPanel_->OnInitialUpdate();
+  rightSplitter_->addWidget(view_);
+  rightSplitter_->addWidget(controlPanel_);
+  view_->Engine().onPlaybackAdvanced = [this](int32_t) { SyncPlaybackSlider(); };
+  setCentralWidget(mainSplitter_);
+  // As in a static splitter, the first pane keeps its size when the window
+  // changes and the last one takes up the difference.
+  mainSplitter_->setStretchFactor(0, 0);
+  mainSplitter_->setStretchFactor(1, 1);
+  rightSplitter_->setStretchFactor(0, 0);
+  rightSplitter_->setStretchFactor(1, 1);
+
+  CreateOutlookBar();
+
+  outlookBarWidth_ = width() / 5;
+  mainSplitter_->installEventFilter(this);
+  rightSplitter_->installEventFilter(this);
+  return true;
+}
+
+bool CMainFrame::eventFilter(QObject* watched, QEvent* event) {
+  // The panes get their first sizes once a splitter has its own size, which
+  // it learns only when the window is laid out on screen; they are set after
+  // the splitter has handled that resize itself.
+  if (event->type() == QEvent::Resize) {
+    if (watched == mainSplitter_ && !mainLaidOut_ && mainSplitter_->width() > 0) {
+      mainLaidOut_ = true;
+      QTimer::singleShot(0, this, [this] { LayOutMainSplitter(outlookBarWidth_); });
+    } else if (watched == rightSplitter_ && !rightLaidOut_ && rightSplitter_->height() > 0) {
+      rightLaidOut_ = true;
+      QTimer::singleShot(0, this, [this] { LayOutRightSplitter(screenHeight_ - 320, 150); });
+    }
+  }
+  return QMainWindow::eventFilter(watched, event);
+}
+
+void CMainFrame::CreateOutlookBar() {
+  largeIconList_ = std::make_unique<OutbarIconList>();
+  largeIconList_->iconSize = QSize(32, 32);
+  largeIconList_->images = CutStrip(QPixmap(QStringLiteral(":/res/icons32.png")), 32);
+  smallIconList_ = std::make_unique<OutbarIconList>();
+  smallIconList_->iconSize = QSize(16, 16);
+  smallIconList_->images = CutStrip(QPixmap(QStringLiteral(":/res/icons16.png")), 16);
+  outlookBar_->SetIconList(largeIconList_.get(), kOutbarLargeIconList);
+  outlookBar_->SetIconList(smallIconList_.get(), kOutbarSmallIconList);
+  outlookBar_->SetSlideDelay(1);
+
+  outlookBar_->AppendFolder(QStringLiteral("切换开关"), 0);
+  outlookBar_->AppendFolder(QStringLiteral("显示模式"), 1);
+  outlookBar_->AppendFolder(QStringLiteral("数据输出"), 2);
+  outlookBar_->InsertFolderItem(0, 0, QStringLiteral("时域"), 0, 0);
+  outlookBar_->InsertFolderItem(0, 1, QStringLiteral("频域"), 1, 1);
+  outlookBar_->InsertFolderItem(0, 2, QStringLiteral("函数信号"), 2, 2);
+  outlookBar_->InsertFolderItem(1, 0, QStringLiteral("实时采样显示"), 0, 3);
+  outlookBar_->InsertFolderItem(1, 1, QStringLiteral("样本数据显示"), 1, 4);
+  outlookBar_->InsertFolderItem(2, 0, QStringLiteral("导出Excel样本数据文件[CSV]"), 4, 5);
+  outlookBar_->InsertFolderItem(2, 1, QStringLiteral("当前波形另存为位图文件[BMP]"), 5, 6);
+  outlookBar_->OpenFolder(0);
+}
+
+void CMainFrame::LayOutMainSplitter(int firstIdeal) {
+  const int available = mainSplitter_->width() - mainSplitter_->handleWidth();
+  mainSplitter_->setSizes(TwoPaneSizes(available, firstIdeal, 0));
+}
+
+void CMainFrame::LayOutRightSplitter(int firstIdeal, int secondMinimum) {
+  const int available = rightSplitter_->height() - rightSplitter_->handleWidth();
+  rightSplitter_->setSizes(TwoPaneSizes(available, firstIdeal, secondMinimum));
+}
+
+// ------------------------------------------------------------------ commands
+
+QAction* CMainFrame::AddAction(int id, const QString& text, const QString& prompt) {
+  auto* action = new QAction(text, this);
+  // "prompt\ntooltip": the status bar's prompt and the toolbar's tooltip.
+  const QStringList parts = prompt.split('\n');
+  action->setStatusTip(parts.value(0));
+  if (parts.size() > 1) action->setToolTip(parts.value(1));
+  actions_.insert(id, action);
+  return action;
+}
+
+void CMainFrame::CreateActions() {
+  auto add = [this](int id, const QString& text, const QString& prompt, auto handler) {
+    QAction* action = AddAction(id, text, prompt);
+    connect(action, &QAction::triggered, this, handler);
+  };
+  add(ID_START_SAMPLING, QStringLiteral("实时采样"), QStringLiteral("实时采样\n实时采样"), &CMainFrame::OnStartSampling);
+  add(ID_STOP_SAMPLING, QStringLiteral("停止采样"), QStringLiteral("停止采样\n停止采样"), &CMainFrame::OnStopSampling);
+  add(ID_CAPTURE_SAMPLE, QStringLiteral("截取数据样本"), QStringLiteral("截取数据样本\n截取数据样本"),
+      &CMainFrame::OnCaptureSample);
+  add(ID_CLEAR_SAMPLE, QStringLiteral("清除样本数据"), QStringLiteral("清除样本数据\n清除样本数据"),
+      &CMainFrame::OnClearSample);
+  add(ID_HIDE_LIST_VIEW, QStringLiteral("隐藏列表视窗"), QStringLiteral("隐藏列表视窗\n隐藏"), &CMainFrame::OnHideListView);
+  add(ID_HIDE_CONTROL_PANEL, QStringLiteral("隐藏控制面板"), QStringLiteral("隐藏控制面板\n隐藏"),
+      &CMainFrame::OnHideControlPanel);
+  add(ID_HOME_PAGE, QStringLiteral("进入Lumora主页，了解更多相关信息"), QString(), &CMainFrame::OnHomePage);
+  add(ID_APP_ABOUT, QStringLiteral("关于 Orvanta(&A)..."), QString(), &CMainFrame::OnAbout);
+  add(ID_APP_EXIT, QStringLiteral("退出(&X)"), QStringLiteral("退出应用程序；提示保存文档\n退出"), &QWidget::close);
+  add(ID_VIEW_RECORDBAR, QStringLiteral("显示或隐藏录制工具条"), QStringLiteral("显示或隐藏录制工具条\n显示或隐藏录制工具条"),
+      [this](bool on) { recordBarDock_->setVisible(on); });
+  add(ID_VIEW_TOOLBAR, QStringLiteral("工具栏(&T)"), QStringLiteral("显示或隐藏工具栏\n显隐工具栏"),
+      [this](bool on) { toolBar_->setVisible(on); });
+  add(ID_VIEW_STATUS_BAR, QStringLiteral("状态栏(&S)"), QStringLiteral("显示或隐藏状态栏\n显隐状态栏"),
+      [this](bool on) { statusBar()->setVisible(on); });
+  for (int id : {ID_START_SAMPLING, ID_STOP_SAMPLING, ID_HIDE_LIST_VIEW, ID_HIDE_CONTROL_PANEL, ID_VIEW_RECORDBAR,
+                 ID_VIEW_TOOLBAR, ID_VIEW_STATUS_BAR})
+    actions_[id]->setCheckable(true);
+
+  // Commands a later part of the program wires: present, not yet enabled.
+  AddAction(ID_FILE_OPEN, QStringLiteral("打开(&O)...\tCtrl+O"), QStringLiteral("打开波形数据文件\n打开波形数据文件"));
+  AddAction(ID_SAVE_SAMPLE, QStringLiteral("保存样本数据(&S)\tCtrl+S"), QStringLiteral("保存样本数据\n保存样本数据"));
+  AddAction(ID_FILE_PRINT, QStringLiteral("打印(&P)...\tCtrl+P"), QStringLiteral("打印活动文档\n打印"));
+  AddAction(ID_FILE_PRINT_PREVIEW, QStringLiteral("打印预览(&V)"), QStringLiteral("打印\n打印预览"));
+  AddAction(ID_FILE_PRINT_SETUP, QStringLiteral("打印设置(&R)..."), QStringLiteral("改变打印机及打印选项\n打印设置"));
+  AddAction(ID_SETTINGS, QStringLiteral("参数设置"), QStringLiteral("设置\n设置"));
+  AddAction(ID_PLUGIN_SETTINGS, QStringLiteral("采样插件设置"), QString());
+  for (int id : {ID_FILE_OPEN, ID_SAVE_SAMPLE, ID_FILE_PRINT, ID_FILE_PRINT_PREVIEW, ID_FILE_PRINT_SETUP, ID_SETTINGS,
+                 ID_PLUGIN_SETTINGS})
+    actions_[id]->setEnabled(false);
+
+  // Accelerators without a menu item of their own.
+  auto accelerator = [this](const QKeySequence& keys) {
+    auto* a = new QAction(this);
+    a->setShortcut(keys);
+    addAction(a);
+    return a;
+  };
+  auto forward = [&](const QKeySequence& keys, int id) {
+    connect(accelerator(keys), &QAction::triggered, actions_[id], &QAction::trigger);
+  };
+  forward(QKeySequence(Qt::CTRL | Qt::Key_O), ID_FILE_OPEN);
+  forward(QKeySequence(Qt::CTRL | Qt::Key_P), ID_FILE_PRINT);
+  forward(QKeySequence(Qt::CTRL | Qt::Key_C), ID_CAPTURE_SAMPLE);
+  forward(QKeySequence(Qt::CTRL | Qt::Key_Insert), ID_CAPTURE_SAMPLE);
+  // New and save document: the document holds nothing, so they change nothing.
+  accelerator(QKeySequence(Qt::CTRL | Qt::Key_N));
+  accelerator(QKeySequence(Qt::CTRL | Qt::Key_S));
+  // Next and previous pane.
+  connect(accelerator(QKeySequence(Qt::Key_F6)), &QAction::triggered, this, [this] { focusNextChild(); });
+  connect(accelerator(QKeySequence(Qt::SHIFT | Qt::Key_F6)), &QAction::triggered, this,
+          [this] { focusPreviousChild(); });
+}
+
+void CMainFrame::CreateMenus() {
+  auto popup = [this](const QString& title, std::initializer_list<int> ids) {
+    QMenu* menu = menuBar()->addMenu(title);
+    for (int id : ids) {
+      if (id == 0)
+        menu->addSeparator();
+      else
+        menu->addAction(actions_[id]);
+    }
+  };
+  popup(QStringLiteral("文件(&F)"), {ID_FILE_OPEN, ID_SAVE_SAMPLE, 0, ID_FILE_PRINT, ID_FILE_PRINT_PREVIEW,
+                                     ID_FILE_PRINT_SETUP, 0, ID_APP_EXIT});
+  popup(QStringLiteral("编辑(&E)"), {ID_START_SAMPLING, ID_STOP_SAMPLING, 0, ID_CAPTURE_SAMPLE, ID_CLEAR_SAMPLE});
+  popup(QStringLiteral("设置"), {ID_SETTINGS, ID_PLUGIN_SETTINGS});
+  popup(QStringLiteral("查看(&V)"), {ID_VIEW_TOOLBAR, ID_VIEW_STATUS_BAR});
+  popup(QStringLiteral("视窗"), {ID_HIDE_LIST_VIEW, ID_HIDE_CONTROL_PANEL, ID_VIEW_RECORDBAR});
+  popup(QStringLiteral("帮助(&H)"), {ID_HOME_PAGE, 0, ID_APP_ABOUT});
+}
+
+bool CMainFrame::CreateToolBar() {
+  toolBar_ = addToolBar(QStringLiteral("工具栏"));
+  toolBar_->setObjectName(QStringLiteral("toolBar"));
+  toolBar_->setIconSize(QSize(24, 24));
+  toolBar_->setAllowedAreas(Qt::AllToolBarAreas);
+  // A missing image file leaves the buttons without images, as a missing
+  // image list would.
+  const QList<QPixmap> images =
+      CutStrip(QPixmap(QDir(g_appDir).filePath(QStringLiteral("res/Toolbar_.bmp"))), 24);
+  int image = 0;
+  for (int id : std::initializer_list<int>{ID_START_SAMPLING, ID_STOP_SAMPLING, ID_FILE_OPEN, ID_SAVE_SAMPLE, ID_CAPTURE_SAMPLE, ID_CLEAR_SAMPLE,
+                 ID_SETTINGS, ID_FILE_PRINT_PREVIEW, 0, ID_HIDE_LIST_VIEW, ID_HIDE_CONTROL_PANEL, 0, ID_APP_ABOUT}) {
+    if (id == 0) {
+      toolBar_->addSeparator();
+      continue;
+    }
+    if (image < images.size()) actions_[id]->setIcon(QIcon(images[image]));
+    ++image;
+    toolBar_->addAction(actions_[id]);
+  }
+  return true;
+}
+
+void CMainFrame::CreateStatusBar() {
+  QStatusBar* bar = statusBar();
+  auto* prompt = new QLabel(QStringLiteral("就绪"));
+  bar->addWidget(prompt, 1);
+  for (const char* text : {"大写", "数字", "滚动"}) {
+    auto* indicator = new QLabel(QString::fromUtf8(text));
+    indicator->setFrameShape(QFrame::Panel);
+    indicator->setFrameShadow(QFrame::Sunken);
+    // The keyboard's lock states are not known here: the panes stay grey.
+    indicator->setEnabled(false);
+    bar->addPermanentWidget(indicator);
+  }
+}
+
+bool CMainFrame::CreateRecordBar() {
+  recordBarDock_ = new QToolBar(QStringLiteral("录制工具条"), this);
+  recordBarDock_->setObjectName(QStringLiteral("103"));
+  recordBarDock_->setAllowedAreas(Qt::TopToolBarArea | Qt::BottomToolBarArea);
+  recordBar_ = new CRecordBar;
+  recordBarDock_->addWidget(recordBar_);
+  addToolBarBreak(Qt::TopToolBarArea);
+  addToolBar(Qt::TopToolBarArea, recordBarDock_);
+
+  // The record and replay buttons are wired by the recorder; until then they stay disabled.
+  for (int id : {IDC_RECORD, IDC_PLAYBACK, IDC_PAUSE, IDC_STOP}) recordBar_->SetEnabled(id, false);
+  connect(recordBar_, &CRecordBar::rulerToggled, this, [this](int id) {
+    if (id == IDC_RULER_X)
+      OnRulerX();
+    else
+      OnRulerY();
+  });
+  connect(recordBar_, &CRecordBar::sliderMoved, this, [this](int position) { view_->Engine().SetPlaybackPos(position); });
+  connect(recordBarDock_, &QToolBar::visibilityChanged, this, [this] { UpdateCheckMarks(); });
+  connect(toolBar_, &QToolBar::visibilityChanged, this, [this] { UpdateCheckMarks(); });
+  return true;
+}

@@ -1,0 +1,106 @@
+#pragma once
+
+#include "acquisition/AudioInput.h"
+#include "app/gui/OutbarTypes.h"
+
+#include <QHash>
+#include <QMainWindow>
+
+#include <memory>
+
+class CBarTool;
+class CGfxOutBarCtrl;
+class COndrixView;
+class CRecordBar;
+class CThinSplitterWnd;
+class QAction;
+class QSplitter;
+class QToolBar;
+
+// The main window: the outlook bar on the left, the measurement view above
+// the control panel on the right, the toolbar, the status bar and the record
+// bar. Its command handlers change the shared state or call one operation of
+// the view.
+class CMainFrame : public QMainWindow, public OutbarEventOwner {
+  Q_OBJECT
+
+ public:
+  // `input` is the sound card the view samples; null gives the Qt one.
+  explicit CMainFrame(std::unique_ptr<AudioInput> input = nullptr, QWidget* parent = nullptr);
+  ~CMainFrame() override;
+
+  // Builds the panes, bars and menus. False when a part could not be made.
+  bool OnCreate();
+
+  // The outlook bar's events: item clicks start their action, every move is accepted.
+  long OnOutbarEvent(int code, long long argument) override;
+  // The action of an outlook-bar item, by its item data.
+  void OutbarAction(int itemData);
+
+  // Commands.
+  void OnStartSampling();
+  void OnStopSampling();
+  void OnCaptureSample();
+  void OnClearSample();
+  void OnHideControlPanel();
+  void OnHideListView();
+  void OnRulerX();
+  void OnRulerY();
+  void OnAbout();
+  void OnHomePage();
+  // Moves the replay slider to g_playbackPos (while the view replays).
+  void SyncPlaybackSlider();
+
+  QAction* Action(int id) const { return actions_.value(id); }
+  bool SamplingOn() const { return samplingOn_; }
+  bool ControlPanelHidden() const { return controlPanelHidden_; }
+  bool OutlookBarHidden() const { return outlookBarHidden_; }
+  int OutlookBarWidth() const { return outlookBarWidth_; }
+  int ScreenHeight() const { return screenHeight_; }
+  COndrixView* View() const { return view_; }
+  CBarTool* ControlPanel() const { return controlPanel_; }
+  CGfxOutBarCtrl* OutlookBar() const { return outlookBar_; }
+  CThinSplitterWnd* MainSplitter() const { return mainSplitter_; }
+  QSplitter* RightSplitter() const { return rightSplitter_; }
+  CRecordBar* RecordBar() const { return recordBar_; }
+  QToolBar* RecordBarDock() const { return recordBarDock_; }
+  QToolBar* ToolBar() const { return toolBar_; }
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  bool OnCreateClient();
+  void CreateActions();
+  void CreateMenus();
+  bool CreateToolBar();
+  void CreateStatusBar();
+  bool CreateRecordBar();
+  void CreateOutlookBar();
+  void LayOutMainSplitter(int firstIdeal);
+  void LayOutRightSplitter(int firstIdeal, int secondMinimum);
+  QAction* AddAction(int id, const QString& text, const QString& prompt);
+  void UpdateCheckMarks();
+
+  std::unique_ptr<AudioInput> input_;
+  bool controlPanelHidden_ = false;
+  bool outlookBarHidden_ = false;
+  bool samplingOn_ = true;
+  int screenWidth_ = 0;
+  int screenHeight_ = 0;
+  int outlookBarWidth_ = 0;
+  bool mainLaidOut_ = false;
+  bool rightLaidOut_ = false;
+
+  CThinSplitterWnd* mainSplitter_ = nullptr;
+  QSplitter* rightSplitter_ = nullptr;
+  CGfxOutBarCtrl* outlookBar_ = nullptr;
+  COndrixView* view_ = nullptr;
+  CBarTool* controlPanel_ = nullptr;
+  QToolBar* toolBar_ = nullptr;
+  QToolBar* recordBarDock_ = nullptr;
+  CRecordBar* recordBar_ = nullptr;
+  std::unique_ptr<OutbarIconList> largeIconList_;
+  std::unique_ptr<OutbarIconList> smallIconList_;
+  QHash<int, QAction*> actions_;
+};

@@ -1,0 +1,117 @@
+// The main window's command handlers: each changes the shared state or calls
+// one operation of the view.
+
+#include "app/Globals.h"
+#include "app/gui/CAboutDialog.h"
+#include "app/gui/CGfxOutBarCtrl.h"
+#include "app/gui/CMainFrame.h"
+#include "app/gui/CRecordBar.h"
+#include "app/gui/CommandIds.h"
+#include "display/COndrixView.h"
+
+#include <QAction>
+#include <QDesktopServices>
+#include <QSplitter>
+#include <QStatusBar>
+#include <QToolBar>
+#include <QUrl>
+
+void CMainFrame::UpdateCheckMarks() {
+  auto check = [this](int id, bool on) {
+    if (QAction* a = actions_.value(id)) a->setChecked(on);
+  };
+  check(ID_START_SAMPLING, samplingOn_);
+  check(ID_STOP_SAMPLING, !samplingOn_);
+  check(ID_HIDE_CONTROL_PANEL, controlPanelHidden_);
+  check(ID_HIDE_LIST_VIEW, outlookBarHidden_);
+  if (recordBarDock_) check(ID_VIEW_RECORDBAR, !recordBarDock_->isHidden());
+  if (toolBar_) check(ID_VIEW_TOOLBAR, !toolBar_->isHidden());
+  check(ID_VIEW_STATUS_BAR, !statusBar()->isHidden());
+}
+
+void CMainFrame::OnStartSampling() {
+  const TransportResult r = view_->Engine().StartSampling(samplingOn_);
+  if (r.samplingStarted) samplingOn_ = true;
+  UpdateCheckMarks();
+}
+
+void CMainFrame::OnStopSampling() {
+  const TransportResult r = view_->Engine().StopSampling(samplingOn_);
+  if (r.samplingStopped) samplingOn_ = false;
+  UpdateCheckMarks();
+}
+
+void CMainFrame::OnCaptureSample() { view_->CaptureSample(); }
+
+void CMainFrame::OnClearSample() { view_->ClearSample(); }
+
+void CMainFrame::OnHideControlPanel() {
+  // Showing again always restores the panel's row, whatever was dragged.
+  if (controlPanelHidden_)
+    LayOutRightSplitter(screenHeight_ - 320, 150);
+  else
+    LayOutRightSplitter(screenHeight_ - 160, 150);
+  controlPanelHidden_ = !controlPanelHidden_;
+  UpdateCheckMarks();
+}
+
+void CMainFrame::OnHideListView() {
+  // The width restored is the one taken when the window was made.
+  LayOutMainSplitter(outlookBarHidden_ ? outlookBarWidth_ : 0);
+  outlookBarHidden_ = !outlookBarHidden_;
+  UpdateCheckMarks();
+}
+
+void CMainFrame::OnRulerX() { g_rulerXOn = !g_rulerXOn; }
+
+void CMainFrame::OnRulerY() { g_rulerYOn = !g_rulerYOn; }
+
+void CMainFrame::OnAbout() {
+  CAboutDialog dialog(this);
+  dialog.exec();
+}
+
+void CMainFrame::OnHomePage() {
+  // The maker's page in the desktop's browser.
+  QDesktopServices::openUrl(QUrl(QStringLiteral("https://lumora.example.com/orvanta")));
+}
+
+void CMainFrame::SyncPlaybackSlider() {
+  if (recordBar_) recordBar_->SetSliderPosition(g_playbackPos);
+}
+
+long CMainFrame::OnOutbarEvent(int code, long long argument) {
+  if (code == OBE_ITEM_CLICKED) {
+    // By item data, not position: a dragged item keeps its action.
+    OutbarAction(outlookBar_->GetItemValue(static_cast<int>(argument)));
+    return 1;
+  }
+  if (code == OBE_ITEM_MOVED) return 1;  // every drag is accepted
+  return 0;
+}
+
+void CMainFrame::OutbarAction(int itemData) {
+  switch (itemData) {
+    case 0:
+      g_displayMode = TimeDomain;
+      break;
+    case 1:
+      g_displayMode = FrequencyDomain;
+      break;
+    case 2:
+      g_displayMode = FunctionSignal;
+      OnStopSampling();
+      // The signal generator replaces the 16-bit recording with its signal;
+      // until it exists the function-signal display shows an empty signal.
+      view_->Engine().recBuf16.Clear();
+      break;
+    case 3:
+      g_showRealTime = true;
+      break;
+    case 4:
+      g_showRealTime = false;
+      break;
+    default:  // 5 and 6, the exports, are wired by the file commands
+      break;
+  }
+}

@@ -1,0 +1,37 @@
+#pragma once
+
+#include "acquisition/AudioInput.h"
+#include "app/gui/COndrixDoc.h"
+#include "app/gui/MessageBoxPrompts.h"
+
+#include <QString>
+
+#include <memory>
+
+class CMainFrame;
+
+// The program's start-up: title, document, main window, plug-in settings,
+// the sound card and the display tick, in that order.
+class COndrixApp {
+ public:
+  // `input` replaces the sound card (tests); null gives the Qt one.
+  explicit COndrixApp(std::unique_ptr<AudioInput> input = nullptr);
+  ~COndrixApp();
+
+  // Runs the start-up sequence; false when the main window cannot be made.
+  bool InitInstance();
+
+  const QString& Title() const { return title_; }
+  CMainFrame* Frame() const { return frame_.get(); }
+  COndrixDoc& Doc() { return doc_; }
+
+ private:
+  std::unique_ptr<AudioInput> input_;
+  QString title_;
+  COndrixDoc doc_;
+  std::unique_ptr<CMainFrame> frame_;
+  std::unique_ptr<MessageBoxPrompts> prompts_;
+};
+
+// Reads plus.ini (section PLUS: "Path" and "isPlus") into g_pluginPath and g_pluginEnabled.
+void ReadPluginSettings(const QString& path);

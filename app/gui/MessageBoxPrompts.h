@@ -1,0 +1,16 @@
+#pragma once
+
+#include "app/Prompts.h"
+
+class QWidget;
+
+// Messages as warning boxes with an OK button and the program's title.
+class MessageBoxPrompts : public Prompts {
+ public:
+  MessageBoxPrompts(QWidget* parent, QString title) : parent_(parent), title_(std::move(title)) {}
+  void ShowMessage(const QString& text) override;
+
+ private:
+  QWidget* parent_;
+  QString title_;
+};

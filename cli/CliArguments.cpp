@@ -32,7 +32,9 @@ QString CliUsage() {
       "       ondrix-cli measure FILE.wav [--at ELEMENT] [--edge rising|falling] [--level N] [--json]\n"
       "       ondrix-cli spectrum FILE.wav [--at ELEMENT] [--gain STEP] [--bins] [--json]\n"
       "       ondrix-cli render FILE.wav OUT.bmp|OUT.png [--at ELEMENT] [--mode time|freq]\n"
-      "                  [--size WIDTHxHEIGHT] [--settings setting.ini]\n");
+      "                  [--size WIDTHxHEIGHT] [--settings setting.ini]\n"
+      "       ondrix-cli csv FILE.wav OUT.csv [--at ELEMENT]\n"
+      "       ondrix-cli report FILE.wav OUT.pdf [--at ELEMENT] [--mode time|freq]\n");
 }
 
 std::optional<CliArguments> ParseCliArguments(const QStringList& args, QString* error) {
@@ -45,7 +47,9 @@ std::optional<CliArguments> ParseCliArguments(const QStringList& args, QString* 
   const bool measure = a.command == "measure";
   const bool spectrum = a.command == "spectrum";
   const bool render = a.command == "render";
-  if (!measure && !spectrum && !render && a.command != "info") {
+  const bool csv = a.command == "csv";
+  const bool report = a.command == "report";
+  if (!measure && !spectrum && !render && !csv && !report && a.command != "info") {
     *error = QStringLiteral("unknown command '%1'").arg(a.command);
     return std::nullopt;
   }
@@ -62,7 +66,8 @@ std::optional<CliArguments> ParseCliArguments(const QStringList& args, QString* 
     const bool allowed = (frameOption && (arg == "--at" || arg == "--json")) ||
                          (measure && (arg == "--edge" || arg == "--level")) ||
                          (spectrum && (arg == "--gain" || arg == "--bins")) ||
-                         (render && (arg == "--at" || arg == "--mode" || arg == "--size" || arg == "--settings"));
+                         (render && (arg == "--at" || arg == "--mode" || arg == "--size" || arg == "--settings")) ||
+                         (csv && arg == "--at") || (report && (arg == "--at" || arg == "--mode"));
     if (!allowed) {
       *error = QStringLiteral("option %1 does not belong to '%2'").arg(arg, a.command);
       return std::nullopt;
@@ -117,9 +122,12 @@ std::optional<CliArguments> ParseCliArguments(const QStringList& args, QString* 
       a.settings = value;
     }
   }
-  if (render) {
+  if (render || csv || report) {
     if (a.files.size() != 2) {
-      *error = QStringLiteral("'render' takes a WAV file and an output picture");
+      const QString output = render ? QStringLiteral("an output picture")
+                             : csv  ? QStringLiteral("an output CSV file")
+                                    : QStringLiteral("an output PDF file");
+      *error = QStringLiteral("'%1' takes a WAV file and %2").arg(a.command, output);
       return std::nullopt;
     }
     return a;

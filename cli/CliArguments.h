@@ -7,7 +7,7 @@
 
 // The command line of ondrix-cli: a command, one or two files and options.
 struct CliArguments {
-  QString command;     // info, measure, spectrum, render
+  QString command;     // info, measure, spectrum, render, csv, report
   QStringList files;   // positional arguments after the command
   long long at = 0;    // --at ELEMENT
   int edge = 0;        // --edge rising|falling

@@ -38,21 +38,26 @@ bool SavePng(const QImage& image, const QString& path, QString* error) {
 
 }  // namespace
 
-bool RenderPicture(const CliArguments& a, QString* error) {
-  const QString& wavPath = a.files[0];
-  const QString& outPath = a.files[1];
+bool PrepareFramePicture(const CliArguments& a, RecordingFrame& frame, ViewGeometry* geometry, QString* error) {
   if (!LoadSettings(a.settings, error)) return false;
 
   // The file's channels, rate and sample width replace the settings', as
   // opening it in the program does.
-  RecordingFrame frame;
-  if (!frame.Load(wavPath, error) || !frame.Convert(a.at, a.mode, error)) return false;
+  if (!frame.Load(a.files[0], error) || !frame.Convert(a.at, a.mode, error)) return false;
 
   // The window's state right after a resize: rulers off, cursors at their
   // start positions.
-  const ViewGeometry geometry = GeometryForClient(a.width, a.height);
+  *geometry = GeometryForClient(a.width, a.height);
   ClearRulerState();
-  PlaceRulers(geometry);
+  PlaceRulers(*geometry);
+  return true;
+}
+
+bool RenderPicture(const CliArguments& a, QString* error) {
+  const QString& outPath = a.files[1];
+  RecordingFrame frame;
+  ViewGeometry geometry;
+  if (!PrepareFramePicture(a, frame, &geometry, error)) return false;
 
   QImage image;
   ComposeDisplay(image, frame.Engine().ch1Trace, frame.Engine().ch2Trace, geometry, ComposeOptions{},

@@ -1,6 +1,8 @@
 #pragma once
 
 #include "cli/CliArguments.h"
+#include "cli/RecordingFrame.h"
+#include "display/ComposeDisplay.h"
 
 #include <QString>
 
@@ -9,3 +11,9 @@
 // Needs a QGuiApplication. On failure returns false with `error` set to one
 // line for the user.
 bool RenderPicture(const CliArguments& arguments, QString* error);
+
+// What `render` and `report` start from: the settings (--settings or the
+// defaults), the WAV file loaded as the recording, the frame at --at converted
+// in --mode, and the rulers and cursors of a window of --size just resized.
+bool PrepareFramePicture(const CliArguments& arguments, RecordingFrame& frame, ViewGeometry* geometry,
+                         QString* error);

@@ -3,8 +3,10 @@
 #include "analysis/SignalAnalysis.h"
 #include "app/Globals.h"
 #include "cli/CliArguments.h"
+#include "cli/CsvCommand.h"
 #include "cli/RecordingFrame.h"
 #include "cli/RenderCommand.h"
+#include "cli/ReportCommand.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>
@@ -133,10 +135,21 @@ int Render(const CliArguments& a) {
   return RenderPicture(a, &error) ? 0 : Fail(error);
 }
 
+int Csv(const CliArguments& a) {
+  QString error;
+  return ExportCsvFrame(a, &error) ? 0 : Fail(error);
+}
+
+int Report(const CliArguments& a) {
+  QString error;
+  return WriteReportPdf(a, &error) ? 0 : Fail(error);
+}
+
 // Drawing needs a GUI application, and that needs a platform: without a
 // display the offscreen one does.
 std::unique_ptr<QCoreApplication> MakeApplication(int& argc, char** argv) {
-  if (argc < 2 || std::strcmp(argv[1], "render") != 0) return std::make_unique<QCoreApplication>(argc, argv);
+  const bool draws = argc >= 2 && (std::strcmp(argv[1], "render") == 0 || std::strcmp(argv[1], "report") == 0);
+  if (!draws) return std::make_unique<QCoreApplication>(argc, argv);
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   // Qt's uncategorised warnings (a missing runtime folder and the like) would
   // mix with our one-line messages; QT_LOGGING_RULES can bring them back.
@@ -160,5 +173,7 @@ int main(int argc, char** argv) {
   if (parsed->command == "info") return Info(parsed->files[0]);
   if (parsed->command == "measure") return Measure(*parsed);
   if (parsed->command == "render") return Render(*parsed);
+  if (parsed->command == "csv") return Csv(*parsed);
+  if (parsed->command == "report") return Report(*parsed);
   return Spectrum(*parsed);
 }

@@ -10,6 +10,18 @@ class Prompts {
   virtual ~Prompts() = default;
   // A warning with an OK button and the program's title as caption.
   virtual void ShowMessage(const QString& text) = 0;
+  // File dialogs. `filter` is like "波形文件(*.wav)"; a save dialog adds
+  // `defaultSuffix` to a name without one and asks before overwriting.
+  // Both return the chosen full path, or an empty string when cancelled.
+  virtual QString GetSaveFileName(const QString& filter, const QString& defaultSuffix) {
+    (void)filter;
+    (void)defaultSuffix;
+    return {};
+  }
+  virtual QString GetOpenFileName(const QString& filter) {
+    (void)filter;
+    return {};
+  }
 };
 
 // Prompts currently in force; never null (the default writes to stderr).

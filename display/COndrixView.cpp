@@ -2,6 +2,8 @@
 
 #include "acquisition/QtAudioInput.h"
 #include "app/Globals.h"
+#include "app/Prompts.h"
+#include "display/BitmapExport.h"
 #include "display/Rulers.h"
 
 #include <QMouseEvent>
@@ -69,4 +71,19 @@ void COndrixView::mouseMoveEvent(QMouseEvent* event) {
 void COndrixView::mouseReleaseEvent(QMouseEvent* event) {
   if (event->button() == Qt::LeftButton) RulerRelease();
   QWidget::mouseReleaseEvent(event);
+}
+
+bool COndrixView::ExportBitmap(const QString& path) {
+  // The readouts keep the last screen paint's values; the traces start at the
+  // trigger point of the current CH1 trace.
+  ComposeOptions options;
+  options.measureBeforeRenderer = false;
+  QImage image;
+  ComposeDisplay(image, engine_.ch1Trace, engine_.ch2Trace, geometry_, options, style_);
+  QString error;
+  if (!WriteBitmapFile(image, path, &error)) {
+    CurrentPrompts().ShowMessage(error);
+    return false;
+  }
+  return true;
 }

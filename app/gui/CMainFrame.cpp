@@ -17,6 +17,7 @@
 #include <QTimer>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPrinter>
 #include <QScreen>
 #include <QStatusBar>
 #include <QToolBar>
@@ -38,6 +39,9 @@ CMainFrame::CMainFrame(std::unique_ptr<AudioInput> input, QWidget* parent)
   g_recordState = Idle;
   g_playbackPos = 0;
   g_appDir = QDir::currentPath();
+  // Reports print in landscape unless the user sets up the page otherwise.
+  printer_ = std::make_unique<QPrinter>();
+  printer_->setPageOrientation(QPageLayout::Landscape);
 }
 
 CMainFrame::~CMainFrame() = default;
@@ -183,17 +187,20 @@ void CMainFrame::CreateActions() {
                  ID_VIEW_TOOLBAR, ID_VIEW_STATUS_BAR})
     actions_[id]->setCheckable(true);
 
+  add(ID_FILE_OPEN, QStringLiteral("打开(&O)...\tCtrl+O"), QStringLiteral("打开波形数据文件\n打开波形数据文件"),
+      &CMainFrame::OnFileOpen);
+  add(ID_SAVE_SAMPLE, QStringLiteral("保存样本数据(&S)\tCtrl+S"), QStringLiteral("保存样本数据\n保存样本数据"),
+      &CMainFrame::OnSaveSample);
+  add(ID_FILE_PRINT, QStringLiteral("打印(&P)...\tCtrl+P"), QStringLiteral("打印活动文档\n打印"), &CMainFrame::OnFilePrint);
+  add(ID_FILE_PRINT_PREVIEW, QStringLiteral("打印预览(&V)"), QStringLiteral("打印\n打印预览"),
+      &CMainFrame::OnFilePrintPreview);
+  add(ID_FILE_PRINT_SETUP, QStringLiteral("打印设置(&R)..."), QStringLiteral("改变打印机及打印选项\n打印设置"),
+      &CMainFrame::OnFilePrintSetup);
+
   // Commands a later part of the program wires: present, not yet enabled.
-  AddAction(ID_FILE_OPEN, QStringLiteral("打开(&O)...\tCtrl+O"), QStringLiteral("打开波形数据文件\n打开波形数据文件"));
-  AddAction(ID_SAVE_SAMPLE, QStringLiteral("保存样本数据(&S)\tCtrl+S"), QStringLiteral("保存样本数据\n保存样本数据"));
-  AddAction(ID_FILE_PRINT, QStringLiteral("打印(&P)...\tCtrl+P"), QStringLiteral("打印活动文档\n打印"));
-  AddAction(ID_FILE_PRINT_PREVIEW, QStringLiteral("打印预览(&V)"), QStringLiteral("打印\n打印预览"));
-  AddAction(ID_FILE_PRINT_SETUP, QStringLiteral("打印设置(&R)..."), QStringLiteral("改变打印机及打印选项\n打印设置"));
   AddAction(ID_SETTINGS, QStringLiteral("参数设置"), QStringLiteral("设置\n设置"));
   AddAction(ID_PLUGIN_SETTINGS, QStringLiteral("采样插件设置"), QString());
-  for (int id : {ID_FILE_OPEN, ID_SAVE_SAMPLE, ID_FILE_PRINT, ID_FILE_PRINT_PREVIEW, ID_FILE_PRINT_SETUP, ID_SETTINGS,
-                 ID_PLUGIN_SETTINGS})
-    actions_[id]->setEnabled(false);
+  for (int id : {ID_SETTINGS, ID_PLUGIN_SETTINGS}) actions_[id]->setEnabled(false);
 
   // Accelerators without a menu item of their own.
   auto accelerator = [this](const QKeySequence& keys) {
@@ -283,15 +290,22 @@ bool CMainFrame::CreateRecordBar() {
   addToolBarBreak(Qt::TopToolBarArea);
   addToolBar(Qt::TopToolBarArea, recordBarDock_);
 
-  // The record and replay buttons are wired by the recorder; until then they stay disabled.
-  for (int id : {IDC_RECORD, IDC_PLAYBACK, IDC_PAUSE, IDC_STOP}) recordBar_->SetEnabled(id, false);
+  connect(recordBar_, &CRecordBar::commandTriggered, this, [this](int id) {
+    switch (id) {
+      case IDC_RECORD: OnRecord(); break;
+      case IDC_PLAYBACK: OnPlayback(); break;
+      case IDC_PAUSE: OnPause(); break;
+      case IDC_STOP: OnStop(); break;
+      default: break;
+    }
+  });
   connect(recordBar_, &CRecordBar::rulerToggled, this, [this](int id) {
     if (id == IDC_RULER_X)
       OnRulerX();
     else
       OnRulerY();
   });
-  connect(recordBar_, &CRecordBar::sliderMoved, this, [this](int position) { view_->Engine().SetPlaybackPos(position); });
+  connect(recordBar_, &CRecordBar::sliderMoved, this, &CMainFrame::OnPlaybackSlider);
   connect(recordBarDock_, &QToolBar::visibilityChanged, this, [this] { UpdateCheckMarks(); });
   connect(toolBar_, &QToolBar::visibilityChanged, this, [this] { UpdateCheckMarks(); });
   return true;

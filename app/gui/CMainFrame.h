@@ -14,6 +14,8 @@ class COndrixView;
 class CRecordBar;
 class CThinSplitterWnd;
 class QAction;
+class QPrinter;
+struct TransportResult;
 class QSplitter;
 class QToolBar;
 
@@ -51,6 +53,23 @@ class CMainFrame : public QMainWindow, public OutbarEventOwner {
   // Moves the replay slider to g_playbackPos (while the view replays).
   void SyncPlaybackSlider();
 
+  // Recorder and files.
+  void OnRecord();
+  void OnPlayback();
+  void OnPause();
+  void OnStop();
+  void OnPlaybackSlider(int position);
+  void OnFileOpen();
+  void OnSaveSample();
+  void OnExportCsv();
+  void OnExportBitmap();
+  // Writes the frozen 16-bit sample and its spectra as CSV text.
+  void ExportCsv(const QString& path);
+  void OnFilePrint();
+  void OnFilePrintPreview();
+  void OnFilePrintSetup();
+  QPrinter* Printer() const { return printer_.get(); }
+
   QAction* Action(int id) const { return actions_.value(id); }
   bool SamplingOn() const { return samplingOn_; }
   bool ControlPanelHidden() const { return controlPanelHidden_; }
@@ -81,6 +100,9 @@ class CMainFrame : public QMainWindow, public OutbarEventOwner {
   void LayOutRightSplitter(int firstIdeal, int secondMinimum);
   QAction* AddAction(int id, const QString& text, const QString& prompt);
   void UpdateCheckMarks();
+  void ShowRecordButtons(bool record, bool playback, bool pause, bool stop, int selected);
+  void ApplyTransport(const TransportResult& result);
+  void PrintPage(QPrinter* printer);
 
   std::unique_ptr<AudioInput> input_;
   bool controlPanelHidden_ = false;
@@ -103,4 +125,5 @@ class CMainFrame : public QMainWindow, public OutbarEventOwner {
   std::unique_ptr<OutbarIconList> largeIconList_;
   std::unique_ptr<OutbarIconList> smallIconList_;
   QHash<int, QAction*> actions_;
+  std::unique_ptr<QPrinter> printer_;
 };

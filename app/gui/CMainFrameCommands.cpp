@@ -76,9 +76,6 @@ void CMainFrame::OnHomePage() {
   QDesktopServices::openUrl(QUrl(QStringLiteral("https://lumora.example.com/orvanta")));
 }
 
-void CMainFrame::SyncPlaybackSlider() {
-  if (recordBar_) recordBar_->SetSliderPosition(g_playbackPos);
-}
 
 long CMainFrame::OnOutbarEvent(int code, long long argument) {
   if (code == OBE_ITEM_CLICKED) {
@@ -111,7 +108,13 @@ void CMainFrame::OutbarAction(int itemData) {
     case 4:
       g_showRealTime = false;
       break;
-    default:  // 5 and 6, the exports, are wired by the file commands
+    case 5:
+      OnExportCsv();
+      break;
+    case 6:
+      OnExportBitmap();
+      break;
+    default:
       break;
   }
 }

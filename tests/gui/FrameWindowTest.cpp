@@ -290,9 +290,5 @@ TEST_F(FrameTest, MenusToolbarAndTextsAreAsDesigned) {
   EXPECT_EQ(frame->Action(ID_VIEW_TOOLBAR)->toolTip(), QStringLiteral("显隐工具栏"));
 
   // Commands wired by later parts of the program are present but disabled.
-  for (int id : {ID_FILE_OPEN, ID_SAVE_SAMPLE, ID_FILE_PRINT, ID_FILE_PRINT_PREVIEW, ID_FILE_PRINT_SETUP, ID_SETTINGS,
-                 ID_PLUGIN_SETTINGS})
-    EXPECT_FALSE(frame->Action(id)->isEnabled()) << id;
-  for (int id : {IDC_RECORD, IDC_PLAYBACK, IDC_PAUSE, IDC_STOP})
-    EXPECT_FALSE(frame->RecordBar()->Button(id)->isEnabled()) << id;
+  for (int id : {ID_SETTINGS, ID_PLUGIN_SETTINGS}) EXPECT_FALSE(frame->Action(id)->isEnabled()) << id;
 }

@@ -10,5 +10,16 @@ class RecordingPrompts : public Prompts {
   RecordingPrompts() { SetPrompts(this); }
   ~RecordingPrompts() override { SetPrompts(nullptr); }
   void ShowMessage(const QString& text) override { messages << text; }
+  // File dialogs answer with the next of `paths` ("" = cancelled) and record what they showed.
+  QString GetSaveFileName(const QString& filter, const QString& defaultSuffix) override {
+    dialogs << QStringLiteral("save %1 %2").arg(filter, defaultSuffix);
+    return paths.isEmpty() ? QString() : paths.takeFirst();
+  }
+  QString GetOpenFileName(const QString& filter) override {
+    dialogs << QStringLiteral("open %1").arg(filter);
+    return paths.isEmpty() ? QString() : paths.takeFirst();
+  }
   QStringList messages;
+  QStringList dialogs;
+  QStringList paths;
 };

@@ -1,0 +1,274 @@
+// The recorder and file commands of the main window, driven as a user would
+// through the record bar, the menus and the outlook bar.
+
+#include "app/Globals.h"
+#include "app/gui/CGfxOutBarCtrl.h"
+#include "app/gui/CMainFrame.h"
+#include "app/gui/COndrixApp.h"
+#include "app/gui/CRecordBar.h"
+#include "app/gui/CommandIds.h"
+#include "display/COndrixView.h"
+#include "files/WavFile.h"
+#include "support/FakeAudioInput.h"
+#include "support/RecordingPrompts.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QPrinter>
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QSlider>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+static void InitArtworkForFiles() { Q_INIT_RESOURCE(artwork); }
+
+namespace {
+
+class FrameFiles : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() {
+    static int argc = 1;
+    static char name[] = "test_frame";
+    static char* argv[] = {name, nullptr};
+    if (!QApplication::instance()) new QApplication(argc, argv);
+    InitArtworkForFiles();
+  }
+
+  FrameFiles() {
+    ResetGlobals();
+    previousDir = QDir::currentPath();
+    QDir::setCurrent(dir.path());
+    auto fake = std::make_unique<FakeAudioInput>();
+    input = fake.get();
+    app = std::make_unique<COndrixApp>(std::move(fake));
+    EXPECT_TRUE(app->InitInstance());
+    frame = app->Frame();
+    bar = frame->RecordBar();
+    prompts = std::make_unique<RecordingPrompts>();  // after start-up: replaces the message boxes
+    QCoreApplication::processEvents();
+  }
+  ~FrameFiles() override {
+    prompts.reset();
+    app.reset();
+    QDir::setCurrent(previousDir);
+    ResetGlobals();
+  }
+
+  void Click(int id) { bar->Button(id)->click(); }
+  bool Enabled(int id) { return bar->Button(id)->isEnabled(); }
+  bool Selected(int id) { return bar->Button(id)->isChecked(); }
+  // The look of the four buttons: enabled flags and the selected one.
+  void ExpectButtons(bool record, bool playback, bool pause, bool stop, int selected) {
+    EXPECT_EQ(Enabled(IDC_RECORD), record);
+    EXPECT_EQ(Enabled(IDC_PLAYBACK), playback);
+    EXPECT_EQ(Enabled(IDC_PAUSE), pause);
+    EXPECT_EQ(Enabled(IDC_STOP), stop);
+    EXPECT_TRUE(Selected(selected)) << selected;
+  }
+  void DeliverBlocks(int n, uint8_t fill = 0) {
+    for (int i = 0; i < n; ++i) input->Deliver(std::vector<uint8_t>(4096, fill));
+  }
+  QString WriteWav(const QString& name, const WaveFormat& format, const std::vector<uint8_t>& data) {
+    const QString path = dir.filePath(name);
+    EXPECT_TRUE(WriteWavFile(path, format, std::span<const uint8_t>(data), nullptr));
+    return path;
+  }
+  QByteArray Read(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+  }
+  void ClickOutlookItem(int folder, const QString& label) {
+    CGfxOutBarCtrl* outlook = frame->OutlookBar();
+    outlook->OpenFolder(folder);
+    for (int i = 0; i < outlook->ItemCount(); ++i)
+      if (outlook->GetItemLabel(i) == label) frame->OnOutbarEvent(OBE_ITEM_CLICKED, i);
+  }
+
+  QTemporaryDir dir;
+  QString previousDir;
+  std::unique_ptr<COndrixApp> app;
+  std::unique_ptr<RecordingPrompts> prompts;
+  CMainFrame* frame = nullptr;
+  CRecordBar* bar = nullptr;
+  FakeAudioInput* input = nullptr;
+};
+
+}  // namespace
+
+TEST_F(FrameFiles, RecordBarFollowsTheStateTable) {
+  ExpectButtons(true, true, false, false, IDC_STOP);
+  Click(IDC_RECORD);
+  EXPECT_EQ(g_recordState, Recording);
+  ExpectButtons(false, false, true, true, IDC_RECORD);
+  DeliverBlocks(3);
+  Click(IDC_PAUSE);  // pausing a recording changes only the buttons
+  EXPECT_EQ(g_recordState, Recording);
+  ExpectButtons(true, false, false, true, IDC_PAUSE);
+
+  // Stop asks for a file; cancelling keeps recording.
+  Click(IDC_STOP);
+  ExpectButtons(true, true, false, false, IDC_STOP);
+  EXPECT_EQ(prompts->dialogs.last(), QStringLiteral("save 波形文件(*.wav) wav"));
+  EXPECT_EQ(g_recordState, Recording);
+  EXPECT_EQ(bar->Slider()->maximum(), 4096);  // 3 blocks of 16-bit stereo
+  DeliverBlocks(1);  // still recording
+  EXPECT_FALSE(Enabled(IDC_STOP));
+
+  // Record again (it extends the recording), then Stop and save.
+  Click(IDC_RECORD);
+  EXPECT_EQ(frame->View()->Engine().RecBytes(), 4u * 4096u);
+  prompts->paths << dir.filePath("rec.wav");
+  Click(IDC_STOP);
+  EXPECT_EQ(g_recordState, Idle);
+  const WavProbe probe = ProbeWavFile(dir.filePath("rec.wav"));
+  ASSERT_TRUE(probe.ok);
+  EXPECT_EQ(probe.layout.dataBytes, 4u * 4096u);
+  EXPECT_EQ(bar->Slider()->maximum(), 2048 * 4 - 2048);
+
+  // Replay: sampling stops, the slider follows, Stop rewinds and pauses.
+  Click(IDC_PLAYBACK);
+  EXPECT_EQ(g_recordState, Playing);
+  EXPECT_FALSE(frame->SamplingOn());
+  ExpectButtons(false, false, true, true, IDC_PLAYBACK);
+  frame->View()->OnTimer();
+  frame->View()->OnTimer();
+  EXPECT_EQ(g_playbackPos, 40);
+  EXPECT_EQ(bar->Slider()->value(), 40);
+  Click(IDC_PAUSE);
+  EXPECT_EQ(g_recordState, Paused);
+  ExpectButtons(false, true, false, true, IDC_PAUSE);  // playback can resume
+  Click(IDC_STOP);
+  EXPECT_EQ(g_recordState, Idle);  // Stop from Paused
+  Click(IDC_PLAYBACK);
+  frame->View()->OnTimer();
+  Click(IDC_STOP);
+  EXPECT_EQ(g_recordState, Paused);
+  EXPECT_EQ(g_playbackPos, 0);
+  EXPECT_EQ(bar->Slider()->value(), 0);
+}
+
+TEST_F(FrameFiles, EightBitRecordingSliderCountsBytes) {
+  g_settings.bitsPerSample = 8;
+  Click(IDC_RECORD);
+  DeliverBlocks(3, 128);
+  Click(IDC_STOP);
+  EXPECT_EQ(bar->Slider()->maximum(), 10240);
+}
+
+TEST_F(FrameFiles, PlaybackWithoutDataSaysSo) {
+  Click(IDC_PLAYBACK);
+  EXPECT_EQ(prompts->messages, QStringList({"No data played!"}));
+  EXPECT_TRUE(Selected(IDC_STOP));
+  EXPECT_EQ(g_recordState, Idle);
+  EXPECT_TRUE(frame->SamplingOn());
+}
+
+TEST_F(FrameFiles, ReplayStopsAtTheSlidersEnd) {
+  // A mono recording of 2100 elements: the slider's range is 0..52.
+  g_settings.channels = 1;
+  std::vector<uint8_t> data(4200, 0);
+  prompts->paths << WriteWav("mono.wav", MakePcmFormat(1, 44100, 16), data);
+  frame->Action(ID_FILE_OPEN)->trigger();
+  EXPECT_EQ(bar->Slider()->maximum(), 52);
+  Click(IDC_PLAYBACK);
+  for (int i = 0; i < 5; ++i) frame->View()->OnTimer();
+  EXPECT_EQ(g_playbackPos, 52);
+  EXPECT_EQ(g_recordState, Playing);
+}
+
+TEST_F(FrameFiles, OpeningAFileMakesItTheRecordingToReplay) {
+  std::vector<uint8_t> data(3 * 4096);
+  for (std::size_t i = 0; i < data.size(); i += 2) data[i + 1] = static_cast<uint8_t>(i >> 8);
+  prompts->paths << WriteWav("in.wav", MakePcmFormat(1, 22050, 16), data);
+  frame->Action(ID_FILE_OPEN)->trigger();
+  EXPECT_EQ(prompts->dialogs.last(), QStringLiteral("open 波形文件(*.wav)"));
+  EXPECT_EQ(g_recordState, Paused);
+  EXPECT_FALSE(frame->SamplingOn());
+  EXPECT_FALSE(input->running);
+  EXPECT_EQ(g_displayMode, TimeDomain);
+  EXPECT_EQ(g_settings.channels, 1);
+  EXPECT_EQ(g_settings.sampleRate, 22050);
+  EXPECT_EQ(bar->Slider()->maximum(), 6144 - 2048);
+
+  // Record while paused on the loaded file appends to it.
+  Click(IDC_RECORD);
+  DeliverBlocks(1);
+  EXPECT_EQ(frame->View()->Engine().RecBytes(), 4u * 4096u);
+}
+
+TEST_F(FrameFiles, AFileThatIsNotAWaveChangesNothing) {
+  QFile bad(dir.filePath("bad.wav"));
+  ASSERT_TRUE(bad.open(QIODevice::WriteOnly));
+  bad.write("RIFF\x10\x00\x00\x00WAVEjunk", 16);
+  bad.close();
+  g_displayMode = FrequencyDomain;
+  prompts->paths << bad.fileName();
+  frame->Action(ID_FILE_OPEN)->trigger();
+  ASSERT_EQ(prompts->messages.size(), 1);
+  EXPECT_TRUE(prompts->messages[0].contains("bad.wav"));
+  EXPECT_EQ(g_recordState, Idle);
+  EXPECT_TRUE(frame->SamplingOn());
+  EXPECT_EQ(g_displayMode, FrequencyDomain);
+  EXPECT_EQ(g_settings.sampleRate, 44100);
+
+  // A cancelled dialog does nothing at all.
+  frame->Action(ID_FILE_OPEN)->trigger();
+  EXPECT_EQ(prompts->messages.size(), 1);
+  EXPECT_TRUE(frame->SamplingOn());
+}
+
+TEST_F(FrameFiles, SaveSampleWritesTheFrozenSample) {
+  input->Deliver(std::vector<uint8_t>(4096, 0x7f));
+  frame->Action(ID_CAPTURE_SAMPLE)->trigger();
+  prompts->paths << dir.filePath("sample.wav");
+  frame->Action(ID_SAVE_SAMPLE)->trigger();
+  const WavProbe probe = ProbeWavFile(dir.filePath("sample.wav"));
+  ASSERT_TRUE(probe.ok);
+  EXPECT_EQ(probe.layout.dataBytes, 4096u);
+  EXPECT_EQ(probe.layout.format, MakePcmFormat(2, 44100, 16));
+}
+
+TEST_F(FrameFiles, ExportsFromTheOutlookBar) {
+  frame->Action(ID_CLEAR_SAMPLE)->trigger();
+  prompts->paths << dir.filePath("sample.csv");
+  ClickOutlookItem(2, QStringLiteral("导出Excel样本数据文件[CSV]"));
+  EXPECT_EQ(prompts->dialogs.last(), QStringLiteral("save 波形数据(*.csv) csv"));
+  const QByteArray csv = Read(dir.filePath("sample.csv"));
+  EXPECT_TRUE(csv.startsWith("CH1 Sample,CH1 FFT,CH2 Sample,CH2 FFT,\r\n0,0,0,0,\r\n"));
+  EXPECT_EQ(csv.count("\r\n"), 1025);
+
+  prompts->paths << dir.filePath("picture.bmp");
+  ClickOutlookItem(2, QStringLiteral("当前波形另存为位图文件[BMP]"));
+  EXPECT_EQ(prompts->dialogs.last(), QStringLiteral("save 位图文件(*.bmp) BMP"));
+  const QByteArray bmp = Read(dir.filePath("picture.bmp"));
+  const QSize client = frame->View()->size();
+  ASSERT_TRUE(bmp.startsWith("BM"));
+  const int stride = (client.width() * 3 + 3) / 4 * 4;
+  EXPECT_EQ(bmp.size(), 54 + stride * client.height());
+
+  // Unwritable places are reported and leave nothing.
+  prompts->paths << dir.filePath("missing/picture.bmp") << dir.filePath("missing/sample.csv");
+  ClickOutlookItem(2, QStringLiteral("当前波形另存为位图文件[BMP]"));
+  ClickOutlookItem(2, QStringLiteral("导出Excel样本数据文件[CSV]"));
+  ASSERT_EQ(prompts->messages.size(), 2);
+  EXPECT_EQ(prompts->messages[0], QStringLiteral("error 2!"));
+  EXPECT_FALSE(prompts->messages[1].isEmpty());
+  EXPECT_FALSE(QDir(dir.filePath("missing")).exists());
+
+  // Cancelling a dialog does nothing.
+  const int shown = prompts->dialogs.size();
+  ClickOutlookItem(2, QStringLiteral("导出Excel样本数据文件[CSV]"));
+  EXPECT_EQ(prompts->dialogs.size(), shown + 1);
+  EXPECT_EQ(prompts->messages.size(), 2);
+}
+
+TEST_F(FrameFiles, PrinterDefaultsToLandscape) {
+  EXPECT_EQ(frame->Printer()->pageLayout().orientation(), QPageLayout::Landscape);
+  for (int id : {ID_FILE_OPEN, ID_SAVE_SAMPLE, ID_FILE_PRINT, ID_FILE_PRINT_PREVIEW, ID_FILE_PRINT_SETUP})
+    EXPECT_TRUE(frame->Action(id)->isEnabled()) << id;
+}

@@ -257,6 +257,13 @@ TEST_F(FrameTest, CaptureAndClearReachTheView) {
   EXPECT_EQ(frame->View()->Engine().sampleBuf16[100], 0x1111);
   Trigger(ID_CLEAR_SAMPLE);
   EXPECT_EQ(frame->View()->Engine().sampleBuf16[100], 0);
+  // Ctrl+C and Ctrl+Insert capture as well.
+  frame->activateWindow();
+  QTest::keyClick(frame->View(), Qt::Key_C, Qt::ControlModifier);
+  EXPECT_EQ(frame->View()->Engine().sampleBuf16[100], 0x1111);
+  Trigger(ID_CLEAR_SAMPLE);
+  QTest::keyClick(frame->View(), Qt::Key_Insert, Qt::ControlModifier);
+  EXPECT_EQ(frame->View()->Engine().sampleBuf16[100], 0x1111);
 }
 
 TEST_F(FrameTest, MenusToolbarAndTextsAreAsDesigned) {

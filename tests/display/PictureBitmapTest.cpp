@@ -1,4 +1,5 @@
 // A composed picture saved as a bitmap file and read back.
+#include "support/TestApplication.h"
 #include "app/Globals.h"
 #include "display/BitmapExport.h"
 #include "display/ComposeDisplay.h"
@@ -15,18 +16,9 @@
 
 namespace {
 
-void EnsureGuiApplication() {
-  if (QCoreApplication::instance()) return;
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  static int argc = 1;
-  static char name[] = "test_picture";
-  static char* argv[] = {name, nullptr};
-  static QGuiApplication app(argc, argv);
-}
-
 class PictureBitmap : public ::testing::Test {
  protected:
-  static void SetUpTestSuite() { EnsureGuiApplication(); }
+  static void SetUpTestSuite() { EnsureApplication(); }
   void SetUp() override { ResetGlobals(); }
   void TearDown() override { ResetGlobals(); }
   QTemporaryDir dir;

@@ -1,5 +1,6 @@
 // ComposeDisplay and BuildDisplay: what a paint puts where, in which order,
 // and what it measures and changes on the way.
+#include "support/TestApplication.h"
 #include "analysis/SignalAnalysis.h"
 #include "app/Globals.h"
 #include "display/ComposeDisplay.h"
@@ -13,15 +14,6 @@
 #include <cmath>
 
 namespace {
-
-void EnsureGuiApplication() {
-  if (QCoreApplication::instance()) return;
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  static int argc = 1;
-  static char name[] = "test_picture";
-  static char* argv[] = {name, nullptr};
-  static QGuiApplication app(argc, argv);
-}
 
 constexpr QRgb kBlack = 0xFF000000;
 constexpr QRgb kWhite = 0xFFFFFFFF;
@@ -45,7 +37,7 @@ TraceBuffer SineTrace(double period, double amplitude) {
 // The 1000 x 600 client area: plot at (100, 94), so the zero line is row 294.
 class PictureCompose : public ::testing::Test {
  protected:
-  static void SetUpTestSuite() { EnsureGuiApplication(); }
+  static void SetUpTestSuite() { EnsureApplication(); }
   void SetUp() override {
     ResetGlobals();
     g_settings.ch1Color = 0x000080FF;

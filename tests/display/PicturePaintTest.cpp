@@ -1,5 +1,6 @@
 // PaintDisplayList as pixels: which pixels a line, a dotted line, a polyline,
 // a handle and a text cover, in the screen's and the paper's style.
+#include "support/TestApplication.h"
 #include "display/ComposeDisplay.h"
 
 #include <QFontInfo>
@@ -11,15 +12,6 @@
 
 namespace {
 
-void EnsureGuiApplication() {
-  if (QCoreApplication::instance()) return;
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  static int argc = 1;
-  static char name[] = "test_picture";
-  static char* argv[] = {name, nullptr};
-  static QGuiApplication app(argc, argv);
-}
-
 constexpr QRgb kBlack = 0xFF000000;
 constexpr QRgb kWhite = 0xFFFFFFFF;
 constexpr QRgb kGrid = 0xFF000078;    // RGB(0, 0, 120)
@@ -28,7 +20,7 @@ constexpr QRgb kGrey = 0xFF808080;
 
 class PicturePaint : public ::testing::Test {
  protected:
-  static void SetUpTestSuite() { EnsureGuiApplication(); }
+  static void SetUpTestSuite() { EnsureApplication(); }
 
   // Paints `list` on a 120 x 80 picture filled with `background`.
   QImage Paint(const DisplayList& list, const DisplayStyle& style, QRgb background = kBlack) {

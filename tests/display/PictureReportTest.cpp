@@ -1,5 +1,6 @@
 // The printed test report drawn on an A4 page at 300 dpi (an image standing
 // in for the printer).
+#include "support/TestApplication.h"
 #include "analysis/SignalAnalysis.h"
 #include "app/Globals.h"
 #include "display/PrintReport.h"
@@ -15,15 +16,6 @@
 #include <functional>
 
 namespace {
-
-void EnsureGuiApplication() {
-  if (QCoreApplication::instance()) return;
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  static int argc = 1;
-  static char name[] = "test_picture";
-  static char* argv[] = {name, nullptr};
-  static QGuiApplication app(argc, argv);
-}
 
 constexpr int kPageWidth = 3508;
 constexpr int kPageHeight = 2480;
@@ -66,7 +58,7 @@ std::pair<int, int> InkColumns(const QImage& page, const QRect& rect) {
 
 class PictureReport : public ::testing::Test {
  protected:
-  static void SetUpTestSuite() { EnsureGuiApplication(); }
+  static void SetUpTestSuite() { EnsureApplication(); }
   void SetUp() override {
     ResetGlobals();
     geometry = GeometryForClient(1000, 600);

@@ -1,3 +1,4 @@
+#include "support/TestApplication.h"
 #include "display/COndrixView.h"
 #include "display/Rulers.h"
 #include "support/FakeAudioInput.h"
@@ -17,10 +18,7 @@ namespace {
 class ViewTest : public ::testing::Test {
  protected:
   static void SetUpTestSuite() {
-    static int argc = 1;
-    static char name[] = "test_view";
-    static char* argv[] = {name, nullptr};
-    if (!QApplication::instance()) new QApplication(argc, argv);
+    EnsureApplication();
   }
 
   ViewTest() {

@@ -1,6 +1,7 @@
 // The small widgets of the main window: dialog-unit arithmetic, the record
 // bar, the thin splitter, the About box and the control panel's form.
 
+#include "support/TestApplication.h"
 #include "app/Globals.h"
 #include "app/gui/CAboutDialog.h"
 #include "app/gui/CBarTool.h"
@@ -26,10 +27,7 @@ namespace {
 class FrameBarsTest : public ::testing::Test {
  protected:
   static void SetUpTestSuite() {
-    static int argc = 1;
-    static char name[] = "test_frame";
-    static char* argv[] = {name, nullptr};
-    if (!QApplication::instance()) new QApplication(argc, argv);
+    EnsureApplication();
   }
   static DialogBaseUnits Units() { return BaseUnitsFor(DialogFont()); }
 };

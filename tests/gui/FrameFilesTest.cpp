@@ -1,6 +1,7 @@
 // The recorder and file commands of the main window, driven as a user would
 // through the record bar, the menus and the outlook bar.
 
+#include "support/TestApplication.h"
 #include "app/Globals.h"
 #include "app/gui/CGfxOutBarCtrl.h"
 #include "app/gui/CMainFrame.h"
@@ -32,10 +33,7 @@ namespace {
 class FrameFiles : public ::testing::Test {
  protected:
   static void SetUpTestSuite() {
-    static int argc = 1;
-    static char name[] = "test_frame";
-    static char* argv[] = {name, nullptr};
-    if (!QApplication::instance()) new QApplication(argc, argv);
+    EnsureApplication();
     InitArtworkForFiles();
   }
 

@@ -1,3 +1,4 @@
+#include "support/TestApplication.h"
 #include "app/Globals.h"
 #include "app/gui/AppTitle.h"
 #include "app/gui/CGfxOutBarCtrl.h"
@@ -34,10 +35,7 @@ namespace {
 class FrameTest : public ::testing::Test {
  protected:
   static void SetUpTestSuite() {
-    static int argc = 1;
-    static char name[] = "test_frame";
-    static char* argv[] = {name, nullptr};
-    if (!QApplication::instance()) new QApplication(argc, argv);
+    EnsureApplication();
     InitArtwork();
   }
 

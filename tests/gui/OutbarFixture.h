@@ -1,5 +1,6 @@
 #pragma once
 
+#include "support/TestApplication.h"
 #include "app/gui/CGfxOutBarCtrl.h"
 
 #include <QApplication>
@@ -39,10 +40,7 @@ inline QPixmap Swatch(QColor colour, int side) {
 class OutbarFixture : public ::testing::Test {
  protected:
   static void SetUpTestSuite() {
-    static int argc = 1;
-    static char name[] = "test_outbar";
-    static char* argv[] = {name, nullptr};
-    if (!QApplication::instance()) new QApplication(argc, argv);
+    EnsureApplication();
   }
 
   explicit OutbarFixture(unsigned flags = 0x1FC) {

@@ -2,14 +2,14 @@
 
 #include <gtest/gtest.h>
 
-#include <numeric>
 #include <vector>
 
 namespace {
 
 std::vector<uint8_t> Ramp(std::size_t n, uint8_t start = 0) {
-  std::vector<uint8_t> v(n);
-  std::iota(v.begin(), v.end(), start);
+  std::vector<uint8_t> v;
+  v.reserve(n);
+  for (std::size_t i = 0; i < n; ++i) v.push_back(static_cast<uint8_t>(start + i));
   return v;
 }
 

@@ -1,4 +1,4 @@
-#include "files/WavFile.h"
+#include "cli/CliTestSupport.h"
 
 #include <QFile>
 #include <QJsonArray>
@@ -14,28 +14,12 @@
 
 namespace {
 
-struct CliRun {
-  int exitCode = -1;
-  QString out;
-  QString err;
-};
-
-CliRun RunCli(const QStringList& args) {
-  QProcess p;
-  p.start(QStringLiteral(ONDRIX_CLI), args);
-  EXPECT_TRUE(p.waitForFinished(30000));
-  return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()), QString::fromUtf8(p.readAllStandardError())};
-}
-
-QJsonObject Json(const CliRun& run) {
+QJsonObject Json(const ProgramRun& run) {
   QJsonParseError error;
   const QJsonDocument doc = QJsonDocument::fromJson(run.out.toUtf8(), &error);
   EXPECT_EQ(error.error, QJsonParseError::NoError) << run.out.toStdString();
   return doc.object();
 }
-
-// One channel's sample n: a sine of `period` samples, peak `amplitude`.
-double Sine(int n, double period, double amplitude) { return amplitude * std::sin(2 * M_PI * n / period); }
 
 class Cli : public ::testing::Test {
  protected:
@@ -55,11 +39,7 @@ class Cli : public ::testing::Test {
     return Write("mono8.wav", MakePcmFormat(1, 8000, 8), s.data(), s.size());
   }
   QString Write(const QString& name, const WaveFormat& format, const void* data, std::size_t bytes) {
-    const QString path = dir.filePath(name);
-    QString error;
-    EXPECT_TRUE(WriteWavFile(path, format, std::span(static_cast<const uint8_t*>(data), bytes), &error))
-        << error.toStdString();
-    return path;
+    return WriteTestWav(QDir(dir.path()), name, format, data, bytes);
   }
   QTemporaryDir dir;
 };
@@ -67,7 +47,7 @@ class Cli : public ::testing::Test {
 }  // namespace
 
 TEST_F(Cli, InfoDescribesTheFile) {
-  const CliRun r = RunCli({"info", Stereo16()});
+  const ProgramRun r = RunCli({"info", Stereo16()});
   EXPECT_EQ(r.exitCode, 0);
   EXPECT_TRUE(r.out.contains("PCM 16-bit stereo, 44100 Hz")) << r.out.toStdString();
   EXPECT_TRUE(r.out.contains("frames: 8000"));
@@ -75,7 +55,7 @@ TEST_F(Cli, InfoDescribesTheFile) {
 }
 
 TEST_F(Cli, MeasureReportsEachChannelsFrequencyAndRms) {
-  const CliRun r = RunCli({"measure", Stereo16(), "--json"});
+  const ProgramRun r = RunCli({"measure", Stereo16(), "--json"});
   ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
   const QJsonObject o = Json(r);
   EXPECT_EQ(o["channels"].toInt(), 2);
@@ -94,7 +74,7 @@ TEST_F(Cli, MeasureReportsEachChannelsFrequencyAndRms) {
 TEST_F(Cli, MeasureFollowsEdgeLevelAndPosition) {
   const QString file = Stereo16();
   // Falling through level 0 happens half a period in.
-  CliRun r = RunCli({"measure", file, "--json", "--edge", "falling"});
+  ProgramRun r = RunCli({"measure", file, "--json", "--edge", "falling"});
   EXPECT_EQ(Json(r)["trigger_index"].toInt(), 50);
   // From an odd element the channels swap places.
   r = RunCli({"measure", file, "--json", "--at", "1001"});
@@ -108,7 +88,7 @@ TEST_F(Cli, MeasureFollowsEdgeLevelAndPosition) {
 }
 
 TEST_F(Cli, MonoFilesHaveNoSecondChannel) {
-  const CliRun r = RunCli({"measure", Mono8(), "--json"});
+  const ProgramRun r = RunCli({"measure", Mono8(), "--json"});
   ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
   const QJsonObject o = Json(r);
   EXPECT_EQ(o["bits"].toInt(), 8);
@@ -117,14 +97,14 @@ TEST_F(Cli, MonoFilesHaveNoSecondChannel) {
   EXPECT_TRUE(o["ch2_frequency"].isNull());
   EXPECT_TRUE(o["ch2_rms"].isNull());
 
-  const CliRun text = RunCli({"measure", Mono8()});
+  const ProgramRun text = RunCli({"measure", Mono8()});
   EXPECT_TRUE(text.out.contains("CH1 frequency: 200 Hz")) << text.out.toStdString();
 }
 
 TEST_F(Cli, SpectrumGivesPeaksAndTheDisplayedBins) {
   // 44100 / 100 = 441 Hz lies between bins 10 and 11 (430.7 and 473.7 Hz);
   // 882 Hz between 20 and 21.
-  const CliRun r = RunCli({"spectrum", Stereo16(), "--json", "--bins", "--gain", "0"});
+  const ProgramRun r = RunCli({"spectrum", Stereo16(), "--json", "--bins", "--gain", "0"});
   ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
   const QJsonObject o = Json(r);
   EXPECT_EQ(o["ch1_peak_frequency"].toInt(), 431);
@@ -138,12 +118,12 @@ TEST_F(Cli, SpectrumGivesPeaksAndTheDisplayedBins) {
   EXPECT_EQ(bins1[10].toInt(), bins1[1014].toInt());  // the mirrored half stays
 
   // The gain divides the heights, not the peak.
-  const CliRun quiet = RunCli({"spectrum", Stereo16(), "--json", "--bins", "--gain", "10"});
+  const ProgramRun quiet = RunCli({"spectrum", Stereo16(), "--json", "--bins", "--gain", "10"});
   const QJsonObject q = Json(quiet);
   EXPECT_EQ(q["ch1_peak_frequency"].toInt(), 431);
   EXPECT_EQ(q["ch1_bins"].toArray()[10].toInt(), bins1[10].toInt() / 1024);
 
-  const CliRun mono = RunCli({"spectrum", Mono8(), "--json", "--bins"});
+  const ProgramRun mono = RunCli({"spectrum", Mono8(), "--json", "--bins"});
   const QJsonObject m = Json(mono);
   EXPECT_EQ(m["ch1_peak_frequency"].toInt(), 203);  // bin 26 of 1024 at 8000 Hz
   EXPECT_TRUE(m["ch2_peak_frequency"].isNull());
@@ -174,7 +154,7 @@ TEST_F(Cli, MistakesExitWithStatus2AndOneLine) {
       {"spectrum", garbage},
   };
   for (const QStringList& args : cases) {
-    const CliRun r = RunCli(args);
+    const ProgramRun r = RunCli(args);
     EXPECT_EQ(r.exitCode, 2) << args.join(' ').toStdString();
     if (!args.isEmpty()) {
       EXPECT_EQ(r.err.count('\n'), 1) << args.join(' ').toStdString() << ": " << r.err.toStdString();

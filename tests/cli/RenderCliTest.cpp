@@ -1,5 +1,5 @@
 // ondrix-cli render: the picture of one frame of a WAV file as BMP or PNG.
-#include "files/WavFile.h"
+#include "cli/CliTestSupport.h"
 #include "settings/SettingsRecord.h"
 
 #include <QDir>
@@ -15,18 +15,7 @@
 
 namespace {
 
-struct RenderRun {
-  int exitCode = -1;
-  QString out;
-  QString err;
-};
-
-RenderRun RunRender(const QStringList& args) {
-  QProcess p;
-  p.start(QStringLiteral(ONDRIX_CLI), QStringList{"render"} + args);
-  EXPECT_TRUE(p.waitForFinished(30000));
-  return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()), QString::fromUtf8(p.readAllStandardError())};
-}
+ProgramRun RunRender(const QStringList& args) { return RunCli(QStringList{"render"} + args); }
 
 int CountColour(const QImage& image, QRgb colour) {
   int n = 0;
@@ -56,11 +45,7 @@ class RenderCli : public ::testing::Test {
     return Write("mono8.wav", MakePcmFormat(1, 8000, 8), s.data(), s.size());
   }
   QString Write(const QString& name, const WaveFormat& format, const void* data, std::size_t bytes) {
-    const QString path = dir.filePath(name);
-    QString error;
-    EXPECT_TRUE(WriteWavFile(path, format, std::span(static_cast<const uint8_t*>(data), bytes), &error))
-        << error.toStdString();
-    return path;
+    return WriteTestWav(QDir(dir.path()), name, format, data, bytes);
   }
   QTemporaryDir dir;
 };
@@ -69,7 +54,7 @@ class RenderCli : public ::testing::Test {
 
 TEST_F(RenderCli, BitmapOfAStereoFileShowsBothTraces) {
   const QString out = dir.filePath("stereo.bmp");
-  const RenderRun r = RunRender({Stereo16(), out});
+  const ProgramRun r = RunRender({Stereo16(), out});
   ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
   EXPECT_TRUE(r.err.isEmpty()) << r.err.toStdString();
   QFile file(out);
@@ -85,7 +70,7 @@ TEST_F(RenderCli, BitmapOfAStereoFileShowsBothTraces) {
 
 TEST_F(RenderCli, PngInTheFrequencyDomainAtAnotherSize) {
   const QString out = dir.filePath("spectrum.PNG");
-  const RenderRun r = RunRender({Stereo16(), out, "--mode", "freq", "--size", "801x500", "--at", "100"});
+  const ProgramRun r = RunRender({Stereo16(), out, "--mode", "freq", "--size", "801x500", "--at", "100"});
   ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
   QFile file(out);
   ASSERT_TRUE(file.open(QIODevice::ReadOnly));
@@ -97,7 +82,7 @@ TEST_F(RenderCli, PngInTheFrequencyDomainAtAnotherSize) {
 
 TEST_F(RenderCli, MonoFileHasOnlyTheFirstTraceAndSettingsChangeItsColour) {
   const QString wav = Mono8();
-  RenderRun r = RunRender({wav, dir.filePath("mono.png")});
+  ProgramRun r = RunRender({wav, dir.filePath("mono.png")});
   ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
   QImage image(dir.filePath("mono.png"));
   EXPECT_GT(CountColour(image, kYellow), 300);
@@ -133,7 +118,7 @@ TEST_F(RenderCli, MistakesExitWithStatus2AndOneLineAndWriteNothing) {
       {wav, dir.filePath("no/folder/out.png")},
   };
   for (const QStringList& args : cases) {
-    const RenderRun r = RunRender(args);
+    const ProgramRun r = RunRender(args);
     EXPECT_EQ(r.exitCode, 2) << args.join(' ').toStdString();
     EXPECT_EQ(r.err.count('\n'), 1) << args.join(' ').toStdString() << ": " << r.err.toStdString();
     EXPECT_TRUE(r.out.isEmpty()) << args.join(' ').toStdString();

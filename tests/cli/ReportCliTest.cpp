@@ -1,7 +1,7 @@
 // ondrix-cli csv and report: the sample exported as CSV text and the printed
 // test report as a PDF page.
 #include "files/CsvExport.h"
-#include "files/WavFile.h"
+#include "cli/CliTestSupport.h"
 
 #include <QDir>
 #include <QFile>
@@ -18,20 +18,6 @@
 #include <vector>
 
 namespace {
-
-struct ProgramRun {
-  int exitCode = -1;
-  QString out;
-  QString err;
-};
-
-ProgramRun RunProgram(const QString& program, const QStringList& args) {
-  QProcess p;
-  p.start(program, args);
-  EXPECT_TRUE(p.waitForFinished(60000)) << program.toStdString();
-  return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()), QString::fromUtf8(p.readAllStandardError())};
-}
-ProgramRun RunCli(const QStringList& args) { return RunProgram(QStringLiteral(ONDRIX_CLI), args); }
 
 QByteArray ReadAll(const QString& path) {
   QFile f(path);
@@ -66,11 +52,7 @@ class ExportCli : public ::testing::Test {
     return Write("mono8.wav", MakePcmFormat(1, 8000, 8), mono.data(), mono.size());
   }
   QString Write(const QString& name, const WaveFormat& format, const void* data, std::size_t bytes) {
-    const QString path = dir.filePath(name);
-    QString error;
-    EXPECT_TRUE(WriteWavFile(path, format, std::span(static_cast<const uint8_t*>(data), bytes), &error))
-        << error.toStdString();
-    return path;
+    return WriteTestWav(QDir(dir.path()), name, format, data, bytes);
   }
   QStringList Files() const { return QDir(dir.path()).entryList(QDir::Files, QDir::Name); }
 

@@ -10,7 +10,6 @@
 
 namespace {
 
-using Renderer = std::function<void(DisplayList&, int, int, int)>;
 
 const std::pair<const char*, Renderer> kRenderers[] = {
     {"time logic", RenderTimeLogic}, {"time decibel", RenderTimeDecibel}, {"time millivolt", RenderTimeMillivolt},

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+
 // Reading a renderer's display list back as texts and lines.
 
 #include "app/Globals.h"
@@ -79,10 +81,34 @@ inline QString YLabelAt(const DisplayList& list, int x, int y, int top) {
 }
 
 // Every test starts from the program's initial state and leaves it behind.
+// Any of the six renderers.
+using Renderer = std::function<void(DisplayList&, int, int, int)>;
+
 class RenderTest : public ::testing::Test {
  protected:
   static constexpr int x = 100;  // plotLeft
   static constexpr int y = 50;   // plotTop
-  RenderTest() { ResetGlobals(); }
+  RenderTest() {
+    ResetGlobals();
+    g_settings.channels = 2;
+    g_settings.sampleRate = 44100;
+    g_settings.bitsPerSample = 16;
+    g_settings.timeUnit = Milliseconds;
+    // The cursors and the crosshair where a resize puts them; rulers on.
+    g_cursorX1 = x + 120;
+    g_cursorX2 = x + 480;
+    g_cursorY1 = y + 80;
+    g_cursorY2 = y + 320;
+    g_crossX = x + 300;
+    g_crossY = y + 200;
+    g_rulerXOn = g_rulerYOn = true;
+  }
   ~RenderTest() override { ResetGlobals(); }
+
+  DisplayList Render(const Renderer& render) {
+    DisplayList list;
+    render(list, x, y, g_settings.sampleRate);
+    return list;
+  }
+  QString Row(const DisplayList& list, int r) { return RowText(list, x, y, r); }
 };

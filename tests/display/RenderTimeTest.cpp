@@ -8,7 +8,6 @@
 
 namespace {
 
-using Renderer = std::function<void(DisplayList&, int, int, int)>;
 
 // 44100 Hz in milliseconds, both rulers on, cursors at their start positions
 // (X at 120 and 480 px, Y 120 px above and below the zero line), the
@@ -16,30 +15,14 @@ using Renderer = std::function<void(DisplayList&, int, int, int)>;
 class TimeRenderTest : public RenderTest {
  protected:
   TimeRenderTest() {
-    g_settings.channels = 2;
-    g_settings.sampleRate = 44100;
-    g_settings.bitsPerSample = 16;
-    g_settings.timeUnit = Milliseconds;
     g_settings.logicRef = 32768;
     g_settings.voltageRefMv = 1000;
     g_settings.ch1Frequency = 1000;
     g_settings.ch2Frequency = 250;
     g_settings.ch1Rms = 100;
     g_settings.ch2Rms = 2000;
-    g_cursorX1 = x + 120;
-    g_cursorX2 = x + 480;
-    g_cursorY1 = y + 80;
-    g_cursorY2 = y + 320;
-    g_crossX = x + 300;
     g_crossY = y + 193;
-    g_rulerXOn = g_rulerYOn = true;
   }
-  DisplayList Render(const Renderer& render) {
-    DisplayList list;
-    render(list, x, y, g_settings.sampleRate);
-    return list;
-  }
-  QString Row(const DisplayList& list, int r) { return RowText(list, x, y, r); }
 };
 
 const std::array<Renderer, 3> kAllTimeRenderers = {RenderTimeLogic, RenderTimeDecibel, RenderTimeMillivolt};

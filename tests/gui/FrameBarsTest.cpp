@@ -3,12 +3,12 @@
 
 #include "support/TestApplication.h"
 #include "app/Globals.h"
-#include "app/gui/CAboutDialog.h"
-#include "app/gui/CBarTool.h"
-#include "app/gui/CRecordBar.h"
-#include "app/gui/CThinSplitterWnd.h"
-#include "app/gui/DialogFont.h"
-#include "app/gui/DialogUnits.h"
+#include "gui/CAboutDialog.h"
+#include "gui/CBarTool.h"
+#include "gui/CRecordBar.h"
+#include "gui/CThinSplitterWnd.h"
+#include "gui/DialogFont.h"
+#include "gui/DialogUnits.h"
 
 #include <QAbstractButton>
 #include <QApplication>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "support/TestApplication.h"
-#include "app/gui/CGfxOutBarCtrl.h"
+#include "gui/CGfxOutBarCtrl.h"
 
 #include <QApplication>
 #include <QMouseEvent>

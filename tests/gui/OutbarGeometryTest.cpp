@@ -1,4 +1,4 @@
-#include "app/gui/OutbarGeometry.h"
+#include "gui/OutbarGeometry.h"
 
 #include <gtest/gtest.h>
 

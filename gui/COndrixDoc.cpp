@@ -1,6 +1,6 @@
-#include "app/gui/COndrixDoc.h"
+#include "gui/COndrixDoc.h"
 
-#include "app/gui/AppTitle.h"
+#include "gui/AppTitle.h"
 
 void COndrixDoc::SetTitle(const QString&) { title_ = AppTitleSuffix(); }
 

@@ -1,13 +1,13 @@
-#include "app/gui/CMainFrame.h"
+#include "gui/CMainFrame.h"
 
 #include "app/Globals.h"
-#include "app/gui/CAboutDialog.h"
-#include "app/gui/CBarTool.h"
-#include "app/gui/CGfxOutBarCtrl.h"
-#include "app/gui/CRecordBar.h"
-#include "app/gui/CThinSplitterWnd.h"
-#include "app/gui/CommandIds.h"
-#include "app/gui/SplitterLayout.h"
+#include "gui/CAboutDialog.h"
+#include "gui/CBarTool.h"
+#include "gui/CGfxOutBarCtrl.h"
+#include "gui/CRecordBar.h"
+#include "gui/CThinSplitterWnd.h"
+#include "gui/CommandIds.h"
+#include "gui/SplitterLayout.h"
 #include "display/COndrixView.h"
 
 #include <QApplication>

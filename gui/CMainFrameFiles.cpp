@@ -3,9 +3,9 @@
 
 #include "app/Globals.h"
 #include "app/Prompts.h"
-#include "app/gui/CMainFrame.h"
-#include "app/gui/CRecordBar.h"
-#include "app/gui/CommandIds.h"
+#include "gui/CMainFrame.h"
+#include "gui/CRecordBar.h"
+#include "gui/CommandIds.h"
 #include "display/COndrixView.h"
 #include "display/PrintReport.h"
 #include "files/CsvExport.h"

@@ -1,6 +1,6 @@
 // Painting of the outlook bar: folder buttons, items, scroll arrows, the drop
 // marker, the slide frames and the sunken frame around it all.
-#include "app/gui/CGfxOutBarCtrl.h"
+#include "gui/CGfxOutBarCtrl.h"
 
 #include <QApplication>
 #include <QPainter>

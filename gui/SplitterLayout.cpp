@@ -1,4 +1,4 @@
-#include "app/gui/SplitterLayout.h"
+#include "gui/SplitterLayout.h"
 
 #include <algorithm>
 

@@ -2,11 +2,11 @@
 // one operation of the view.
 
 #include "app/Globals.h"
-#include "app/gui/CAboutDialog.h"
-#include "app/gui/CGfxOutBarCtrl.h"
-#include "app/gui/CMainFrame.h"
-#include "app/gui/CRecordBar.h"
-#include "app/gui/CommandIds.h"
+#include "gui/CAboutDialog.h"
+#include "gui/CGfxOutBarCtrl.h"
+#include "gui/CMainFrame.h"
+#include "gui/CRecordBar.h"
+#include "gui/CommandIds.h"
 #include "display/COndrixView.h"
 
 #include <QAction>

@@ -1,8 +1,8 @@
-#include "app/gui/CBarTool.h"
+#include "gui/CBarTool.h"
 
 #include "app/Globals.h"
-#include "app/gui/DialogFont.h"
-#include "app/gui/DialogUnits.h"
+#include "gui/DialogFont.h"
+#include "gui/DialogUnits.h"
 
 CBarTool::CBarTool(QWidget* parent) : QWidget(parent) {
   setFont(DialogFont());

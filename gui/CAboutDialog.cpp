@@ -1,7 +1,7 @@
-#include "app/gui/CAboutDialog.h"
+#include "gui/CAboutDialog.h"
 
-#include "app/gui/DialogFont.h"
-#include "app/gui/DialogUnits.h"
+#include "gui/DialogFont.h"
+#include "gui/DialogUnits.h"
 
 #include <QLabel>
 #include <QPainter>

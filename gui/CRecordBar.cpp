@@ -1,6 +1,6 @@
-#include "app/gui/CRecordBar.h"
+#include "gui/CRecordBar.h"
 
-#include "app/gui/DialogFont.h"
+#include "gui/DialogFont.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>

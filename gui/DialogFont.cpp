@@ -1,4 +1,4 @@
-#include "app/gui/DialogFont.h"
+#include "gui/DialogFont.h"
 
 #include <QStringList>
 

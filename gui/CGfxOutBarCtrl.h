@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/gui/OutbarGeometry.h"
-#include "app/gui/OutbarTypes.h"
+#include "gui/OutbarGeometry.h"
+#include "gui/OutbarTypes.h"
 
 #include <QTimer>
 #include <QWidget>

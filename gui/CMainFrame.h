@@ -1,7 +1,7 @@
 #pragma once
 
 #include "acquisition/AudioInput.h"
-#include "app/gui/OutbarTypes.h"
+#include "gui/OutbarTypes.h"
 
 #include <QHash>
 #include <QMainWindow>

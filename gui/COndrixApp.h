@@ -1,8 +1,8 @@
 #pragma once
 
 #include "acquisition/AudioInput.h"
-#include "app/gui/COndrixDoc.h"
-#include "app/gui/MessageBoxPrompts.h"
+#include "gui/COndrixDoc.h"
+#include "gui/MessageBoxPrompts.h"
 
 #include <QString>
 

@@ -1,4 +1,4 @@
-#include "app/gui/AppTitle.h"
+#include "gui/AppTitle.h"
 
 #include <array>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/gui/DialogUnits.h"
+#include "gui/DialogUnits.h"
 
 #include <QHash>
 #include <QWidget>

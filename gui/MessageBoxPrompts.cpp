@@ -1,4 +1,4 @@
-#include "app/gui/MessageBoxPrompts.h"
+#include "gui/MessageBoxPrompts.h"
 
 #include <QFileDialog>
 #include <QMessageBox>

@@ -1,4 +1,4 @@
-#include "app/gui/CThinSplitterWnd.h"
+#include "gui/CThinSplitterWnd.h"
 
 #include <QPainter>
 #include <QSplitterHandle>

@@ -1,4 +1,4 @@
-#include "app/gui/CGfxOutBarCtrl.h"
+#include "gui/CGfxOutBarCtrl.h"
 
 #include <QApplication>
 #include <QCursor>

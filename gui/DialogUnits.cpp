@@ -1,4 +1,4 @@
-#include "app/gui/DialogUnits.h"
+#include "gui/DialogUnits.h"
 
 #include <QFont>
 #include <QFontMetrics>

@@ -1,6 +1,6 @@
 // Orvanta: a two-channel measuring bench on the PC's sound card.
 
-#include "app/gui/COndrixApp.h"
+#include "gui/COndrixApp.h"
 
 #include <QApplication>
 #include <QIcon>

@@ -1,8 +1,8 @@
-#include "app/gui/COndrixApp.h"
+#include "gui/COndrixApp.h"
 
 #include "app/Globals.h"
-#include "app/gui/AppTitle.h"
-#include "app/gui/CMainFrame.h"
+#include "gui/AppTitle.h"
+#include "gui/CMainFrame.h"
 #include "display/COndrixView.h"
 
 #include <QCoreApplication>

@@ -87,3 +87,9 @@ bool COndrixView::ExportBitmap(const QString& path) {
   }
   return true;
 }
+
+bool COndrixView::GenerateSignal() {
+  // Until the generator exists the function-signal display shows an empty signal.
+  engine_.recBuf16.Clear();
+  return true;
+}

@@ -50,6 +50,11 @@ class COndrixView : public QWidget {
   bool ExportBitmap(const QString& path);
   void ClearSample() { engine_.ClearSample(); }
 
+  // Generates the generator's signal from g_generator into the recording
+  // without playing it (function or sweep signal by functionMode); false,
+  // after telling the user why, when the parameters are refused.
+  bool GenerateSignal();
+
  protected:
   void paintEvent(QPaintEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;

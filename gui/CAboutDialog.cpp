@@ -11,7 +11,7 @@
 CAboutDialog::CAboutDialog(QWidget* parent) : QDialog(parent) {
   setWindowTitle(QStringLiteral("关于 Ondrix"));
   setFont(DialogFont());
-  const DialogBaseUnits units = BaseUnitsFor(font());
+  const DialogBaseUnits units = kTemplateBaseUnits;
   setFixedSize(DialogSize(units, 235, 92));
 
   // A static icon takes the size of a large icon, 32 x 32.

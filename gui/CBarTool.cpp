@@ -6,7 +6,7 @@
 
 CBarTool::CBarTool(QWidget* parent) : QWidget(parent) {
   setFont(DialogFont());
-  formSize_ = DialogSize(BaseUnitsFor(font()), 571, 95);
+  formSize_ = DialogSize(kTemplateBaseUnits, 571, 95);
 }
 
 CBarTool::~CBarTool() {
@@ -14,3 +14,8 @@ CBarTool::~CBarTool() {
 }
 
 void CBarTool::OnInitialUpdate() { g_controlPanel = this; }
+
+// The panel's controls are not built yet: nothing to enable or move.
+void CBarTool::EnableSampleRateSlider(bool) {}
+
+void CBarTool::SyncSampleRateSlider() {}

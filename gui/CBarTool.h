@@ -17,6 +17,13 @@ class CBarTool : public QWidget {
   // panel the other parts reach through g_controlPanel.
   void OnInitialUpdate();
 
+  // Enables or disables the sample-rate slider (1016): disabled while a
+  // sampling plug-in, not the slider, sets the rate.
+  void EnableSampleRateSlider(bool enable);
+  // Moves the sample-rate slider to g_settings.sampleRate without writing the
+  // slider's value back (after the settings sheet's OK).
+  void SyncSampleRateSlider();
+
   QSize sizeHint() const override { return formSize_; }
 
  private:

@@ -98,9 +98,7 @@ void CMainFrame::OutbarAction(int itemData) {
     case 2:
       g_displayMode = FunctionSignal;
       OnStopSampling();
-      // The signal generator replaces the 16-bit recording with its signal;
-      // until it exists the function-signal display shows an empty signal.
-      view_->Engine().recBuf16.Clear();
+      view_->GenerateSignal();
       break;
     case 3:
       g_showRealTime = true;

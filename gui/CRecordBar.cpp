@@ -32,7 +32,7 @@ constexpr ButtonDef kButtons[] = {
 
 CRecordBar::CRecordBar(QWidget* parent) : QWidget(parent) {
   setFont(DialogFont());
-  units_ = BaseUnitsFor(font());
+  units_ = kTemplateBaseUnits;
   setFixedSize(sizeHint());
 
   group_ = new QButtonGroup(this);

@@ -1,17 +1,7 @@
 #include "gui/DialogUnits.h"
 
-#include <QFont>
-#include <QFontMetrics>
-#include <QString>
-
 #include <cstdint>
 #include <cstdlib>
-
-DialogBaseUnits BaseUnitsFor(const QFont& font) {
-  const QFontMetrics metrics(font);
-  const int width = metrics.horizontalAdvance(QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"));
-  return {(width + 26) / 52, metrics.height()};
-}
 
 int MulDiv(int a, int b, int c) {
   if (c == 0) return -1;

@@ -29,7 +29,7 @@ class FrameBarsTest : public ::testing::Test {
   static void SetUpTestSuite() {
     EnsureApplication();
   }
-  static DialogBaseUnits Units() { return BaseUnitsFor(DialogFont()); }
+  static DialogBaseUnits Units() { return kTemplateBaseUnits; }
 };
 
 TEST(DialogUnitsTest, ConvertsEachValueRoundingHalvesAwayFromZero) {
@@ -46,13 +46,12 @@ TEST(DialogUnitsTest, ConvertsEachValueRoundingHalvesAwayFromZero) {
   EXPECT_EQ(MulDiv(100000, 100000, 100000), 100000);  // no overflow in between
 }
 
-TEST_F(FrameBarsTest, BaseUnitsComeFromTheFontMetrics) {
-  const DialogBaseUnits units = Units();
-  EXPECT_GT(units.x, 0);
-  EXPECT_EQ(units.y, QFontMetrics(DialogFont()).height());
-  QFont larger = DialogFont();
-  larger.setPixelSize(24);
-  EXPECT_GT(BaseUnitsFor(larger).x, units.x);
+TEST_F(FrameBarsTest, FormsKeepTheSizeTheyWereDesignedAtWhateverFontDrawsThem) {
+  // 9-point SimSun at 96 dpi: 6 x 12 px base units, even though the CJK font
+  // that draws the text here is larger.
+  EXPECT_EQ(CRecordBar().sizeHint(), QSize(1157, 30));
+  EXPECT_EQ(CAboutDialog().size(), QSize(353, 138));
+  EXPECT_EQ(CBarTool().sizeHint(), QSize(857, 143));
 }
 
 TEST_F(FrameBarsTest, RecordBarControlsSitAtTheirDialogUnitRectangles) {

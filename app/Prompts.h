@@ -10,6 +10,9 @@ class Prompts {
   virtual ~Prompts() = default;
   // A warning with an OK button and the program's title as caption.
   virtual void ShowMessage(const QString& text) = 0;
+  // A note for the status line that needs no answer (the default writes it
+  // to stderr like a message).
+  virtual void ShowStatus(const QString& text) { ShowMessage(text); }
   // File dialogs. `filter` is like "波形文件(*.wav)"; a save dialog adds
   // `defaultSuffix` to a name without one and asks before overwriting.
   // Both return the chosen full path, or an empty string when cancelled.

@@ -1,10 +1,16 @@
 #include "gui/MessageBoxPrompts.h"
 
 #include <QFileDialog>
+#include <QMainWindow>
 #include <QMessageBox>
+#include <QStatusBar>
 
 void MessageBoxPrompts::ShowMessage(const QString& text) {
   QMessageBox::warning(parent_, title_, text, QMessageBox::Ok);
+}
+
+void MessageBoxPrompts::ShowStatus(const QString& text) {
+  if (auto* window = qobject_cast<QMainWindow*>(parent_)) window->statusBar()->showMessage(text);
 }
 
 QString MessageBoxPrompts::GetSaveFileName(const QString& filter, const QString& defaultSuffix) {

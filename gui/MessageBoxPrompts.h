@@ -9,6 +9,8 @@ class MessageBoxPrompts : public Prompts {
  public:
   MessageBoxPrompts(QWidget* parent, QString title) : parent_(parent), title_(std::move(title)) {}
   void ShowMessage(const QString& text) override;
+  // Shown in the status bar when the parent is the main window.
+  void ShowStatus(const QString& text) override;
   QString GetSaveFileName(const QString& filter, const QString& defaultSuffix) override;
   QString GetOpenFileName(const QString& filter) override;
 

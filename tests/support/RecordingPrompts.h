@@ -10,6 +10,7 @@ class RecordingPrompts : public Prompts {
   RecordingPrompts() { SetPrompts(this); }
   ~RecordingPrompts() override { SetPrompts(nullptr); }
   void ShowMessage(const QString& text) override { messages << text; }
+  void ShowStatus(const QString& text) override { statuses << text; }
   // File dialogs answer with the next of `paths` ("" = cancelled) and record what they showed.
   QString GetSaveFileName(const QString& filter, const QString& defaultSuffix) override {
     dialogs << QStringLiteral("save %1 %2").arg(filter, defaultSuffix);
@@ -20,6 +21,7 @@ class RecordingPrompts : public Prompts {
     return paths.isEmpty() ? QString() : paths.takeFirst();
   }
   QStringList messages;
+  QStringList statuses;
   QStringList dialogs;
   QStringList paths;
 };

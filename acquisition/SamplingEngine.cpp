@@ -1,6 +1,7 @@
 #include "acquisition/SamplingEngine.h"
 
 #include "acquisition/AudioInput.h"
+#include "acquisition/SamplingPlugin.h"
 #include "analysis/SignalAnalysis.h"
 #include "app/Globals.h"
 #include "app/Prompts.h"
@@ -41,6 +42,8 @@ void SamplingEngine::StopWaveIn() {
   if (input_) input_->Stop();
 }
 
+bool SamplingEngine::WaveInOpen() const { return input_ && input_->IsOpen(); }
+
 void SamplingEngine::OnWaveInData(const uint8_t* data, std::size_t count) {
   // A plug-in replaces the sound card: its blocks are neither shown nor recorded.
   if (g_pluginEnabled) return;
@@ -75,20 +78,26 @@ void SamplingEngine::ConvertFrame() {
     ConvertFrame16();
 }
 
+// A plug-in that is the source fills the live buffer first. When it has no
+// export for the current sample width (the width was changed on the settings
+// page), nothing is called and the live picture keeps its last frame.
 void SamplingEngine::ConvertFrame8() {
-  if (g_pluginEnabled && g_displayMode != FunctionSignal && g_pluginWrite8)
-    g_pluginWrite8(liveBuf8.data(), static_cast<int>(liveBuf8.size() / 2));
-  ConvertFrameFrom(liveBuf8.data(), sampleBuf8.data(), [](uint8_t v) { return int32_t{v} - 128; });
+  const bool pluginTick = g_pluginEnabled && g_displayMode != FunctionSignal;
+  if (pluginTick && g_pluginWrite8) g_pluginWrite8(liveBuf8.data(), kPluginBufferLength);
+  ConvertFrameFrom(liveBuf8.data(), sampleBuf8.data(), pluginTick && !g_pluginWrite8,
+                   [](uint8_t v) { return int32_t{v} - 128; });
 }
 
 void SamplingEngine::ConvertFrame16() {
-  if (g_pluginEnabled && g_displayMode != FunctionSignal && g_pluginWrite16)
-    g_pluginWrite16(liveBuf16.data(), static_cast<int>(liveBuf16.size()));
-  ConvertFrameFrom(liveBuf16.data(), sampleBuf16.data(), [](int16_t v) { return int32_t{v}; });
+  const bool pluginTick = g_pluginEnabled && g_displayMode != FunctionSignal;
+  if (pluginTick && g_pluginWrite16) g_pluginWrite16(liveBuf16.data(), kPluginBufferLength);
+  ConvertFrameFrom(liveBuf16.data(), sampleBuf16.data(), pluginTick && !g_pluginWrite16,
+                   [](int16_t v) { return int32_t{v}; });
 }
 
 template <typename Element, typename ToValue>
-void SamplingEngine::ConvertFrameFrom(const Element* live, const Element* sample, ToValue toValue) {
+void SamplingEngine::ConvertFrameFrom(const Element* live, const Element* sample, bool liveStalled,
+                                      ToValue toValue) {
   const bool stereo = g_settings.channels == 2;
   const std::size_t frameElements = stereo ? 2 * kTraceLength : kTraceLength;
   const std::size_t elements = RecElements();
@@ -114,6 +123,7 @@ void SamplingEngine::ConvertFrameFrom(const Element* live, const Element* sample
     source = reinterpret_cast<const Element*>(stage);
     fromRecording = true;
   } else {
+    if (g_showRealTime && liveStalled) return;
     source = g_showRealTime ? live : sample;
   }
 

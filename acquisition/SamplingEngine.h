@@ -50,6 +50,7 @@ class SamplingEngine {
   void CloseWaveIn();
   void StartWaveIn();
   void StopWaveIn();
+  bool WaveInOpen() const;
   // One filled input block (up to 4096 bytes).
   void OnWaveInData(const uint8_t* data, std::size_t count);
 
@@ -115,8 +116,10 @@ class SamplingEngine {
   // Writes the recording; false after telling the user why not.
   bool SaveRecording(const QString& path, const WaveFormat& format);
   void AppendToRecording(const uint8_t* data, std::size_t count);
+  // `liveStalled`: the live buffer got no new data this tick, so a live
+  // frame is not converted again.
   template <typename Element, typename ToValue>
-  void ConvertFrameFrom(const Element* live, const Element* sample, ToValue toValue);
+  void ConvertFrameFrom(const Element* live, const Element* sample, bool liveStalled, ToValue toValue);
 
   AudioInput* input_ = nullptr;
   bool recordingHalted_ = false;  // memory ran out: recording stopped, data kept

@@ -1,6 +1,7 @@
 #include "app/Globals.h"
 
 #include <QDir>
+#include <QLibrary>
 
 SettingsRecord g_settings = DefaultSettings();
 GeneratorParams g_generator = DefaultGeneratorParams();
@@ -50,14 +51,23 @@ void ResetGlobals() {
   g_appDir.clear();
   g_pluginEnabled = 0;
   g_pluginPath.clear();
-  g_pluginModule = nullptr;
-  g_pluginWrite8 = nullptr;
-  g_pluginWrite16 = nullptr;
+  ReleasePluginModule();
   g_rulerXOn = g_rulerYOn = false;
   g_crossX = g_crossY = 0;
   g_cursorX1 = g_cursorX2 = g_cursorY1 = g_cursorY2 = 0;
   g_handleX1 = g_handleX2 = g_handleY1 = g_handleY2 = QRect();
   g_dragCross = g_dragX1 = g_dragX2 = g_dragY1 = g_dragY2 = false;
+}
+
+void ReleasePluginModule() {
+  g_pluginWrite8 = nullptr;
+  g_pluginWrite16 = nullptr;
+  if (!g_pluginModule) return;
+  // The exports are forgotten first: nothing can call into the library once
+  // it is gone.
+  g_pluginModule->unload();
+  delete g_pluginModule;
+  g_pluginModule = nullptr;
 }
 
 QString AppFilePath(const QString& fileName) {

@@ -38,6 +38,8 @@ extern QString g_pluginPath;
 extern QLibrary* g_pluginModule;
 extern PluginWrite8 g_pluginWrite8;
 extern PluginWrite16 g_pluginWrite16;
+// Unloads g_pluginModule (if any) and forgets it and both exports.
+void ReleasePluginModule();
 
 // Rulers and cursors, in client pixels.
 extern bool g_rulerXOn;

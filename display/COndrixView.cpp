@@ -21,6 +21,7 @@ COndrixView::COndrixView(std::unique_ptr<AudioInput> input, QWidget* parent)
 
 COndrixView::~COndrixView() {
   if (g_view == this) g_view = nullptr;
+  ReleasePluginModule();
 }
 
 void COndrixView::OnInitialUpdate() {

@@ -50,6 +50,9 @@ class COndrixView : public QWidget {
   bool ExportBitmap(const QString& path);
   void ClearSample() { engine_.ClearSample(); }
 
+  // Sampling plug-ins: binds the library at `path` (see acquisition/SamplingPlugin.h).
+  bool LoadSamplingPlugin(const QString& path);
+
   // Generates the generator's signal from g_generator into the recording
   // without playing it (function or sweep signal by functionMode); false,
   // after telling the user why, when the parameters are refused.

@@ -1,24 +1,18 @@
 #include "gui/COndrixApp.h"
 
+#include "acquisition/PluginSettings.h"
 #include "app/Globals.h"
 #include "gui/AppTitle.h"
 #include "gui/CMainFrame.h"
 #include "display/COndrixView.h"
 
 #include <QCoreApplication>
-#include <QSettings>
 
 COndrixApp::COndrixApp(std::unique_ptr<AudioInput> input) : input_(std::move(input)) {}
 
 COndrixApp::~COndrixApp() {
   SetPrompts(nullptr);
   frame_.reset();
-}
-
-void ReadPluginSettings(const QString& path) {
-  QSettings plus(path, QSettings::IniFormat);
-  g_pluginPath = plus.value(QStringLiteral("PLUS/Path"), QString()).toString();
-  g_pluginEnabled = plus.value(QStringLiteral("PLUS/isPlus"), 0).toInt();
 }
 
 bool COndrixApp::InitInstance() {
@@ -37,11 +31,11 @@ bool COndrixApp::InitInstance() {
   frame_->setWindowTitle(title_);
   frame_->showMaximized();
 
+  // The plug-in in use at the last Apply, else the sound card; a plug-in that
+  // no longer loads gives the sound card without a word.
   ReadPluginSettings(AppFilePath(QStringLiteral("plus.ini")));
-  // Plug-in sampling is not available yet: an enabled plug-in counts as one
-  // that failed to load, and the sound card is used.
-  if (g_pluginEnabled) g_pluginEnabled = 0;
-  frame_->View()->OpenWaveIn();
+  if (g_pluginEnabled && !frame_->View()->LoadSamplingPlugin(g_pluginPath)) g_pluginEnabled = 0;
+  if (!g_pluginEnabled) frame_->View()->OpenWaveIn();
 
   frame_->View()->setFocus();
   frame_->View()->StartDisplayTimer();

@@ -32,6 +32,3 @@ class COndrixApp {
   std::unique_ptr<CMainFrame> frame_;
   std::unique_ptr<MessageBoxPrompts> prompts_;
 };
-
-// Reads plus.ini (section PLUS: "Path" and "isPlus") into g_pluginPath and g_pluginEnabled.
-void ReadPluginSettings(const QString& path);

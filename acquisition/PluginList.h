@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+
+#include <cstdint>
+
+// One plug-in of the manager's list: its library and its sample rate, kept
+// as the text typed into the list.
+struct PluginListEntry {
+  QString path;
+  QString rate;
+  bool operator==(const PluginListEntry&) const = default;
+};
+
+// pluslist.l: for every plug-in, in list order, a line with its path and a
+// line with its rate (UTF-8). Lines end in CR LF when written; LF and CR LF
+// are both read. A last path without its rate line gets an empty rate; a
+// missing or unreadable file is an empty list.
+QList<PluginListEntry> ReadPluginList(const QString& path);
+
+// Replaces the file only when the whole list was written; on failure returns
+// false with `error` naming the file and the reason.
+bool WritePluginList(const QString& path, const QList<PluginListEntry>& entries, QString* error);
+
+// The name shown for a plug-in: the path after its last '/' or '\'.
+QString PluginFileName(const QString& path);
+
+// A rate cell read the way atol reads: leading blanks, an optional sign, then
+// digits up to the first other character; no digits read 0. Values beyond the
+// 32-bit range saturate.
+int32_t ParseRateText(const QString& text);

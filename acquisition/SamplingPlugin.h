@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QString>
+
+class SamplingEngine;
+
+// The exports a sampling plug-in offers (C names, C calling convention).
+inline constexpr char kWrite8Export[] = "Write8BitDataBuf";
+inline constexpr char kWrite16Export[] = "Write16BitDataBuf";
+// Values the plug-in fills on every call, whatever the sample width.
+inline constexpr int kPluginBufferLength = 2048;
+
+// Loads the shared library at `path` and binds it as the sampling plug-in.
+// Write8BitDataBuf is preferred, else Write16BitDataBuf; the preferred export
+// is called once on the engine's live buffer of its width. Afterwards
+// g_pluginWrite8 and g_pluginWrite16 hold exactly the new library's exports
+// (null for one it lacks), so no pointer into an earlier library survives,
+// and the library bound before is released.
+//
+// While a plug-in is the source (g_pluginEnabled) the sample width follows
+// the new binding at once. Otherwise the sound card keeps its width until
+// the plug-in is applied (PluginSampleWidth): its blocks must not be read
+// at a width they were not recorded in.
+//
+// A library that does not load, or exports neither function, is released
+// again: g_pluginEnabled becomes 0, the earlier binding stays as it was, and
+// `reason` (if given) says what was wrong.
+bool LoadSamplingPlugin(const QString& path, SamplingEngine& engine, QString* reason = nullptr);
+
+// The sample width the bound plug-in delivers: 8 when it exports the 8-bit
+// function, else 16; 0 when no plug-in is bound.
+int PluginSampleWidth();

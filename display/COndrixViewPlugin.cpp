@@ -1,0 +1,6 @@
+// The view's sampling plug-in operation; the loading itself is window-free.
+
+#include "acquisition/SamplingPlugin.h"
+#include "display/COndrixView.h"
+
+bool COndrixView::LoadSamplingPlugin(const QString& path) { return ::LoadSamplingPlugin(path, engine_); }

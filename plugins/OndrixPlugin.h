@@ -1,0 +1,58 @@
+/*
+ * Sampling plug-ins for Orvanta (Ondrix).
+ *
+ * A sampling plug-in is a shared library (.so on Linux, .dll on Windows) that
+ * exports at least one of the two functions below by its plain C name. The
+ * program calls the function on every display tick (every 20 ms) with a
+ * buffer of `length` values (always 2048) and shows what the plug-in wrote
+ * there instead of the sound card's input. The result is ignored.
+ *
+ *   Write8BitDataBuf:  unsigned 8-bit values 0..255, zero level 128.
+ *   Write16BitDataBuf: signed 16-bit values -32768..32767, zero level 0.
+ *
+ * A library that exports both is driven through Write8BitDataBuf.
+ *
+ * With one channel, values 0..1023 are the frame and 1024..2047 are ignored;
+ * with two channels the buffer holds 1024 interleaved pairs: even indices
+ * channel 1 (left), odd indices channel 2 (right). The values count as
+ * sampled at the rate given to the plug-in in the plug-in manager. All calls
+ * come from the program's one user-interface thread.
+ *
+ * Build on Linux with, for example:
+ *   cc -shared -fPIC -fvisibility=hidden -I<this folder> -o myplugin.so myplugin.c
+ */
+#ifndef ONDRIX_PLUGIN_H
+#define ONDRIX_PLUGIN_H
+
+/* Values per call, whatever the sample width. */
+#define ONDRIX_PLUGIN_BUFFER_LENGTH 2048
+
+/* Makes a function an export of the library, also when it is built with
+   hidden symbols by default. */
+#if defined(_WIN32)
+#define DllExport __declspec(dllexport)
+#define ONDRIX_CDECL __cdecl
+#else
+#define DllExport __attribute__((visibility("default")))
+#define ONDRIX_CDECL
+#endif
+
+#if !defined(_WIN32)
+typedef unsigned char BYTE;
+#endif
+
+#ifdef __cplusplus
+extern "C" {
+#endif
+
+/* Fill buf[0] .. buf[length - 1] with 16-bit samples. */
+DllExport int ONDRIX_CDECL Write16BitDataBuf(short* buf, int length);
+
+/* Fill buf[0] .. buf[length - 1] with 8-bit samples (128 is zero). */
+DllExport int ONDRIX_CDECL Write8BitDataBuf(unsigned char* buf, int length);
+
+#ifdef __cplusplus
+}
+#endif
+
+#endif /* ONDRIX_PLUGIN_H */

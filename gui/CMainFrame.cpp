@@ -199,8 +199,8 @@ void CMainFrame::CreateActions() {
 
   // Commands a later part of the program wires: present, not yet enabled.
   AddAction(ID_SETTINGS, QStringLiteral("参数设置"), QStringLiteral("设置\n设置"));
-  AddAction(ID_PLUGIN_SETTINGS, QStringLiteral("采样插件设置"), QString());
-  for (int id : {ID_SETTINGS, ID_PLUGIN_SETTINGS}) actions_[id]->setEnabled(false);
+  add(ID_PLUGIN_SETTINGS, QStringLiteral("采样插件设置"), QString(), &CMainFrame::OnPluginSettings);
+  for (int id : {ID_SETTINGS}) actions_[id]->setEnabled(false);
 
   // Accelerators without a menu item of their own.
   auto accelerator = [this](const QKeySequence& keys) {

@@ -50,6 +50,8 @@ class CMainFrame : public QMainWindow, public OutbarEventOwner {
   void OnRulerY();
   void OnAbout();
   void OnHomePage();
+  // Runs the sampling plug-in manager modally.
+  void OnPluginSettings();
   // Moves the replay slider to g_playbackPos (while the view replays).
   void SyncPlaybackSlider();
 

@@ -5,6 +5,7 @@
 #include "gui/CAboutDialog.h"
 #include "gui/CGfxOutBarCtrl.h"
 #include "gui/CMainFrame.h"
+#include "gui/CPlugInManagerDlg.h"
 #include "gui/CRecordBar.h"
 #include "gui/CommandIds.h"
 #include "display/COndrixView.h"
@@ -68,6 +69,12 @@ void CMainFrame::OnRulerY() { g_rulerYOn = !g_rulerYOn; }
 
 void CMainFrame::OnAbout() {
   CAboutDialog dialog(this);
+  dialog.exec();
+}
+
+void CMainFrame::OnPluginSettings() {
+  // Owned by the main window, so it stays above it and its messages above it.
+  CPlugInManagerDlg dialog(this);
   dialog.exec();
 }
 

@@ -1,12 +1,24 @@
 #include "gui/MessageBoxPrompts.h"
 
+#include <QApplication>
 #include <QFileDialog>
 #include <QMainWindow>
 #include <QMessageBox>
 #include <QStatusBar>
 
+namespace {
+
+// A modal dialog that is up (the plug-in manager, the settings) owns the
+// boxes it causes, so they open above it rather than behind it.
+QWidget* Owner(QWidget* parent) {
+  QWidget* modal = QApplication::activeModalWidget();
+  return modal ? modal : parent;
+}
+
+}  // namespace
+
 void MessageBoxPrompts::ShowMessage(const QString& text) {
-  QMessageBox::warning(parent_, title_, text, QMessageBox::Ok);
+  QMessageBox::warning(Owner(parent_), title_, text, QMessageBox::Ok);
 }
 
 void MessageBoxPrompts::ShowStatus(const QString& text) {
@@ -14,7 +26,7 @@ void MessageBoxPrompts::ShowStatus(const QString& text) {
 }
 
 QString MessageBoxPrompts::GetSaveFileName(const QString& filter, const QString& defaultSuffix) {
-  QFileDialog dialog(parent_, QString(), QString(), filter);
+  QFileDialog dialog(Owner(parent_), QString(), QString(), filter);
   dialog.setAcceptMode(QFileDialog::AcceptSave);
   dialog.setDefaultSuffix(defaultSuffix);
   dialog.setOption(QFileDialog::ReadOnly, false);
@@ -23,5 +35,5 @@ QString MessageBoxPrompts::GetSaveFileName(const QString& filter, const QString&
 }
 
 QString MessageBoxPrompts::GetOpenFileName(const QString& filter) {
-  return QFileDialog::getOpenFileName(parent_, QString(), QString(), filter);
+  return QFileDialog::getOpenFileName(Owner(parent_), QString(), QString(), filter);
 }

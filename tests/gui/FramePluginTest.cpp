@@ -1,0 +1,290 @@
+// The sampling plug-in manager and start-up from plus.ini, in the running
+// program with real plug-in libraries.
+
+#include "support/TestApplication.h"
+#include "acquisition/PluginList.h"
+#include "app/Globals.h"
+#include "display/COndrixView.h"
+#include "gui/CMainFrame.h"
+#include "gui/COndrixApp.h"
+#include "gui/CPlugInManagerDlg.h"
+#include "gui/CRateCellEdit.h"
+#include "gui/CommandIds.h"
+#include "gui/DialogUnits.h"
+#include "support/FakeAudioInput.h"
+#include "support/RecordingPrompts.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <QTreeWidget>
+
+#include <gtest/gtest.h>
+
+static void InitArtworkForPlugins() { Q_INIT_RESOURCE(artwork); }
+
+namespace {
+
+const QString kTwoTone = QStringLiteral(ONDRIX_PLUGIN_TWOTONE16);
+const QString kSine8 = QStringLiteral(ONDRIX_PLUGIN_SINE8);
+const QString kBoth = QStringLiteral(ONDRIX_PLUGIN_BOTHWIDTHS);
+
+class FramePlugin : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() {
+    EnsureApplication();
+    InitArtworkForPlugins();
+  }
+  FramePlugin() {
+    ResetGlobals();
+    previousDir = QDir::currentPath();
+    QDir::setCurrent(dir.path());
+  }
+  ~FramePlugin() override {
+    manager.reset();
+    prompts.reset();
+    app.reset();
+    QDir::setCurrent(previousDir);
+    ResetGlobals();
+  }
+
+  void Start() {
+    auto fake = std::make_unique<FakeAudioInput>();
+    input = fake.get();
+    app = std::make_unique<COndrixApp>(std::move(fake));
+    ASSERT_TRUE(app->InitInstance());
+    frame = app->Frame();
+    prompts = std::make_unique<RecordingPrompts>();  // after start-up: replaces the message boxes
+  }
+  // The program with three known plug-ins, and the manager shown.
+  void StartWithList() {
+    QString error;
+    ASSERT_TRUE(WritePluginList(dir.filePath("pluslist.l"), {{kTwoTone, "0"}, {kSine8, "44100abc"}, {kBoth, "abc"}},
+                                &error));
+    Start();
+    manager = std::make_unique<CPlugInManagerDlg>(frame);
+    manager->show();
+    manager->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(manager.get()));
+  }
+  void Click(int id) { qobject_cast<QPushButton*>(manager->Control(id))->click(); }
+  void Select(int row) { manager->List()->setCurrentItem(manager->List()->topLevelItem(row)); }
+  QString Cell(int row, int column) { return manager->List()->topLevelItem(row)->text(column); }
+  QByteArray Read(const QString& name) {
+    QFile f(dir.filePath(name));
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+  }
+  QString PlusValue(const QString& key) {
+    return QSettings(dir.filePath("plus.ini"), QSettings::IniFormat).value("PLUS/" + key).toString();
+  }
+  CRateCellEdit* Editor() { return manager->List()->viewport()->findChild<CRateCellEdit*>(); }
+
+  QTemporaryDir dir;
+  QString previousDir;
+  std::unique_ptr<COndrixApp> app;
+  std::unique_ptr<RecordingPrompts> prompts;
+  std::unique_ptr<CPlugInManagerDlg> manager;
+  CMainFrame* frame = nullptr;
+  FakeAudioInput* input = nullptr;
+};
+
+}  // namespace
+
+TEST_F(FramePlugin, StartUpSamplesThePluginNamedInPlusIni) {
+  QFile plus(dir.filePath("plus.ini"));
+  ASSERT_TRUE(plus.open(QIODevice::WriteOnly));
+  plus.write(QStringLiteral("[PLUS]\nisPlus=1\nPath=%1\n").arg(kTwoTone).toUtf8());
+  plus.close();
+  Start();
+  EXPECT_EQ(g_pluginEnabled, 1);
+  EXPECT_EQ(input->openCount, 0);  // the sound card stays closed
+  EXPECT_EQ(g_settings.bitsPerSample, 16);
+  // A sound-card block would be ignored; the tick shows the plug-in's left tone.
+  input->Deliver(std::vector<uint8_t>(4096, 0));
+  EXPECT_TRUE(QTest::qWaitFor([&] { return frame->View()->Engine().ch1Trace[25] != 0; }, 1000));
+  EXPECT_TRUE(frame->Action(ID_PLUGIN_SETTINGS)->isEnabled());
+}
+
+TEST_F(FramePlugin, ManagerShowsTheListInItsLayout) {
+  StartWithList();
+  EXPECT_EQ(manager->windowTitle(), QStringLiteral("采样插件设置"));
+  EXPECT_EQ(manager->size(), DialogSize(kTemplateBaseUnits, 329, 232));
+  EXPECT_EQ(manager->List()->geometry(), DialogRect(kTemplateBaseUnits, 7, 31, 315, 83));
+  const QFontMetrics metrics(manager->List()->font());
+  const int margins[] = {15, 30, 20, 200};
+  for (int c = 0; c < 4; ++c)
+    EXPECT_EQ(manager->List()->columnWidth(c) - metrics.horizontalAdvance(manager->List()->headerItem()->text(c)),
+              margins[c]);
+  ASSERT_EQ(manager->List()->topLevelItemCount(), 3);
+  EXPECT_EQ(Cell(1, 0), "2");
+  EXPECT_EQ(Cell(1, 1), "sine8.so");
+  EXPECT_EQ(Cell(1, 2), "44100abc");
+  EXPECT_EQ(Cell(1, 3), kSine8);
+  EXPECT_FALSE(manager->UseCheck()->isChecked());
+  EXPECT_TRUE(manager->PathEdit()->text().isEmpty());
+}
+
+TEST_F(FramePlugin, OpenLoadsAtOnceAndAppendsARow) {
+  StartWithList();
+  prompts->paths << kBoth << QStringLiteral(ONDRIX_PLUGIN_NOEXPORTS) << QStringLiteral(ONDRIX_PLUGIN_NOTALIBRARY)
+                 << QString();
+  Click(CPlugInManagerDlg::kOpenButton);
+  EXPECT_EQ(prompts->dialogs.last(), QStringLiteral("open 插件文件(*.so)"));
+  EXPECT_EQ(prompts->messages.last(), QStringLiteral("插件已打开！"));
+  ASSERT_EQ(manager->List()->topLevelItemCount(), 4);
+  EXPECT_EQ(Cell(3, 0), "4");
+  EXPECT_EQ(Cell(3, 2), "0");
+  EXPECT_EQ(manager->PathEdit()->text(), kBoth);
+  EXPECT_NE(g_pluginWrite8, nullptr);  // bound now, though the sound card is still the source
+  EXPECT_EQ(g_settings.bitsPerSample, 16);
+  EXPECT_EQ(Read("pluslist.l").count('\n'), 6);  // the list file waits for Apply or Delete
+
+  for (int i = 0; i < 2; ++i) {
+    Click(CPlugInManagerDlg::kOpenButton);
+    EXPECT_EQ(prompts->messages.last(), QStringLiteral("插件不可用，或不符合本软件标准！"));
+  }
+  Click(CPlugInManagerDlg::kOpenButton);  // cancelled
+  EXPECT_EQ(prompts->messages.size(), 3);
+  EXPECT_EQ(manager->List()->topLevelItemCount(), 4);
+}
+
+TEST_F(FramePlugin, ApplyRefusesUntilARowAndARateAreGivenThenSwitchesToThePlugin) {
+  StartWithList();
+  manager->UseCheck()->setChecked(true);
+  Click(CPlugInManagerDlg::kApplyButton);
+  EXPECT_EQ(prompts->messages.last(), QStringLiteral("未选中插件！"));
+
+  for (int row : {0, 2}) {  // rates "0" and "abc"
+    Select(row);
+    Click(CPlugInManagerDlg::kApplyButton);
+    EXPECT_EQ(prompts->messages.last(), QStringLiteral("采样率未设置！"));
+    EXPECT_EQ(g_pluginEnabled, 0);
+    EXPECT_TRUE(input->open);
+  }
+  EXPECT_FALSE(QFile::exists(dir.filePath("plus.ini")));
+
+  Select(1);  // "44100abc"
+  Click(CPlugInManagerDlg::kApplyButton);
+  EXPECT_EQ(prompts->messages.size(), 3);
+  EXPECT_EQ(g_pluginEnabled, 1);
+  EXPECT_EQ(g_pluginPath, kSine8);
+  EXPECT_FALSE(input->open);
+  EXPECT_EQ(g_settings.sampleRate, 44100);
+  EXPECT_EQ(g_settings.bitsPerSample, 8);
+  EXPECT_EQ(manager->PathEdit()->text(), kSine8);
+  EXPECT_EQ(PlusValue("isPlus"), "1");
+  EXPECT_EQ(PlusValue("Path"), kSine8);
+  SettingsRecord saved;
+  ASSERT_TRUE(LoadSettingsRecord(dir.filePath("setting.ini"), saved));
+  EXPECT_EQ(saved.sampleRate, 44100);
+  EXPECT_EQ(saved.bitsPerSample, 8);
+  EXPECT_EQ(ReadPluginList(dir.filePath("pluslist.l")).size(), 3);
+
+  // Back to the sound card: opened again, the path kept.
+  manager->UseCheck()->setChecked(false);
+  Click(CPlugInManagerDlg::kApplyButton);
+  EXPECT_EQ(g_pluginEnabled, 0);
+  EXPECT_TRUE(input->open);
+  EXPECT_EQ(input->openCount, 2);
+  EXPECT_EQ(PlusValue("isPlus"), "0");
+  EXPECT_EQ(PlusValue("Path"), kSine8);
+  // Again, with the sound card already the source: only plus.ini is written.
+  QFile::remove(dir.filePath("plus.ini"));
+  Click(CPlugInManagerDlg::kApplyButton);
+  EXPECT_EQ(input->openCount, 2);
+  EXPECT_EQ(PlusValue("isPlus"), "0");
+  EXPECT_EQ(prompts->messages.size(), 3);
+}
+
+TEST_F(FramePlugin, AFailedLoadLeavesAWayBackToTheSoundCard) {
+  StartWithList();
+  manager->UseCheck()->setChecked(true);
+  Select(1);
+  Click(CPlugInManagerDlg::kApplyButton);
+  ASSERT_EQ(g_pluginEnabled, 1);
+  prompts->paths << QStringLiteral(ONDRIX_PLUGIN_NOEXPORTS);
+  Click(CPlugInManagerDlg::kOpenButton);  // clears the plug-in source; nothing samples now
+  EXPECT_EQ(g_pluginEnabled, 0);
+  EXPECT_FALSE(input->open);
+  manager->UseCheck()->setChecked(false);
+  Click(CPlugInManagerDlg::kApplyButton);
+  EXPECT_TRUE(input->open);
+}
+
+TEST_F(FramePlugin, DeleteRenumbersAndRewritesTheList) {
+  StartWithList();
+  Click(CPlugInManagerDlg::kDeleteButton);
+  EXPECT_EQ(prompts->messages.last(), QStringLiteral("未选中任何插件！"));
+  Select(1);
+  Click(CPlugInManagerDlg::kDeleteButton);
+  ASSERT_EQ(manager->List()->topLevelItemCount(), 2);
+  EXPECT_EQ(Cell(0, 0), "1");
+  EXPECT_EQ(Cell(1, 0), "2");
+  EXPECT_EQ(Cell(1, 3), kBoth);
+  EXPECT_EQ(Read("pluslist.l"), (kTwoTone + "\r\n0\r\n" + kBoth + "\r\nabc\r\n").toUtf8());
+}
+
+TEST_F(FramePlugin, RateCellIsEditedInPlaceAndReachesTheFileOnlyThroughApply) {
+  StartWithList();
+  QTreeWidget* list = manager->List();
+  // A click on the name column opens nothing.
+  QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(list->model()->index(0, 1)).center());
+  EXPECT_EQ(Editor(), nullptr);
+
+  const QRect cell = list->visualRect(list->model()->index(0, 2));
+  QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, cell.center());
+  CRateCellEdit* edit = Editor();
+  ASSERT_NE(edit, nullptr);
+  EXPECT_EQ(edit->geometry(), cell.adjusted(0, -3, 0, 3));
+  EXPECT_EQ(edit->text(), "0");
+  EXPECT_EQ(edit->objectName(), "9");
+  edit->selectAll();
+  QTest::keyClicks(edit, QString(60, QLatin1Char('8')));
+  EXPECT_EQ(edit->text().size(), CRateCellEdit::kMaxLength);
+  edit->setText("96000");
+  manager->UseCheck()->setFocus();  // losing the focus commits
+  QCoreApplication::processEvents();
+  EXPECT_EQ(Cell(0, 2), "96000");
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  EXPECT_EQ(Editor(), nullptr);
+
+  // Enter commits without pressing Apply; Escape drops the edit.
+  QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, cell.center());
+  ASSERT_NE(Editor(), nullptr);
+  Editor()->setText("48000");
+  QTest::keyClick(Editor(), Qt::Key_Return);
+  EXPECT_EQ(Cell(0, 2), "48000");
+  EXPECT_TRUE(manager->isVisible());
+  EXPECT_FALSE(QFile::exists(dir.filePath("plus.ini")));
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, cell.center());
+  ASSERT_NE(Editor(), nullptr);
+  Editor()->setText("1");
+  QTest::keyClick(Editor(), Qt::Key_Escape);
+  EXPECT_EQ(Cell(0, 2), "48000");
+  EXPECT_TRUE(manager->isVisible());
+
+  // Exit after editing: the file keeps the old rate.
+  Click(CPlugInManagerDlg::kExitButton);
+  EXPECT_FALSE(manager->isVisible());
+  EXPECT_EQ(ReadPluginList(dir.filePath("pluslist.l"))[0].rate, "0");
+}
+
+TEST_F(FramePlugin, CommandRunsTheManagerModally) {
+  Start();
+  bool shown = false;
+  QTimer::singleShot(0, [&] {
+    auto* dialog = qobject_cast<CPlugInManagerDlg*>(QApplication::activeModalWidget());
+    shown = dialog != nullptr;
+    if (dialog) dialog->reject();
+  });
+  frame->Action(ID_PLUGIN_SETTINGS)->trigger();
+  EXPECT_TRUE(shown);
+}

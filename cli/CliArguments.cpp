@@ -34,7 +34,9 @@ QString CliUsage() {
       "       ondrix-cli render FILE.wav OUT.bmp|OUT.png [--at ELEMENT] [--mode time|freq]\n"
       "                  [--size WIDTHxHEIGHT] [--settings setting.ini]\n"
       "       ondrix-cli csv FILE.wav OUT.csv [--at ELEMENT]\n"
-      "       ondrix-cli report FILE.wav OUT.pdf [--at ELEMENT] [--mode time|freq]\n");
+      "       ondrix-cli report FILE.wav OUT.pdf [--at ELEMENT] [--mode time|freq]\n"
+      "measure, spectrum and render take --plugin LIB --rate HZ [--channels 1|2] in place of\n"
+      "FILE.wav (and --at): the frame a sampling plug-in delivers on its first tick.\n");
 }
 
 std::optional<CliArguments> ParseCliArguments(const QStringList& args, QString* error) {
@@ -61,9 +63,11 @@ std::optional<CliArguments> ParseCliArguments(const QStringList& args, QString* 
       continue;
     }
     const bool frameOption = measure || spectrum;
+    const bool pluginOption = arg == "--plugin" || arg == "--rate" || arg == "--channels";
     const bool takesValue = arg == "--at" || arg == "--edge" || arg == "--level" || arg == "--gain" ||
-                            arg == "--mode" || arg == "--size" || arg == "--settings";
-    const bool allowed = (frameOption && (arg == "--at" || arg == "--json")) ||
+                            arg == "--mode" || arg == "--size" || arg == "--settings" || pluginOption;
+    const bool allowed = ((measure || spectrum || render) && pluginOption) ||
+                         (frameOption && (arg == "--at" || arg == "--json")) ||
                          (measure && (arg == "--edge" || arg == "--level")) ||
                          (spectrum && (arg == "--gain" || arg == "--bins")) ||
                          (render && (arg == "--at" || arg == "--mode" || arg == "--size" || arg == "--settings")) ||
@@ -120,7 +124,35 @@ std::optional<CliArguments> ParseCliArguments(const QStringList& args, QString* 
       }
     } else if (arg == "--settings") {
       a.settings = value;
+    } else if (arg == "--plugin") {
+      a.plugin = value;
+    } else if (arg == "--rate") {
+      if (!ToInteger(value, 1, 0x7FFFFFFF, &n)) {
+        *error = QStringLiteral("--rate takes a sample rate above 0, not '%1'").arg(value);
+        return std::nullopt;
+      }
+      a.rate = static_cast<int>(n);
+    } else if (arg == "--channels") {
+      if (!ToInteger(value, 1, 2, &n)) {
+        *error = QStringLiteral("--channels takes 1 or 2, not '%1'").arg(value);
+        return std::nullopt;
+      }
+      a.channels = static_cast<int>(n);
     }
+  }
+  if (a.plugin.isEmpty() != (a.rate == 0) || (a.channels != 0 && a.plugin.isEmpty())) {
+    *error = a.plugin.isEmpty() ? QStringLiteral("--rate and --channels belong to --plugin")
+                                : QStringLiteral("--plugin needs --rate");
+    return std::nullopt;
+  }
+  if (!a.plugin.isEmpty()) {
+    const int outputs = render ? 1 : 0;
+    if (a.files.size() != outputs || args.contains(QStringLiteral("--at"))) {
+      *error = render ? QStringLiteral("'render --plugin' takes an output picture and no --at")
+                      : QStringLiteral("'%1 --plugin' takes no WAV file and no --at").arg(a.command);
+      return std::nullopt;
+    }
+    return a;
   }
   if (render || csv || report) {
     if (a.files.size() != 2) {

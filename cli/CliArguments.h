@@ -19,6 +19,9 @@ struct CliArguments {
   int width = 1000;    // --size WIDTHxHEIGHT
   int height = 600;
   QString settings;    // --settings setting.ini
+  QString plugin;      // --plugin LIB: a sampling plug-in instead of FILE.wav
+  int rate = 0;        // --rate HZ, the plug-in's sample rate
+  int channels = 0;    // --channels 1|2; 0 keeps the settings' channels
 };
 
 // Parses argv after the program name. On a mistake returns nothing and sets

@@ -1,6 +1,10 @@
 #include "cli/RecordingFrame.h"
 
+#include "acquisition/SamplingPlugin.h"
 #include "app/Globals.h"
+#include "cli/CliArguments.h"
+
+#include <QFileInfo>
 
 bool RecordingFrame::Load(const QString& path, QString* error) {
   const WavProbe probe = ProbeWavFile(path);
@@ -34,4 +38,28 @@ bool RecordingFrame::Convert(long long at, int mode, QString* error) {
   g_playbackPos = static_cast<int32_t>(at);
   engine_.ConvertFrame();
   return true;
+}
+
+bool RecordingFrame::LoadPlugin(const QString& library, int rate, int channels, int mode, QString* error) {
+  g_settings.sampleRate = rate;
+  if (channels != 0) g_settings.channels = static_cast<uint16_t>(channels);
+  g_displayMode = mode;
+  g_recordState = Idle;
+  g_showRealTime = true;
+  g_pluginEnabled = 1;  // the plug-in is the source: the width follows its export
+  // A file named relative to the current folder is meant, not one on the
+  // system's library path.
+  const QFileInfo file(library);
+  QString reason;
+  if (!LoadSamplingPlugin(file.exists() ? file.absoluteFilePath() : library, engine_, &reason)) {
+    *error = QStringLiteral("%1: %2").arg(library, reason.simplified());
+    return false;
+  }
+  engine_.ConvertFrame();
+  return true;
+}
+
+bool ConvertCommandFrame(const CliArguments& a, int mode, RecordingFrame& frame, QString* error) {
+  if (!a.plugin.isEmpty()) return frame.LoadPlugin(a.plugin, a.rate, a.channels, mode, error);
+  return frame.Load(a.files[0], error) && frame.Convert(a.at, mode, error);
 }

@@ -42,8 +42,8 @@ bool PrepareFramePicture(const CliArguments& a, RecordingFrame& frame, ViewGeome
   if (!LoadSettings(a.settings, error)) return false;
 
   // The file's channels, rate and sample width replace the settings', as
-  // opening it in the program does.
-  if (!frame.Load(a.files[0], error) || !frame.Convert(a.at, a.mode, error)) return false;
+  // opening it in the program does; likewise a plug-in's rate and width.
+  if (!ConvertCommandFrame(a, a.mode, frame, error)) return false;
 
   // The window's state right after a resize: rulers off, cursors at their
   // start positions.
@@ -54,7 +54,7 @@ bool PrepareFramePicture(const CliArguments& a, RecordingFrame& frame, ViewGeome
 }
 
 bool RenderPicture(const CliArguments& a, QString* error) {
-  const QString& outPath = a.files[1];
+  const QString& outPath = a.files.last();  // after FILE.wav, or alone with --plugin
   RecordingFrame frame;
   ViewGeometry geometry;
   if (!PrepareFramePicture(a, frame, &geometry, error)) return false;

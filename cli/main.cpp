@@ -59,7 +59,7 @@ QString Ch2Text(const QString& text) { return g_settings.channels == 2 ? text : 
 int Measure(const CliArguments& a) {
   RecordingFrame frame;
   QString error;
-  if (!frame.Load(a.files[0], &error) || !frame.Convert(a.at, TimeDomain, &error)) return Fail(error);
+  if (!ConvertCommandFrame(a, TimeDomain, frame, &error)) return Fail(error);
   g_settings.triggerEdge = a.edge;
   g_settings.triggerLevel = a.level;
   MeasureBothTraces(frame.Engine().ch1Trace, frame.Engine().ch2Trace, g_settings);
@@ -90,9 +90,8 @@ int Measure(const CliArguments& a) {
 int Spectrum(const CliArguments& a) {
   RecordingFrame frame;
   QString error;
-  if (!frame.Load(a.files[0], &error)) return Fail(error);
   g_settings.gainDivisor = 1 << a.gainStep;
-  if (!frame.Convert(a.at, FrequencyDomain, &error)) return Fail(error);
+  if (!ConvertCommandFrame(a, FrequencyDomain, frame, &error)) return Fail(error);
   const SettingsRecord& s = g_settings;
   const TraceBuffer& ch1 = frame.Engine().ch1Trace;
   const TraceBuffer& ch2 = frame.Engine().ch2Trace;
@@ -160,9 +159,11 @@ std::unique_ptr<QCoreApplication> MakeApplication(int& argc, char** argv) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  // Taken before the application is made: a GUI application would take
+  // options such as --plugin for its own and remove them.
+  QStringList args;
+  for (int i = 1; i < argc; ++i) args << QString::fromLocal8Bit(argv[i]);
   const auto app = MakeApplication(argc, argv);
-  QStringList args = QCoreApplication::arguments();
-  args.removeFirst();
   if (args.isEmpty() || args[0] == "--help" || args[0] == "-h") {
     Print(CliUsage());
     return args.isEmpty() ? 2 : 0;

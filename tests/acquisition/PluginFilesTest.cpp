@@ -75,7 +75,7 @@ TEST_F(PluginFiles, ListIsWrittenWithCrLfAndAFailedWriteKeepsTheOldFile) {
   EXPECT_EQ(Get("afile"), QByteArray("x"));
 }
 
-TEST_F(PluginFiles, RateCellsAreReadLikeAtol) {
+TEST_F(PluginFiles, RateCellsAreReadLikeAtolAndNamesFollowTheLastSeparator) {
   const struct {
     const char* text;
     int32_t rate;
@@ -85,14 +85,10 @@ TEST_F(PluginFiles, RateCellsAreReadLikeAtol) {
       {"99999999999", std::numeric_limits<int32_t>::max()},   {"-99999999999", std::numeric_limits<int32_t>::min()},
   };
   for (const auto& c : cases) EXPECT_EQ(ParseRateText(QString::fromUtf8(c.text)), c.rate) << c.text;
-}
-
-TEST_F(PluginFiles, NameIsThePathAfterItsLastSeparator) {
-  EXPECT_EQ(PluginFileName("/usr/lib/ondrix/sine8.so"), "sine8.so");
-  EXPECT_EQ(PluginFileName("C:\\plug\\a\\w16.dll"), "w16.dll");
-  EXPECT_EQ(PluginFileName("/mixed\\dir/x.so"), "x.so");
+  // The name column: the path after its last separator of either kind.
+  EXPECT_EQ(PluginFileName("C:\\plug/a\\w16.dll"), "w16.dll");
+  EXPECT_EQ(PluginFileName("/p/x.so"), "x.so");
   EXPECT_EQ(PluginFileName("plain.so"), "plain.so");
-  EXPECT_EQ(PluginFileName("/dir/"), "");
 }
 
 TEST_F(PluginFiles, PlusIniKeepsTheSourceAndPath) {

@@ -2,6 +2,9 @@
 
 #include <QString>
 
+#include <cstdint>
+#include <optional>
+
 // The one way the engine and the operations tell the user something. The
 // window installs a message-box implementation; the command-line tool and the
 // tests install their own.
@@ -25,6 +28,9 @@ class Prompts {
     (void)filter;
     return {};
   }
+  // The colour dialog, opened with no colour preset. Returns the chosen
+  // colour as 0x00BBGGRR (the layout the settings store), nothing when cancelled.
+  virtual std::optional<uint32_t> GetColor() { return std::nullopt; }
 };
 
 // Prompts currently in force; never null (the default writes to stderr).

@@ -1,6 +1,7 @@
 #include "gui/MessageBoxPrompts.h"
 
 #include <QApplication>
+#include <QColorDialog>
 #include <QFileDialog>
 #include <QMainWindow>
 #include <QMessageBox>
@@ -36,4 +37,11 @@ QString MessageBoxPrompts::GetSaveFileName(const QString& filter, const QString&
 
 QString MessageBoxPrompts::GetOpenFileName(const QString& filter) {
   return QFileDialog::getOpenFileName(Owner(parent_), QString(), QString(), filter);
+}
+
+std::optional<uint32_t> MessageBoxPrompts::GetColor() {
+  const QColor color = QColorDialog::getColor(Qt::white, Owner(parent_));
+  if (!color.isValid()) return std::nullopt;
+  return static_cast<uint32_t>(color.red()) | static_cast<uint32_t>(color.green()) << 8 |
+         static_cast<uint32_t>(color.blue()) << 16;
 }

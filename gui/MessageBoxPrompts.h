@@ -13,6 +13,7 @@ class MessageBoxPrompts : public Prompts {
   void ShowStatus(const QString& text) override;
   QString GetSaveFileName(const QString& filter, const QString& defaultSuffix) override;
   QString GetOpenFileName(const QString& filter) override;
+  std::optional<uint32_t> GetColor() override;
 
  private:
   QWidget* parent_;

@@ -2,6 +2,7 @@
 
 #include "app/Prompts.h"
 
+#include <QList>
 #include <QStringList>
 
 // Collects the messages shown to the user while it is installed.
@@ -20,8 +21,15 @@ class RecordingPrompts : public Prompts {
     dialogs << QStringLiteral("open %1").arg(filter);
     return paths.isEmpty() ? QString() : paths.takeFirst();
   }
+  // The colour dialog answers with the next of `colors` (none left = cancelled).
+  std::optional<uint32_t> GetColor() override {
+    dialogs << QStringLiteral("color");
+    if (colors.isEmpty()) return std::nullopt;
+    return colors.takeFirst();
+  }
   QStringList messages;
   QStringList statuses;
   QStringList dialogs;
   QStringList paths;
+  QList<uint32_t> colors;
 };

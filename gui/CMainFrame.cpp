@@ -197,10 +197,9 @@ void CMainFrame::CreateActions() {
   add(ID_FILE_PRINT_SETUP, QStringLiteral("打印设置(&R)..."), QStringLiteral("改变打印机及打印选项\n打印设置"),
       &CMainFrame::OnFilePrintSetup);
 
-  // Commands a later part of the program wires: present, not yet enabled.
-  AddAction(ID_SETTINGS, QStringLiteral("参数设置"), QStringLiteral("设置\n设置"));
+  add(ID_SETTINGS, QStringLiteral("参数设置"), QStringLiteral("设置\n设置"), &CMainFrame::OnSettings);
+
   add(ID_PLUGIN_SETTINGS, QStringLiteral("采样插件设置"), QString(), &CMainFrame::OnPluginSettings);
-  for (int id : {ID_SETTINGS}) actions_[id]->setEnabled(false);
 
   // Accelerators without a menu item of their own.
   auto accelerator = [this](const QKeySequence& keys) {

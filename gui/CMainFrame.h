@@ -49,6 +49,10 @@ class CMainFrame : public QMainWindow, public OutbarEventOwner {
   void OnRulerX();
   void OnRulerY();
   void OnAbout();
+  // The settings sheet: OK reopens the input, saves setting.ini and, in the
+  // function-signal mode, makes the generator's signal again; Cancel restores
+  // the settings record byte for byte.
+  void OnSettings();
   void OnHomePage();
   // Runs the sampling plug-in manager modally.
   void OnPluginSettings();

@@ -198,7 +198,6 @@ void CMainFrame::CreateActions() {
       &CMainFrame::OnFilePrintSetup);
 
   add(ID_SETTINGS, QStringLiteral("参数设置"), QStringLiteral("设置\n设置"), &CMainFrame::OnSettings);
-
   add(ID_PLUGIN_SETTINGS, QStringLiteral("采样插件设置"), QString(), &CMainFrame::OnPluginSettings);
 
   // Accelerators without a menu item of their own.

@@ -2,6 +2,8 @@
 
 #include "settings/RawRecordFile.h"
 
+#include <QFileInfo>
+
 GeneratorParams DefaultGeneratorParams() {
   GeneratorParams p{};
   p.functionMode = 1;
@@ -16,7 +18,10 @@ GeneratorParams DefaultGeneratorParams() {
 }
 
 bool LoadGeneratorParams(const QString& path, GeneratorParams& params) {
-  const bool found = ReadRawRecord(path, &params, sizeof params) == RawReadResult::Read;
+  // A short file would leave zero frequencies and peaks: a generator that
+  // can only refuse. It is taken as missing.
+  const bool found = QFileInfo(path).size() >= static_cast<qint64>(sizeof params) &&
+                     ReadRawRecord(path, &params, sizeof params) == RawReadResult::Read;
   if (!found) params = DefaultGeneratorParams();
   return found;
 }

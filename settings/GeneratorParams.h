@@ -34,8 +34,8 @@ static_assert(offsetof(GeneratorParams, sweepRiseMs) == 28);
 // switched to sweep mode the same values sweep 1 kHz to 2 kHz in 100 ms.
 GeneratorParams DefaultGeneratorParams();
 
-// Reads up to 32 bytes over an all-zero record. A missing file gives the
-// defaults and returns false.
+// Reads the 32-byte record. A missing file, or one shorter than 32 bytes,
+// gives the defaults and returns false.
 bool LoadGeneratorParams(const QString& path, GeneratorParams& params);
 
 // Writes the 32-byte image; the file is replaced only when fully written.

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
+
 TEST(GeneratorParams, FileIsThe32ByteImage) {
   QTemporaryDir dir;
   const QString path = dir.filePath("wavedata.ini");
@@ -34,22 +36,23 @@ TEST(GeneratorParams, FileIsThe32ByteImage) {
   EXPECT_EQ(back.sweepRiseMs, 250);
 }
 
-TEST(GeneratorParams, MissingFileGivesDefaultsAndShortFileLeavesZeros) {
+TEST(GeneratorParams, MissingOrShortFileGivesDefaults) {
   QTemporaryDir dir;
+  const GeneratorParams defaults = DefaultGeneratorParams();
   GeneratorParams p{};
   EXPECT_FALSE(LoadGeneratorParams(dir.filePath("none.ini"), p));
   EXPECT_EQ(p.functionMode, 1);
   EXPECT_GT(p.leftFreq, 0);
   EXPECT_GT(p.leftPeak, 0);
+  EXPECT_EQ(0, std::memcmp(&p, &defaults, sizeof p));
 
   const QString path = dir.filePath("short.ini");
   QFile f(path);
   ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-  f.write(QByteArray::fromHex("0000000001000000"));
+  // 31 bytes: everything but the top byte of the rise time.
+  f.write(QByteArray::fromHex("00000000" "01000000" "03000000" "e8030000" "d0070000" "00400000" "00400000" "640000"));
   f.close();
-  ASSERT_TRUE(LoadGeneratorParams(path, p));
-  EXPECT_EQ(p.functionMode, 0);
-  EXPECT_EQ(p.leftWave, Triangle);
-  EXPECT_EQ(p.leftFreq, 0);
-  EXPECT_EQ(p.sweepRiseMs, 0);
+  p = GeneratorParams{};
+  EXPECT_FALSE(LoadGeneratorParams(path, p));
+  EXPECT_EQ(0, std::memcmp(&p, &defaults, sizeof p));
 }

@@ -1,0 +1,136 @@
+#include "generator/SignalSynthesis.h"
+
+#include "settings/GeneratorParams.h"
+
+#include <algorithm>
+#include <cmath>
+#include <numeric>
+
+namespace {
+
+// Stores the low 16 bits of `s` as 16-bit sample `index`, little-endian.
+inline void Store(std::vector<uint8_t>& out, std::size_t index, int32_t s) {
+  out[2 * index] = static_cast<uint8_t>(s);
+  out[2 * index + 1] = static_cast<uint8_t>(static_cast<uint32_t>(s) >> 8);
+}
+
+// One channel of the function signal while it is being synthesised.
+struct ChannelState {
+  int32_t wave = -1;
+  int32_t peak = 0;
+  int64_t samplesPerPeriod = 0;  // N
+  int64_t halfPeriod = 0;        // H
+  double phaseStep = 0;          // w
+  double triangleStep = 0;       // d
+  double phase = 0;              // φ, never reduced modulo the circle
+  int32_t level = 0;             // v
+  bool up = false;
+
+  ChannelState(const WaveChannel& c, int64_t periodBytes, int channels) : wave(c.wave), peak(c.peak) {
+    samplesPerPeriod = periodBytes / (2 * channels);
+    halfPeriod = periodBytes / (4 * channels);
+    phaseStep = kFullCircle / static_cast<double>(samplesPerPeriod);
+    triangleStep = static_cast<double>(8 * int64_t{peak} * channels) / static_cast<double>(periodBytes);
+    level = -peak;
+  }
+
+  int32_t Sample(int64_t i) {
+    switch (wave) {
+      case Sine:
+        return static_cast<int32_t>(std::sin(phase) * peak);
+      case Triangle:
+        if (i % halfPeriod == 0) up = !up;
+        level = static_cast<int32_t>(up ? level + triangleStep : level - triangleStep);
+        return level;
+      case Square:
+        return std::sin(phase) >= 0 ? peak : -peak;
+      case Sawtooth:
+        if (i % samplesPerPeriod == 0) level = -peak;
+        level = static_cast<int32_t>(level + triangleStep / 2);
+        return level;
+      default:
+        return 0;
+    }
+  }
+};
+
+}  // namespace
+
+uint64_t CommonPeriodBytes(uint64_t a, uint64_t b) { return std::lcm(a, b); }
+
+int64_t PeriodBytes(int32_t rate, int channels, int32_t freqHz) {
+  return static_cast<int64_t>(static_cast<double>(2 * int64_t{rate} * channels) / freqHz);
+}
+
+FunctionSignalLayout PlanFunctionSignal(int32_t rate, int channels, int32_t leftFreq, int32_t rightFreq) {
+  FunctionSignalLayout layout;
+  layout.leftPeriodBytes = PeriodBytes(rate, channels, leftFreq);
+  layout.rightPeriodBytes = PeriodBytes(rate, channels, rightFreq);
+  const auto left = static_cast<uint64_t>(layout.leftPeriodBytes);
+  layout.commonBytes = CommonPeriodBytes(left, static_cast<uint64_t>(layout.rightPeriodBytes));
+  if (layout.commonBytes > kSignalMaxBytes) {
+    // The right channel then jumps in phase where the buffer starts again.
+    layout.leftPeriodsOnly = true;
+    layout.bufferBytes = kSignalMaxBytes / left * left;
+  } else {
+    const uint64_t periods = std::max<uint64_t>(1, (kSignalMinBytes + layout.commonBytes - 1) / layout.commonBytes);
+    layout.bufferBytes = periods * layout.commonBytes;
+  }
+  return layout;
+}
+
+std::vector<uint8_t> SynthesizeFunctionSignal(const FunctionSignalLayout& layout, const WaveChannel& left,
+                                              const WaveChannel& right, int32_t rate, int channels) {
+  (void)rate;  // enters through the period lengths
+  std::vector<uint8_t> out(layout.bufferBytes, 0);
+  const auto frames = static_cast<int64_t>(layout.bufferBytes / (2 * static_cast<uint64_t>(channels)));
+  ChannelState l(left, layout.leftPeriodBytes, channels);
+  if (channels == 1) {
+    for (int64_t i = 0; i < frames; ++i) {
+      Store(out, static_cast<std::size_t>(i), l.Sample(i));
+      l.phase += l.phaseStep;
+    }
+    return out;
+  }
+  ChannelState r(right, layout.rightPeriodBytes, channels);
+  for (int64_t i = 0; i < frames; ++i) {
+    Store(out, static_cast<std::size_t>(2 * i), l.Sample(i));
+    Store(out, static_cast<std::size_t>(2 * i + 1), r.Sample(i));
+    l.phase += l.phaseStep;
+    r.phase += r.phaseStep;
+  }
+  return out;
+}
+
+int64_t SweepMonoBytes(int32_t rate, int32_t riseMs) { return int64_t{rate / 1000} * riseMs; }
+
+std::vector<uint8_t> SynthesizeSweepSignal(int32_t startFreq, int32_t endFreq, int32_t peak, int32_t riseMs,
+                                           int32_t rate, int channels) {
+  const int32_t f1 = std::max(startFreq, kSweepMinStartHz);
+  const int32_t f2 = std::min(endFreq, kSweepMaxEndHz);
+  const int64_t p1 = PeriodBytes(rate, 1, f1);
+  const int64_t p2 = PeriodBytes(rate, 1, f2);
+  const int64_t monoBytes = SweepMonoBytes(rate, riseMs);
+  const int64_t n = monoBytes / 2;
+  // Mono keeps the odd byte a sweep of odd length ends with; stereo holds
+  // whole frames, each sample on both channels.
+  std::vector<uint8_t> out(static_cast<std::size_t>(channels == 1 ? monoBytes : 4 * n), 0);
+
+  const double w0 = kFullCircle / static_cast<double>(p1 / 2);
+  const double w1 = kFullCircle / static_cast<double>(p2 / 2);
+  const double dw = (w1 - w0) / static_cast<double>(n);
+  double phase = 0;
+  double w = w0;
+  for (int64_t i = 0; i < n; ++i) {
+    const auto s = static_cast<int32_t>(std::sin(phase) * peak);
+    if (channels == 1) {
+      Store(out, static_cast<std::size_t>(i), s);
+    } else {
+      Store(out, static_cast<std::size_t>(2 * i), s);
+      Store(out, static_cast<std::size_t>(2 * i + 1), s);
+    }
+    w += dw;
+    phase += w;
+  }
+  return out;
+}

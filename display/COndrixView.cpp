@@ -5,12 +5,16 @@
 #include "app/Prompts.h"
 #include "display/BitmapExport.h"
 #include "display/Rulers.h"
+#include "generator/QtAudioOutput.h"
 
 #include <QMouseEvent>
 #include <QPainter>
 
 COndrixView::COndrixView(std::unique_ptr<AudioInput> input, QWidget* parent)
-    : QWidget(parent), input_(input ? std::move(input) : std::make_unique<QtAudioInput>()), engine_(input_.get()) {
+    : QWidget(parent),
+      input_(input ? std::move(input) : std::make_unique<QtAudioInput>()),
+      output_(std::make_unique<QtAudioOutput>()),
+      engine_(input_.get()) {
   // The whole picture is painted on every tick: no background erase, no flicker.
   setAttribute(Qt::WA_OpaquePaintEvent);
   setMouseTracking(false);
@@ -86,11 +90,5 @@ bool COndrixView::ExportBitmap(const QString& path) {
     CurrentPrompts().ShowMessage(error);
     return false;
   }
-  return true;
-}
-
-bool COndrixView::GenerateSignal() {
-  // Until the generator exists the function-signal display shows an empty signal.
-  engine_.recBuf16.Clear();
   return true;
 }

@@ -3,12 +3,17 @@
 #include "acquisition/AudioInput.h"
 #include "acquisition/SamplingEngine.h"
 #include "display/ComposeDisplay.h"
+#include "files/WaveFormat.h"
+#include "generator/AudioOutput.h"
+#include "generator/SignalGenerator.h"
 
 #include <QImage>
 #include <QTimer>
 #include <QWidget>
 
+#include <cstdint>
 #include <memory>
+#include <optional>
 
 
 // The measurement view: owns the sampling engine and the sound card's input,
@@ -53,10 +58,34 @@ class COndrixView : public QWidget {
   // Sampling plug-ins: binds the library at `path` (see acquisition/SamplingPlugin.h).
   bool LoadSamplingPlugin(const QString& path);
 
+  // --- the signal generator (COndrixViewGenerator.cpp) ---
+  // Synthesise into the recording (recBuf16), at 16 bits and the generator's
+  // rate, both written to g_settings. False, after telling the user why and
+  // with nothing changed, when the parameters are refused.
+  bool GenerateFunctionSignal(int32_t leftWave, int32_t rightWave, int32_t leftFreq, int32_t rightFreq,
+                              int32_t leftPeak, int32_t rightPeak);
+  bool GenerateSweepSignal(int32_t wave, int32_t startFreq, int32_t endFreq, int32_t peak, int32_t riseMs);
   // Generates the generator's signal from g_generator into the recording
-  // without playing it (function or sweep signal by functionMode); false,
-  // after telling the user why, when the parameters are refused.
+  // without playing it (function or sweep signal by functionMode).
   bool GenerateSignal();
+  // Plays a copy of the recording in an endless loop, in the format of the
+  // last synthesis. A device that cannot be opened leaves a note in the
+  // status line; nothing is heard.
+  bool StartSignalOutput();
+  void StopSignalOutput();
+  bool SignalOutputRunning() const;
+  // Writes wavedata.ini in g_appDir (a failure is shown and does not stop the rest).
+  bool WriteGeneratorParams();
+  // Writes the recording as "signal.wav" in the current folder, in the format
+  // of the last synthesis; "Error creating file" when it cannot.
+  bool WriteSignalWavFile();
+  // The generator's start button: refuses a parameter set it cannot play
+  // (false, nothing changed); otherwise writes wavedata.ini, generates,
+  // writes signal.wav and starts the output (true, also when the file or the
+  // device failed).
+  bool StartGenerator();
+  // The sound card's output; the constructor makes the Qt Multimedia one.
+  void SetAudioOutput(std::unique_ptr<AudioOutput> output);
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -66,7 +95,14 @@ class COndrixView : public QWidget {
   void mouseReleaseEvent(QMouseEvent* event) override;
 
  private:
+  // Shows a refusal, or makes `signal` the recording and its format the output's.
+  bool TakeSignal(std::optional<GeneratedSignal> signal, const QString& refusal);
+  // The format the signal is written and played in.
+  WaveFormat SignalFormat() const;
+
   std::unique_ptr<AudioInput> input_;
+  std::unique_ptr<AudioOutput> output_;
+  WaveFormat signalFormat_;  // of the last synthesis; none before it
   SamplingEngine engine_;
   ViewGeometry geometry_;
   DisplayStyle style_;

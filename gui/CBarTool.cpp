@@ -13,7 +13,10 @@ CBarTool::~CBarTool() {
   if (g_controlPanel == this) g_controlPanel = nullptr;
 }
 
-void CBarTool::OnInitialUpdate() { g_controlPanel = this; }
+void CBarTool::OnInitialUpdate() {
+  g_controlPanel = this;
+  LoadGeneratorParams(AppFilePath(QStringLiteral("wavedata.ini")), g_generator);
+}
 
 // The panel's controls are not built yet: nothing to enable or move.
 void CBarTool::EnableSampleRateSlider(bool) {}

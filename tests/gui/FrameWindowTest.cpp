@@ -138,6 +138,7 @@ TEST_F(FrameTest, SamplingCommandsFollowTheirRulesAndCheckMarks) {
   ClickItem(QStringLiteral("函数信号"));
   EXPECT_EQ(g_displayMode, FunctionSignal);
   EXPECT_FALSE(frame->SamplingOn());
+  EXPECT_EQ(frame->View()->Engine().RecBytes(), 4224u);  // the default generator's signal
   Trigger(ID_START_SAMPLING);
   EXPECT_FALSE(frame->SamplingOn());
   EXPECT_FALSE(frame->Action(ID_START_SAMPLING)->isChecked());

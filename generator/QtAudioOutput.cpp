@@ -1,0 +1,69 @@
+#include "generator/QtAudioOutput.h"
+
+#include "generator/LoopingBuffer.h"
+
+#include <QAudioDevice>
+#include <QAudioFormat>
+#include <QAudioSink>
+#include <QCoreApplication>
+#include <QMediaDevices>
+
+namespace {
+
+QString Tr(const char* text) { return QCoreApplication::translate("QtAudioOutput", text); }
+
+// The device's buffer: about 100 ms of sound, so a busy GUI thread (a paint,
+// a file written) does not starve it.
+qsizetype BufferBytes(const WaveFormat& format) {
+  return static_cast<qsizetype>(format.avgBytesPerSec / 10 / format.blockAlign * format.blockAlign);
+}
+
+}  // namespace
+
+QtAudioOutput::QtAudioOutput(QObject* parent) : QObject(parent) {}
+
+QtAudioOutput::~QtAudioOutput() { Stop(); }
+
+bool QtAudioOutput::Start(const WaveFormat& format, QByteArray signal, QString* reason) {
+  Stop();
+  auto fail = [reason](const QString& why) {
+    if (reason) *reason = why;
+    return false;
+  };
+  if (format.formatTag != 1 || format.bitsPerSample != 16 || (format.channels != 1 && format.channels != 2) ||
+      format.samplesPerSec == 0 || format.samplesPerSec > 0x7FFFFFFF)
+    return fail(Tr("只能播放 16 位 PCM 单声道或立体声信号"));
+  const qsizetype frameBytes = 2 * format.channels;
+  const qsizetype loopBytes = signal.size() / frameBytes * frameBytes;
+  if (loopBytes == 0) return fail(Tr("没有可播放的信号"));
+
+  const QAudioDevice device = QMediaDevices::defaultAudioOutput();
+  if (device.isNull()) return fail(Tr("没有声音输出设备"));
+  QAudioFormat qtFormat;
+  qtFormat.setSampleFormat(QAudioFormat::Int16);
+  qtFormat.setChannelCount(format.channels);
+  qtFormat.setSampleRate(static_cast<int>(format.samplesPerSec));
+  if (!device.isFormatSupported(qtFormat))
+    return fail(Tr("声音输出设备不支持 %1 Hz、%2 声道的 16 位信号").arg(format.samplesPerSec).arg(format.channels));
+
+  loop_ = std::make_unique<LoopingBuffer>(std::move(signal), loopBytes);
+  sink_ = std::make_unique<QAudioSink>(device, qtFormat);
+  sink_->setBufferSize(BufferBytes(MakePcmFormat(format.channels, format.samplesPerSec, 16)));
+  sink_->start(loop_.get());
+  if (sink_->error() != QAudio::NoError || sink_->state() == QAudio::StoppedState) {
+    Stop();
+    return fail(Tr("无法打开声音输出设备"));
+  }
+  return true;
+}
+
+void QtAudioOutput::Stop() {
+  // The sink stops reading before the buffer it reads goes away.
+  if (sink_) sink_->stop();
+  sink_.reset();
+  loop_.reset();
+}
+
+bool QtAudioOutput::IsPlaying() const {
+  return sink_ && sink_->state() != QAudio::StoppedState;
+}

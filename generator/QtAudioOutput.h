@@ -1,0 +1,30 @@
+#pragma once
+
+#include "generator/AudioOutput.h"
+
+#include <QObject>
+
+#include <memory>
+
+class LoopingBuffer;
+class QAudioSink;
+
+// The sound card's output through Qt Multimedia: a QAudioSink on the default
+// output device pulls the signal from a LoopingBuffer on the GUI thread, so
+// the device plays it endlessly with no gap at the loop point. Formats: PCM,
+// 16-bit signed, mono or stereo, any rate the device accepts.
+class QtAudioOutput : public QObject, public AudioOutput {
+  Q_OBJECT
+
+ public:
+  explicit QtAudioOutput(QObject* parent = nullptr);
+  ~QtAudioOutput() override;
+
+  bool Start(const WaveFormat& format, QByteArray signal, QString* reason) override;
+  void Stop() override;
+  bool IsPlaying() const override;
+
+ private:
+  std::unique_ptr<LoopingBuffer> loop_;  // outlives the sink that reads it
+  std::unique_ptr<QAudioSink> sink_;
+};

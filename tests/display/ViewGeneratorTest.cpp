@@ -1,0 +1,149 @@
+#include "support/TestApplication.h"
+#include "app/Globals.h"
+#include "display/COndrixView.h"
+#include "files/WavFile.h"
+#include "support/FakeAudioInput.h"
+#include "support/FakeAudioOutput.h"
+#include "support/RecordingPrompts.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+namespace {
+
+// A view on a scripted input and output, in a temporary g_appDir that is
+// also the current folder.
+class ViewGeneratorTest : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() { EnsureApplication(); }
+
+  ViewGeneratorTest() {
+    ResetGlobals();
+    previousDir = QDir::currentPath();
+    QDir::setCurrent(dir.path());
+    g_appDir = dir.path();
+    view = std::make_unique<COndrixView>(std::make_unique<FakeAudioInput>());
+    auto fake = std::make_unique<FakeAudioOutput>();
+    output = fake.get();
+    view->SetAudioOutput(std::move(fake));
+    view->OnInitialUpdate();
+  }
+  ~ViewGeneratorTest() override {
+    view.reset();
+    QDir::setCurrent(previousDir);
+    ResetGlobals();
+  }
+
+  QByteArray Recording() const {
+    const RecordingBuffer& r = view->Engine().recBuf16;
+    QByteArray bytes(static_cast<qsizetype>(r.Size()), 0);
+    r.CopyOut(0, reinterpret_cast<uint8_t*>(bytes.data()), r.Size());
+    return bytes;
+  }
+
+  QTemporaryDir dir;
+  QString previousDir;
+  RecordingPrompts prompts;
+  FakeAudioOutput* output = nullptr;
+  std::unique_ptr<COndrixView> view;
+};
+
+}  // namespace
+
+TEST_F(ViewGeneratorTest, GeneratingFillsTheRecordingAndTheFunctionSignalDisplay) {
+  g_settings.sampleRate = 22050;
+  g_settings.bitsPerSample = 8;
+  g_generator = DefaultGeneratorParams();  // 1000 Hz sine left, 2000 Hz triangle right
+  ASSERT_TRUE(view->GenerateSignal());
+  EXPECT_EQ(g_settings.sampleRate, 44100);
+  EXPECT_EQ(g_settings.bitsPerSample, 16);
+  EXPECT_EQ(view->Engine().RecBytes(), 4224u);
+  EXPECT_EQ(output->startCount, 0);  // nothing played
+
+  g_displayMode = FunctionSignal;
+  view->OnTimer();
+  const QByteArray bytes = Recording();
+  for (int i = 0; i < 1024; ++i) {
+    int16_t left, right;
+    std::memcpy(&left, bytes.constData() + 4 * i, 2);
+    std::memcpy(&right, bytes.constData() + 4 * i + 2, 2);
+    ASSERT_EQ(view->Engine().ch1Trace[i], left) << i;
+    ASSERT_EQ(view->Engine().ch2Trace[i], right) << i;
+  }
+
+  // A sweep shorter than a frame (880 samples, mono) shows zeros after its end.
+  g_settings.channels = 1;
+  ASSERT_TRUE(view->GenerateSweepSignal(Sine, 100, 5000, 20000, 40));
+  EXPECT_EQ(view->Engine().RecBytes(), 1760u);
+  view->OnTimer();
+  const QByteArray sweep = Recording();
+  for (int i = 0; i < 1024; ++i) {
+    int16_t v = 0;
+    if (i < 880) std::memcpy(&v, sweep.constData() + 2 * i, 2);
+    ASSERT_EQ(view->Engine().ch1Trace[i], v) << i;
+  }
+}
+
+TEST_F(ViewGeneratorTest, RefusedParametersChangeNothing) {
+  ASSERT_TRUE(view->GenerateFunctionSignal(Sine, Sine, 1000, 1000, 1000, 1000));
+  const QByteArray before = Recording();
+  g_settings.sampleRate = 22050;
+  g_generator.leftFreq = 0;
+
+  EXPECT_FALSE(view->GenerateSignal());
+  EXPECT_FALSE(view->StartGenerator());
+  EXPECT_FALSE(view->GenerateSweepSignal(Sine, 100, 1000, 1000, 0));
+  EXPECT_EQ(prompts.messages.size(), 3);
+  EXPECT_EQ(Recording(), before);
+  EXPECT_EQ(g_settings.sampleRate, 22050);
+  EXPECT_FALSE(QFile::exists(dir.filePath("wavedata.ini")));
+  EXPECT_FALSE(QFile::exists(dir.filePath("signal.wav")));
+  EXPECT_EQ(output->startCount, 0);
+}
+
+TEST_F(ViewGeneratorTest, StartWritesBothFilesAndPlaysAPrivateCopy) {
+  g_generator = DefaultGeneratorParams();
+  g_generator.leftFreq = 441;
+  ASSERT_TRUE(view->StartGenerator());
+  EXPECT_TRUE(prompts.messages.isEmpty()) << prompts.messages.join('\n').toStdString();
+  EXPECT_TRUE(view->SignalOutputRunning());
+
+  GeneratorParams saved{};
+  ASSERT_TRUE(LoadGeneratorParams(dir.filePath("wavedata.ini"), saved));
+  EXPECT_EQ(saved.leftFreq, 441);
+
+  const QByteArray signal = Recording();
+  const WavProbe probe = ProbeWavFile(dir.filePath("signal.wav"));
+  ASSERT_TRUE(probe.ok) << probe.reason.toStdString();
+  EXPECT_EQ(probe.layout.format, MakePcmFormat(2, 44100, 16));
+  QFile wav(dir.filePath("signal.wav"));
+  ASSERT_TRUE(wav.open(QIODevice::ReadOnly));
+  EXPECT_EQ(wav.readAll().mid(probe.layout.dataOffset), signal);
+
+  EXPECT_EQ(output->playedFormat, MakePcmFormat(2, 44100, 16));
+  EXPECT_EQ(output->played, signal);
+  // A new signal replaces the recording, not what is playing.
+  ASSERT_TRUE(view->GenerateFunctionSignal(Square, Square, 300, 300, 500, 500));
+  EXPECT_NE(Recording(), signal);
+  EXPECT_EQ(output->played, signal);
+
+  view->StopSignalOutput();
+  EXPECT_FALSE(view->SignalOutputRunning());
+}
+
+TEST_F(ViewGeneratorTest, FileAndDeviceFailuresDoNotStopTheStart) {
+  // signal.wav cannot be made (a folder has its name); the device refuses.
+  ASSERT_TRUE(QDir(dir.path()).mkdir("signal.wav"));
+  output->acceptStart = false;
+  EXPECT_TRUE(view->StartGenerator());
+  ASSERT_EQ(prompts.messages.size(), 1);
+  EXPECT_TRUE(prompts.messages[0].startsWith("Error creating file")) << prompts.messages[0].toStdString();
+  EXPECT_EQ(output->startCount, 1);
+  ASSERT_EQ(prompts.statuses.size(), 1);  // the device: a status note, no message box
+  EXPECT_TRUE(prompts.statuses[0].contains("no device"));
+}

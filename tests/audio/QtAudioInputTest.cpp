@@ -3,7 +3,7 @@
 // Qt's audio output and checks what QtAudioInput delivers: block sizes, byte
 // rate, level and frequency, pausing, resuming and reopening.
 
-#include "LoopbackServer.h"
+#include "LoopbackMain.h"
 #include "acquisition/QtAudioInput.h"
 #include "files/WaveFormat.h"
 
@@ -162,33 +162,6 @@ double Rms(const std::vector<double>& x) {
   for (double v : x) sum += v * v;
   return x.empty() ? 0 : std::sqrt(sum / static_cast<double>(x.size()));
 }
-
-LoopbackServer* g_server = nullptr;
-std::string g_serverError;
-
-// Starts the private server before anything of Qt Multimedia exists (Qt does
-// not find a server that appears later) and stops it after the last test.
-class LoopbackEnvironment : public ::testing::Environment {
- public:
-  LoopbackEnvironment(int& argc, char** argv) : argc_(argc), argv_(argv) {}
-  void SetUp() override {
-    // A failure here would make the tests count as skipped; each test fails
-    // with the reason instead.
-    if (server_.Start(g_serverError)) g_server = &server_;
-    app_ = std::make_unique<QCoreApplication>(argc_, argv_);
-  }
-  void TearDown() override {
-    app_.reset();
-    g_server = nullptr;
-    server_.Stop();
-  }
-
- private:
-  int& argc_;
-  char** argv_;
-  LoopbackServer server_;
-  std::unique_ptr<QCoreApplication> app_;
-};
 
 // Needs the server; can play a tone on the default output for the whole test.
 class QtAudioInputTest : public ::testing::Test {
@@ -366,10 +339,3 @@ TEST_F(QtAudioInputTest, ReopensAfterCloseWithAnotherFormat) {
 }
 
 }  // namespace
-
-int main(int argc, char** argv) {
-  ::testing::InitGoogleTest(&argc, argv);
-  // Listing the tests (CTest's discovery) needs no server.
-  if (!::testing::GTEST_FLAG(list_tests)) ::testing::AddGlobalTestEnvironment(new LoopbackEnvironment(argc, argv));
-  return RUN_ALL_TESTS();
-}

@@ -1,0 +1,43 @@
+#include "LoopbackMain.h"
+
+#include <QCoreApplication>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+LoopbackServer* g_server = nullptr;
+std::string g_serverError;
+
+namespace {
+
+class LoopbackEnvironment : public ::testing::Environment {
+ public:
+  LoopbackEnvironment(int& argc, char** argv) : argc_(argc), argv_(argv) {}
+  void SetUp() override {
+    // A failure here would make the tests count as skipped; each test fails
+    // with the reason instead.
+    if (server_.Start(g_serverError)) g_server = &server_;
+    app_ = std::make_unique<QCoreApplication>(argc_, argv_);
+  }
+  void TearDown() override {
+    app_.reset();
+    g_server = nullptr;
+    server_.Stop();
+  }
+
+ private:
+  int& argc_;
+  char** argv_;
+  LoopbackServer server_;
+  std::unique_ptr<QCoreApplication> app_;
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  ::testing::InitGoogleTest(&argc, argv);
+  // Listing the tests (CTest's discovery) needs no server.
+  if (!::testing::GTEST_FLAG(list_tests)) ::testing::AddGlobalTestEnvironment(new LoopbackEnvironment(argc, argv));
+  return RUN_ALL_TESTS();
+}

@@ -4,6 +4,7 @@
 #include "app/Globals.h"
 #include "cli/CliArguments.h"
 #include "cli/CsvCommand.h"
+#include "cli/GenerateCommand.h"
 #include "cli/RecordingFrame.h"
 #include "cli/RenderCommand.h"
 #include "cli/ReportCommand.h"
@@ -165,9 +166,10 @@ int main(int argc, char** argv) {
   for (int i = 1; i < argc; ++i) args << QString::fromLocal8Bit(argv[i]);
   const auto app = MakeApplication(argc, argv);
   if (args.isEmpty() || args[0] == "--help" || args[0] == "-h") {
-    Print(CliUsage());
+    Print(CliUsage() + GenerateUsage());
     return args.isEmpty() ? 2 : 0;
   }
+  if (args[0] == "generate") return RunGenerate(args.mid(1));
   QString error;
   const auto parsed = ParseCliArguments(args, &error);
   if (!parsed) return Fail(error + QStringLiteral(" (see ondrix-cli --help)"));

@@ -27,15 +27,15 @@ class Cli : public ::testing::Test {
   QString Stereo16() {
     std::vector<int16_t> s;
     for (int n = 0; n < 8000; ++n) {
-      s.push_back(static_cast<int16_t>(std::lround(Sine(n, 100, 10000))));
-      s.push_back(static_cast<int16_t>(std::lround(Sine(n, 50, 4000))));
+      s.push_back(static_cast<int16_t>(std::lround(SineSample(n, 100, 10000))));
+      s.push_back(static_cast<int16_t>(std::lround(SineSample(n, 50, 4000))));
     }
     return Write("stereo16.wav", MakePcmFormat(2, 44100, 16), s.data(), s.size() * 2);
   }
   // 8-bit mono, 8000 Hz, 200 Hz sine (40-sample period), peak 100.
   QString Mono8() {
     std::vector<uint8_t> s;
-    for (int n = 0; n < 3000; ++n) s.push_back(static_cast<uint8_t>(128 + std::lround(Sine(n, 40, 100))));
+    for (int n = 0; n < 3000; ++n) s.push_back(static_cast<uint8_t>(128 + std::lround(SineSample(n, 40, 100))));
     return Write("mono8.wav", MakePcmFormat(1, 8000, 8), s.data(), s.size());
   }
   QString Write(const QString& name, const WaveFormat& format, const void* data, std::size_t bytes) {

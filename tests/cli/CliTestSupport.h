@@ -29,7 +29,7 @@ inline ProgramRun RunProgram(const QString& program, const QStringList& args) {
 inline ProgramRun RunCli(const QStringList& args) { return RunProgram(QStringLiteral(ONDRIX_CLI), args); }
 
 // Sample n of a sine of `period` samples and peak `amplitude`.
-inline double Sine(int n, double period, double amplitude) { return amplitude * std::sin(2 * M_PI * n / period); }
+inline double SineSample(int n, double period, double amplitude) { return amplitude * std::sin(2 * M_PI * n / period); }
 
 // Writes `bytes` of samples as the WAV file `name` in `dir`; returns its path.
 inline QString WriteTestWav(const QDir& dir, const QString& name, const WaveFormat& format, const void* data,

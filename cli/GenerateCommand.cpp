@@ -122,8 +122,10 @@ int RunGenerate(const QStringList& args) {
   std::printf("%s: %s, %u ch, %u Hz, 16-bit, %zu bytes\n", o->output.toUtf8().constData(),
               o->params.functionMode ? "function signal" : "sweep", signal->format.channels,
               signal->format.samplesPerSec, signal->bytes.size());
-  if (signal->format.samplesPerSec != static_cast<uint32_t>(o->rate))
-    PrintError(QStringLiteral("note: the generator runs at %1 Hz, not %2").arg(signal->format.samplesPerSec).arg(o->rate));
+  if (signal->format.samplesPerSec != static_cast<uint32_t>(o->rate)) {
+    PrintError(
+        QStringLiteral("note: the generator runs at %1 Hz, not %2").arg(signal->format.samplesPerSec).arg(o->rate));
+  }
   if (!signal->note.isEmpty()) PrintError(QStringLiteral("note: ") + signal->note);
   if (o->playSeconds <= 0) return 0;
 

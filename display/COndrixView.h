@@ -84,7 +84,7 @@ class COndrixView : public QWidget {
   // writes signal.wav and starts the output (true, also when the file or the
   // device failed).
   bool StartGenerator();
-  // The sound card's output; the constructor makes the Qt Multimedia one.
+  // The sound card's output; null (and the constructor) gives the Qt Multimedia one.
   void SetAudioOutput(std::unique_ptr<AudioOutput> output);
 
  protected:

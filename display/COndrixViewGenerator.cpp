@@ -5,6 +5,7 @@
 
 #include "app/Globals.h"
 #include "app/Prompts.h"
+#include "generator/QtAudioOutput.h"
 
 bool COndrixView::TakeSignal(std::optional<GeneratedSignal> signal, const QString& refusal) {
   if (!signal) {
@@ -73,7 +74,7 @@ bool COndrixView::SignalOutputRunning() const { return output_->IsPlaying(); }
 
 void COndrixView::SetAudioOutput(std::unique_ptr<AudioOutput> output) {
   output_->Stop();
-  output_ = std::move(output);
+  output_ = output ? std::move(output) : std::make_unique<QtAudioOutput>();
 }
 
 bool COndrixView::WriteGeneratorParams() {

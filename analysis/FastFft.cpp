@@ -109,10 +109,13 @@ const Tables& GetTables() {
   }
 }
 
-}  // namespace
-
+// The transform, built once per instruction-set level. It stays inside this
+// file: other files call the plain FastRealFft1024 below. Clang names the
+// dispatcher of a clone set differently from GCC and calls a clone set
+// declared in another file wrongly, so a clone set is only ever called from
+// the file that defines it.
 ONDRIX_SIMD_CLONES
-void FastRealFft1024(const int32_t* values, double* __restrict re, double* __restrict im) {
+void Transform(const int32_t* values, double* __restrict re, double* __restrict im) {
   const Tables& t = GetTables();
   for (int l = 0; l < kN; ++l) re[l] = static_cast<double>(values[l]);
 
@@ -158,6 +161,10 @@ void FastRealFft1024(const int32_t* values, double* __restrict re, double* __res
     im[p + 3] = y2i - y3i;
   }
 }
+
+}  // namespace
+
+void FastRealFft1024(const int32_t* values, double* re, double* im) { Transform(values, re, im); }
 
 void FastRealFft1024(const int32_t* values, std::complex<double>* output) {
   alignas(64) double re[kN];

@@ -18,7 +18,9 @@ constexpr int kFastFftSize = 1024;
 // The fast path's hot functions are built once per instruction-set level and
 // the loader picks the widest one the processor has. Every variant performs
 // the same IEEE operations in the same order (the project compiles without
-// fused multiply-add contraction), so all give the same bits.
+// fused multiply-add contraction), so all give the same bits. Only functions
+// called from their own file carry it: a clone set called from another file
+// links with GCC but not with clang.
 #if defined(__GNUC__) && defined(__x86_64__) && defined(__ELF__)
 #define ONDRIX_SIMD_CLONES __attribute__((target_clones("avx512f", "avx2", "default")))
 #else

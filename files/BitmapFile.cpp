@@ -1,6 +1,6 @@
 #include "files/BitmapFile.h"
 
-#include <QSaveFile>
+#include "settings/OutputFile.h"
 
 #include <algorithm>
 
@@ -55,13 +55,9 @@ QByteArray BitmapFileBytes(int width, int height, const uint32_t* pixels, long l
 }
 
 bool WriteBitmapFile(const QString& path, int width, int height, const uint32_t* pixels, long long rowStride,
-                     QString* error) {
-  const QByteArray bytes = BitmapFileBytes(width, height, pixels, rowStride);
-  QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
-    file.cancelWriting();
-    if (error) *error = QStringLiteral("error 2!");
-    return false;
-  }
-  return true;
+                     QString* error, const QStringList& inputs) {
+  QString reason;
+  if (WriteOutputFile(path, BitmapFileBytes(width, height, pixels, rowStride), inputs, &reason)) return true;
+  if (error) *error = QStringLiteral("error 2! %1").arg(reason);
+  return false;
 }

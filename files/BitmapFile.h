@@ -7,6 +7,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 
 #include <cstdint>
 
@@ -20,9 +21,9 @@ int BitmapStride(int width);
 // byte is ignored). Negative sizes count as 0.
 QByteArray BitmapFileBytes(int width, int height, const uint32_t* pixels, long long rowStride);
 
-// Writes those bytes to `path`, replacing the file only when all of them were
-// written. When the file cannot be created or written, returns false with
-// `error` set to the message for the user, "error 2!", and leaves any old file
-// as it was.
+// Writes those bytes to `path` through WriteOutputFile (`inputs` are the
+// files the picture was made from). When the file cannot be created or
+// written, returns false with `error` set to the message for the user,
+// "error 2!" followed by the reason.
 bool WriteBitmapFile(const QString& path, int width, int height, const uint32_t* pixels, long long rowStride,
-                     QString* error);
+                     QString* error, const QStringList& inputs = {});

@@ -1,9 +1,9 @@
 #include "files/CsvExport.h"
 
 #include "analysis/SignalAnalysis.h"
+#include "settings/OutputFile.h"
 
 #include <QDir>
-#include <QSaveFile>
 
 #include <cstdio>
 
@@ -45,13 +45,10 @@ QByteArray CsvBytes(const std::array<int16_t, 2048>& sampleBuf16) {
   return out;
 }
 
-bool ExportCsv(const std::array<int16_t, 2048>& sampleBuf16, const QString& path, QString* error) {
-  const QByteArray bytes = CsvBytes(sampleBuf16);
-  QSaveFile file(path);
-  if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit()) return true;
-  const QString reason = file.errorString();
-  file.cancelWriting();
-  if (error)
-    *error = QStringLiteral("无法写入文件 %1：%2").arg(QDir::toNativeSeparators(path), reason);
+bool ExportCsv(const std::array<int16_t, 2048>& sampleBuf16, const QString& path, QString* error,
+               const QStringList& inputs) {
+  QString reason;
+  if (WriteOutputFile(path, CsvBytes(sampleBuf16), inputs, &reason)) return true;
+  if (error) *error = QStringLiteral("无法写入文件 %1：%2").arg(QDir::toNativeSeparators(path), reason);
   return false;
 }

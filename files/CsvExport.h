@@ -4,6 +4,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 
 #include <array>
 #include <cstdint>
@@ -14,7 +15,8 @@
 // each channel's 1024 values (DC kept, no gain divisor).
 QByteArray CsvBytes(const std::array<int16_t, 2048>& sampleBuf16);
 
-// Writes CsvBytes to `path`. The target is replaced only when the whole file
-// was written; otherwise returns false with `error` set to one line for the
-// user ("无法写入文件 PATH：reason") and leaves nothing behind.
-bool ExportCsv(const std::array<int16_t, 2048>& sampleBuf16, const QString& path, QString* error);
+// Writes CsvBytes to `path` through WriteOutputFile (`inputs` are the files
+// the sample came from); on failure returns false with `error` set to one
+// line for the user ("无法写入文件 PATH：reason").
+bool ExportCsv(const std::array<int16_t, 2048>& sampleBuf16, const QString& path, QString* error,
+               const QStringList& inputs = {});

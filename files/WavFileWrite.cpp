@@ -2,10 +2,11 @@
 // and the "data" chunk, nothing else.
 #include "files/WavFile.h"
 
-#include <QSaveFile>
+#include "settings/OutputFile.h"
 
 #include <array>
 #include <cstring>
+#include <vector>
 
 namespace {
 
@@ -30,11 +31,6 @@ std::array<uint8_t, kHeaderBytes> MakeHeader(const WaveFormat& format, uint32_t 
   return h;
 }
 
-bool WriteAll(QSaveFile& file, const void* data, std::size_t count) {
-  return count == 0 || file.write(static_cast<const char*>(data), static_cast<qint64>(count)) ==
-         static_cast<qint64>(count);
-}
-
 }  // namespace
 
 bool WriteWavFile(const QString& path, const WaveFormat& format,
@@ -50,23 +46,16 @@ bool WriteWavFile(const QString& path, const WaveFormat& format,
     }
   }
 
-  // QSaveFile writes to a temporary file next to the target and renames it
-  // over the target only on commit, so a failed write leaves the old file as it was.
-  QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly)) {
-    if (error) *error = QStringLiteral("Error creating file");
-    return false;
-  }
   const auto header = MakeHeader(format, static_cast<uint32_t>(n));
-  bool ok = WriteAll(file, header.data(), header.size());
-  for (const auto& piece : pieces) {
-    if (!ok) break;
-    ok = WriteAll(file, piece.data(), piece.size());
-  }
-  if (ok && (n & 1)) ok = WriteAll(file, "\0", 1);
-  if (!ok || !file.commit()) {
-    if (error) *error = QStringLiteral("Error creating file: %1").arg(file.errorString());
-    file.cancelWriting();
+  static constexpr uint8_t kPad = 0;
+  std::vector<std::span<const uint8_t>> file;
+  file.reserve(pieces.size() + 2);
+  file.emplace_back(header);
+  file.insert(file.end(), pieces.begin(), pieces.end());
+  if (n & 1) file.emplace_back(&kPad, 1);
+  QString reason;
+  if (!WriteOutputFile(path, file, {}, &reason)) {
+    if (error) *error = QStringLiteral("Error creating file: %1").arg(reason);
     return false;
   }
   return true;

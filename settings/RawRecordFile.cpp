@@ -1,7 +1,9 @@
 #include "settings/RawRecordFile.h"
 
+#include "settings/OutputFile.h"
+
 #include <QFile>
-#include <QSaveFile>
+#include <QFileInfo>
 
 #include <bit>
 #include <cstring>
@@ -11,6 +13,8 @@ static_assert(std::endian::native == std::endian::little,
 
 RawReadResult ReadRawRecord(const QString& path, void* record, std::size_t size) {
   std::memset(record, 0, size);
+  // Only a regular file: a named pipe would block the open.
+  if (!QFileInfo(path).isFile()) return RawReadResult::Missing;
   QFile file(path);
   if (!file.open(QIODevice::ReadOnly)) return RawReadResult::Missing;
   const qint64 got = file.read(static_cast<char*>(record), static_cast<qint64>(size));
@@ -22,16 +26,9 @@ RawReadResult ReadRawRecord(const QString& path, void* record, std::size_t size)
 }
 
 bool WriteRawRecord(const QString& path, const void* record, std::size_t size, QString* error) {
-  QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly)) {
-    if (error) *error = QStringLiteral("无法写入文件 %1：%2").arg(path, file.errorString());
-    return false;
-  }
-  const qint64 written = file.write(static_cast<const char*>(record), static_cast<qint64>(size));
-  if (written != static_cast<qint64>(size) || !file.commit()) {
-    if (error) *error = QStringLiteral("无法写入文件 %1：%2").arg(path, file.errorString());
-    file.cancelWriting();
-    return false;
-  }
-  return true;
+  const QByteArray image(static_cast<const char*>(record), static_cast<qsizetype>(size));
+  QString reason;
+  if (WriteOutputFile(path, image, {}, &reason)) return true;
+  if (error) *error = QStringLiteral("无法写入文件 %1：%2").arg(path, reason);
+  return false;
 }

@@ -77,7 +77,7 @@ TEST_F(PictureBitmap, UnwritablePathGivesError2) {
   const QString path = dir.filePath("missing/picture.bmp");
   QString error;
   EXPECT_FALSE(WriteBitmapFile(image, path, &error));
-  EXPECT_EQ(error, QStringLiteral("error 2!"));
+  EXPECT_TRUE(error.startsWith(QStringLiteral("error 2! "))) << error.toStdString();
   EXPECT_FALSE(QFile::exists(path));
   EXPECT_TRUE(QDir(dir.path()).isEmpty());
 }

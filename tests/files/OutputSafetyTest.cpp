@@ -1,0 +1,174 @@
+// Every file writer of the program, run against the outputs that used to
+// destroy data: named pipes and device nodes, a disk that fills up, and files
+// whose permission bits must survive the rewrite.
+#include "files/BitmapFile.h"
+#include "files/CsvExport.h"
+#include "files/WavFile.h"
+#include "settings/RawRecordFile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <cstring>
+#include <filesystem>
+#include <functional>
+#include <vector>
+
+#include <fcntl.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <unistd.h>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+struct Writer {
+  const char* name;
+  std::function<bool(const QString& path, QString* error)> write;
+};
+
+const std::vector<Writer>& Writers() {
+  static const std::vector<uint8_t> samples = {1, 2, 3, 4, 5, 6, 7};
+  static const std::vector<uint32_t> pixels = {0x102030, 0x405060, 0x708090, 0xA0B0C0};
+  static const std::array<int16_t, 2048> sample = [] {
+    std::array<int16_t, 2048> s{};
+    for (std::size_t i = 0; i < s.size(); ++i) s[i] = static_cast<int16_t>(i * 31 - 9000);
+    return s;
+  }();
+  static const char record[88] = "a raw record image";
+  static const std::vector<Writer> writers = {
+      {"wav", [](const QString& p, QString* e) { return WriteWavFile(p, MakePcmFormat(1, 8000, 8), samples, e); }},
+      {"bmp", [](const QString& p, QString* e) { return WriteBitmapFile(p, 2, 2, pixels.data(), 2, e); }},
+      {"csv", [](const QString& p, QString* e) { return ExportCsv(sample, p, e); }},
+      {"raw record", [](const QString& p, QString* e) { return WriteRawRecord(p, record, sizeof record, e); }},
+  };
+  return writers;
+}
+
+QByteArray ReadAll(const QString& path) {
+  QFile f(path);
+  return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+// What each writer puts into a plain new file.
+QByteArray Expected(const Writer& w, const QTemporaryDir& dir) {
+  const QString path = dir.filePath(QStringLiteral("expected-%1").arg(w.name));
+  QString error;
+  EXPECT_TRUE(w.write(path, &error)) << w.name << ": " << error.toStdString();
+  return ReadAll(path);
+}
+
+fs::path Fs(const QString& path) { return fs::path(path.toStdString()); }
+
+// A device node of our own when we may make one (as root), so that a writer
+// that replaces its output cannot harm the system's node; else the system's.
+QString Device(const QTemporaryDir& dir, const char* name, dev_t device, const char* systemPath) {
+  const QString path = dir.filePath(QString::fromLatin1(name));
+  return mknod(path.toLocal8Bit().constData(), S_IFCHR | 0666, device) == 0 ? path : QString::fromLatin1(systemPath);
+}
+
+// Lowers the file size limit of this process; writes beyond it fail with
+// EFBIG ("File too large"), as they would on a full disk with ENOSPC.
+class FileSizeLimit {
+ public:
+  explicit FileSizeLimit(rlim_t bytes) {
+    getrlimit(RLIMIT_FSIZE, &old_);
+    oldHandler_ = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit limit = old_;
+    limit.rlim_cur = bytes;
+    setrlimit(RLIMIT_FSIZE, &limit);
+  }
+  ~FileSizeLimit() {
+    setrlimit(RLIMIT_FSIZE, &old_);
+    std::signal(SIGXFSZ, oldHandler_);
+  }
+
+ private:
+  rlimit old_{};
+  void (*oldHandler_)(int) = nullptr;
+};
+
+}  // namespace
+
+TEST(OutputSafety, PipesAndDevicesAreWrittenInPlace) {
+  QTemporaryDir dir;
+  const QString full = Device(dir, "full", makedev(1, 7), "/dev/full");
+  const QString null = Device(dir, "null", makedev(1, 3), "/dev/null");
+  for (const Writer& w : Writers()) {
+    const QByteArray expected = Expected(w, dir);
+
+    // A named pipe with a reader: the reader gets the file, the pipe stays.
+    // (Opening the reading end first without blocking keeps the writer's open
+    // from waiting; every file here fits the pipe's buffer.)
+    const QString fifo = dir.filePath(QStringLiteral("pipe-%1").arg(w.name));
+    ASSERT_EQ(mkfifo(fifo.toLocal8Bit().constData(), 0600), 0);
+    const int reader = open(fifo.toLocal8Bit().constData(), O_RDONLY | O_NONBLOCK);
+    ASSERT_GE(reader, 0);
+    QString error;
+    EXPECT_TRUE(w.write(fifo, &error)) << w.name << ": " << error.toStdString();
+    QByteArray received(1 << 17, '\0');
+    const ssize_t n = read(reader, received.data(), received.size());
+    close(reader);
+    received.resize(std::max<ssize_t>(n, 0));
+    EXPECT_EQ(received, expected) << w.name;
+    EXPECT_TRUE(fs::is_fifo(Fs(fifo))) << w.name;
+
+    // A full device: the failure names the reason, and the device stays one.
+    error.clear();
+    EXPECT_FALSE(w.write(full, &error)) << w.name;
+    EXPECT_TRUE(error.contains(QString::fromLocal8Bit(std::strerror(ENOSPC)))) << w.name << ": " << error.toStdString();
+    EXPECT_TRUE(fs::is_character_file(Fs(full))) << w.name;
+
+    EXPECT_TRUE(w.write(null, &error)) << w.name << ": " << error.toStdString();
+    EXPECT_TRUE(fs::is_character_file(Fs(null))) << w.name;
+  }
+}
+
+TEST(OutputSafety, AFailedWriteKeepsTheOldFileAndNamesTheReason) {
+  QTemporaryDir dir;
+  const QByteArray old = "the good old file";
+  for (const Writer& w : Writers()) {
+    const QString path = dir.filePath(QStringLiteral("old-%1").arg(w.name));
+    {
+      QFile f(path);
+      ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+      f.write(old);
+    }
+    QString error;
+    bool written = true;
+    {
+      // Every writer's file is longer than 40 bytes.
+      const FileSizeLimit limit(40);
+      written = w.write(path, &error);
+    }
+    EXPECT_FALSE(written) << w.name;
+    EXPECT_TRUE(error.contains(QString::fromLocal8Bit(std::strerror(EFBIG)))) << w.name << ": " << error.toStdString();
+    EXPECT_EQ(ReadAll(path), old) << w.name;
+  }
+  // No temporary file is left behind.
+  EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), Writers().size());
+}
+
+TEST(OutputSafety, ReplacedFilesKeepTheirPermissionBits) {
+  QTemporaryDir dir;
+  std::vector<mode_t> modes = {0604, 04755, 01640};
+  if (geteuid() == 0) modes.insert(modes.end(), {0444, 0000});  // only root may rewrite these
+  for (const Writer& w : Writers()) {
+    for (const mode_t mode : modes) {
+      const QString path = dir.filePath(QStringLiteral("%1-%2").arg(w.name).arg(mode, 0, 8));
+      QString error;
+      ASSERT_TRUE(w.write(path, &error)) << error.toStdString();
+      ASSERT_EQ(chmod(path.toLocal8Bit().constData(), mode), 0);
+      EXPECT_TRUE(w.write(path, &error)) << w.name << " " << std::oct << mode << ": " << error.toStdString();
+      struct stat st {};
+      ASSERT_EQ(stat(path.toLocal8Bit().constData(), &st), 0);
+      EXPECT_EQ(st.st_mode & 07777, mode) << w.name << ": " << std::oct << (st.st_mode & 07777) << " for " << mode;
+    }
+  }
+}

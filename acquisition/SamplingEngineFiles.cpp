@@ -7,6 +7,8 @@
 #include "app/Prompts.h"
 #include "files/WavFile.h"
 
+#include <QCoreApplication>
+
 #include <vector>
 
 namespace {
@@ -87,6 +89,17 @@ uint32_t SamplingEngine::ReadWavFile(const QString& path, QString* reason) {
     return 0;
   }
   const uint16_t bits = g_settings.bitsPerSample;
+  // Refused from the header when the recording could not hold the data in
+  // the current width (8-bit data doubles in 16 bits, 16-bit data halves).
+  const quint64 fileBits = probe.layout.format.bitsPerSample;
+  const quint64 loadedBytes = quint64(probe.layout.dataBytes) * bits / fileBits;
+  if (loadedBytes > RecordingBuffer::kMaxBytes) {
+    if (reason)
+      *reason = QCoreApplication::translate("SamplingEngine", "数据有 %1 字节，超过了录音的上限 %2 字节")
+                    .arg(loadedBytes)
+                    .arg(RecordingBuffer::kMaxBytes);
+    return 0;
+  }
   RecordingBuffer loaded;
   if (!LoadConverted(path, probe.layout, bits, loaded, reason)) return 0;
 

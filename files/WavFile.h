@@ -27,7 +27,10 @@ struct WavProbe {
 
 // Checks a WAV file and finds its format and data without reading the samples.
 // Accepted: 8- or 16-bit PCM (plain or EXTENSIBLE), one or two channels. Every
-// chunk must lie inside the file; a data chunk of 0 bytes is accepted.
+// chunk must lie inside the file; a data chunk of 0 bytes is accepted, and
+// one whose size is a streaming writer's placeholder (0xFFFFFFFF or
+// 0x7FFFF000) larger than the file holds the whole frames up to its end.
+// Anything but a regular file is refused before it is opened.
 WavProbe ProbeWavFile(const QString& path);
 
 // Streams the data chunk of a probed file to `sink` in pieces of at most
@@ -37,11 +40,17 @@ bool ReadWavData(const QString& path, const WavLayout& layout,
                  const std::function<bool(const uint8_t* data, std::size_t count)>& sink,
                  QString* reason, std::size_t pieceBytes = 1 << 20);
 
+// Reads the bytes `out` holds from byte `offset` of the data chunk of a
+// probed file, nothing else: one frame of a huge file costs one frame. False
+// with `reason` when the range passes the data chunk or reading fails.
+bool ReadWavBytes(const QString& path, const WavLayout& layout, quint64 offset, std::span<uint8_t> out,
+                  QString* reason);
+
 // Writes "RIFF" <38+n+pad> "WAVE" "fmt " <18> <format> "data" <n> <samples>
 // [zero pad byte when n is odd], the samples being the pieces in order (their
-// total is n). The target is replaced only when the whole file was written;
-// false with `error` set (it starts with "Error creating file") when the file
-// cannot be created or written, or n is too large for the 32-bit RIFF size.
+// total is n), through WriteOutputFile. False with `error` set ("Error
+// creating file: " and the reason) when the file cannot be created or
+// written, or n is too large for the 32-bit RIFF size.
 bool WriteWavFile(const QString& path, const WaveFormat& format,
                   std::span<const std::span<const uint8_t>> pieces, QString* error);
 

@@ -4,6 +4,8 @@
 // more than the file holds.
 #include "files/WavFile.h"
 
+#include "files/InputFile.h"
+
 #include <QFile>
 
 #include <algorithm>
@@ -32,22 +34,34 @@ const QString kTruncated = QStringLiteral("文件被截断或已损坏：块的�
 struct Chunk {
   qint64 body = 0;  // offset of the chunk's contents
   quint32 size = 0;
+  bool streamed = false;  // the size was a placeholder; the chunk runs to the end of the file
 };
+
+// The data sizes a writer that cannot seek back (sox or ffmpeg writing to a
+// pipe) leaves in place of the real one.
+bool IsPlaceholderSize(quint32 size) { return size == 0xFFFFFFFFu || size == 0x7FFFF000u; }
 enum class Search { Found, Missing, Truncated, ReadError };
 
 // Walks the chunks from `pos` to the end of the file looking for `id`.
 // Chunks are padded to even length, so an odd-sized one is followed by a pad
 // byte. The walk is bounded by the real file size rather than by the RIFF
 // size: real files often carry a wrong RIFF size (0 or 0xFFFFFFFF from
-// streaming writers, or a stale one), while their chunks are intact.
+// streaming writers, or a stale one), while their chunks are intact. A
+// "data" chunk with a placeholder size that passes the end of the file is
+// the rest of the file.
 Search FindChunk(QFile& file, qint64 fileSize, qint64 pos, const char* id, Chunk* found) {
   while (fileSize - pos >= 8) {
     uint8_t header[8];
     if (!ReadAt(file, pos, header, 8)) return Search::ReadError;
     const quint32 size = Get32(header + 4);
     const qint64 body = pos + 8;
-    if (size > fileSize - body) return Search::Truncated;
-    if (std::memcmp(header, id, 4) == 0) {
+    const bool wanted = std::memcmp(header, id, 4) == 0;
+    if (size > fileSize - body) {
+      if (!wanted || std::memcmp(id, "data", 4) != 0 || !IsPlaceholderSize(size)) return Search::Truncated;
+      *found = {body, static_cast<quint32>(std::min<qint64>(fileSize - body, 0xFFFFFFFF)), true};
+      return Search::Found;
+    }
+    if (wanted) {
       *found = {body, size};
       return Search::Found;
     }
@@ -66,6 +80,7 @@ constexpr uint16_t kTagExtensible = 0xFFFE;
 }  // namespace
 
 WavProbe ProbeWavFile(const QString& path) {
+  if (const QString why = NonRegularFileReason(path); !why.isEmpty()) return Refuse(why);
   QFile file(path);
   if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
     return Refuse(QStringLiteral("无法打开文件：%1").arg(file.errorString()));
@@ -132,34 +147,60 @@ WavProbe ProbeWavFile(const QString& path) {
   // from the layout (files in the wild sometimes carry wrong values there).
   probe.layout.format = MakePcmFormat(stored.channels, stored.samplesPerSec, stored.bitsPerSample);
   probe.layout.dataOffset = data.body;
-  probe.layout.dataBytes = data.size;
+  // Of a streamed file whose writer stopped mid-frame, whole frames only.
+  probe.layout.dataBytes = data.streamed ? data.size - data.size % probe.layout.format.blockAlign : data.size;
   return probe;
 }
 
-bool ReadWavData(const QString& path, const WavLayout& layout,
-                 const std::function<bool(const uint8_t* data, std::size_t count)>& sink,
-                 QString* reason, std::size_t pieceBytes) {
+namespace {
+
+// Streams `count` bytes of the data chunk from byte `offset` of it to `sink`.
+bool ReadDataRange(const QString& path, const WavLayout& layout, quint64 offset, quint64 count,
+                   const std::function<bool(const uint8_t* data, std::size_t count)>& sink, QString* reason,
+                   std::size_t pieceBytes) {
   auto fail = [reason](const QString& why) {
     if (reason) *reason = why;
     return false;
   };
+  if (const QString why = NonRegularFileReason(path); !why.isEmpty()) return fail(why);
   QFile file(path);
   if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
     return fail(QStringLiteral("无法打开文件：%1").arg(file.errorString()));
   // The file may have changed since it was probed.
   if (layout.dataOffset < 0 || file.size() - layout.dataOffset < qint64(layout.dataBytes))
     return fail(kTruncated);
-  if (!file.seek(layout.dataOffset))
+  if (offset > layout.dataBytes || count > layout.dataBytes - offset)
+    return fail(QStringLiteral("读取的范围超出了数据块"));
+  if (!file.seek(layout.dataOffset + qint64(offset)))
     return fail(QStringLiteral("读取文件失败：%1").arg(file.errorString()));
 
-  quint32 left = layout.dataBytes;
-  std::vector<uint8_t> buffer(std::min<std::size_t>(std::max<std::size_t>(pieceBytes, 1), left));
-  while (left > 0) {
-    const std::size_t count = std::min<std::size_t>(buffer.size(), left);
-    if (file.read(reinterpret_cast<char*>(buffer.data()), qint64(count)) != qint64(count))
+  std::vector<uint8_t> buffer(std::min<quint64>(std::max<std::size_t>(pieceBytes, 1), count));
+  for (quint64 left = count; left > 0;) {
+    const std::size_t n = std::min<quint64>(buffer.size(), left);
+    if (file.read(reinterpret_cast<char*>(buffer.data()), qint64(n)) != qint64(n))
       return fail(QStringLiteral("读取文件失败：%1").arg(file.errorString()));
-    if (!sink(buffer.data(), count)) return fail(QStringLiteral("读取已中止"));
-    left -= static_cast<quint32>(count);
+    if (!sink(buffer.data(), n)) return fail(QStringLiteral("读取已中止"));
+    left -= n;
   }
   return true;
+}
+
+}  // namespace
+
+bool ReadWavData(const QString& path, const WavLayout& layout,
+                 const std::function<bool(const uint8_t* data, std::size_t count)>& sink,
+                 QString* reason, std::size_t pieceBytes) {
+  return ReadDataRange(path, layout, 0, layout.dataBytes, sink, reason, pieceBytes);
+}
+
+bool ReadWavBytes(const QString& path, const WavLayout& layout, quint64 offset, std::span<uint8_t> out,
+                  QString* reason) {
+  uint8_t* next = out.data();
+  return ReadDataRange(
+      path, layout, offset, out.size(),
+      [&next](const uint8_t* data, std::size_t count) {
+        next = std::copy_n(data, count, next);
+        return true;
+      },
+      reason, out.size());
 }

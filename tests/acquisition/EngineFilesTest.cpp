@@ -143,3 +143,33 @@ TEST_F(EngineFiles, RefusedFileChangesNothing) {
   EXPECT_EQ(g_settings.channels, before.channels);
   EXPECT_EQ(g_settings.sampleRate, before.sampleRate);
 }
+
+TEST_F(EngineFiles, AFileBeyondTheRecordingLimitIsRefusedFromItsHeader) {
+  // Sparse files whose data, in the current sample width, would pass the
+  // recording's limit by a little: 16-bit data as it is, 8-bit data widened.
+  QTemporaryDir dir;
+  auto sparse = [&](const char* name, uint16_t bits, quint32 dataBytes) {
+    const QString path = dir.filePath(QString::fromLatin1(name));
+    EXPECT_TRUE(WriteWavFile(path, MakePcmFormat(1, 8000, bits), std::span<const uint8_t>(), nullptr));
+    QFile f(path);
+    EXPECT_TRUE(f.open(QIODevice::ReadWrite));
+    const quint32 riffSize = 38 + dataBytes;
+    f.seek(4);
+    f.write(reinterpret_cast<const char*>(&riffSize), 4);
+    f.seek(42);
+    f.write(reinterpret_cast<const char*>(&dataBytes), 4);
+    f.resize(46 + qint64(dataBytes));
+    return path;
+  };
+  const quint32 limit = RecordingBuffer::kMaxBytes;
+  UseFormat(2, 16, 44100);
+  const auto block = Block16([](int i) { return i; });
+  ASSERT_TRUE(engine.recBuf16.Append(block.data(), block.size()));
+  for (const QString& path : {sparse("big16.wav", 16, limit + 2), sparse("big8.wav", 8, limit / 2 + 1)}) {
+    QString reason;
+    EXPECT_EQ(engine.ReadWavFile(path, &reason), 0u);
+    EXPECT_TRUE(reason.contains(QString::number(limit))) << reason.toStdString();
+    EXPECT_EQ(Recorded(engine.recBuf16), block);
+    EXPECT_EQ(g_settings.channels, 2);
+  }
+}

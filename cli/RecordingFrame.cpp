@@ -12,30 +12,48 @@ bool RecordingFrame::Load(const QString& path, QString* error) {
     *error = QStringLiteral("%1: %2").arg(path, probe.reason);
     return false;
   }
+  path_ = path;
   layout_ = probe.layout;
+  g_settings.channels = layout_.format.channels;
+  g_settings.sampleRate = static_cast<int32_t>(layout_.format.samplesPerSec);
   g_settings.bitsPerSample = layout_.format.bitsPerSample;
+  return true;
+}
+
+bool RecordingFrame::ReadElements(long long at, long long count, const QString& unit, std::vector<uint8_t>* bytes,
+                                  QString* error) const {
+  const long long elementBytes = layout_.format.bitsPerSample / 8;
+  const long long elements = layout_.dataBytes / elementBytes;
+  if (at + count > elements) {
+    *error = QStringLiteral("no whole %1 at element %2: the file holds %3 elements, a %1 takes %4")
+                 .arg(unit)
+                 .arg(at)
+                 .arg(elements)
+                 .arg(count);
+    return false;
+  }
+  bytes->resize(static_cast<std::size_t>(count * elementBytes));
   QString reason;
-  engine_.ReadWavFile(path, &reason);
-  if (!reason.isEmpty()) {
-    *error = QStringLiteral("%1: %2").arg(path, reason);
+  if (!ReadWavBytes(path_, layout_, static_cast<quint64>(at * elementBytes), *bytes, &reason)) {
+    *error = QStringLiteral("%1: %2").arg(path_, reason);
     return false;
   }
   return true;
 }
 
 bool RecordingFrame::Convert(long long at, int mode, QString* error) {
-  const long long frameElements = g_settings.channels == 2 ? 2048 : 1024;
-  const long long elements = static_cast<long long>(engine_.RecElements());
-  if (at + frameElements > elements) {
-    *error = QStringLiteral("no whole frame at element %1: the file holds %2 elements, a frame takes %3")
-                 .arg(at)
-                 .arg(elements)
-                 .arg(frameElements);
+  std::vector<uint8_t> bytes;
+  if (!ReadElements(at, g_settings.channels == 2 ? 2048 : 1024, QStringLiteral("frame"), &bytes, error)) return false;
+  // The recording holds just this frame, shown from its start.
+  RecordingBuffer recording;
+  if (!recording.Append(bytes.data(), bytes.size())) {
+    *error = QStringLiteral("no memory for a frame");
     return false;
   }
+  engine_.CurrentRecording() = std::move(recording);
   g_displayMode = mode;
   g_recordState = Paused;
-  g_playbackPos = static_cast<int32_t>(at);
+  g_playbackPos = 0;
   engine_.ConvertFrame();
   return true;
 }

@@ -5,14 +5,22 @@
 
 #include <QString>
 
+#include <vector>
+
 struct CliArguments;
 
-// A WAV file loaded as the recording and one frame of it converted into the
-// traces, the way replay shows that frame.
+// A WAV file and one frame of it converted into the traces, the way replay
+// shows that frame. Only the elements a command needs are read, so a huge
+// file costs no more than a small one.
 class RecordingFrame {
  public:
-  // Loads `path` with the file's channels, sample rate and sample width.
+  // Checks `path` and takes the file's channels, sample rate and sample
+  // width into g_settings.
   bool Load(const QString& path, QString* error);
+  // The stored bytes of `count` elements from element `at` on; when they do
+  // not fit the file, false with `error` naming the `unit` they make.
+  bool ReadElements(long long at, long long count, const QString& unit, std::vector<uint8_t>* bytes,
+                    QString* error) const;
   // Converts the frame that starts at element `at` in `mode` (DisplayMode).
   bool Convert(long long at, int mode, QString* error);
 
@@ -26,6 +34,7 @@ class RecordingFrame {
 
  private:
   SamplingEngine engine_;
+  QString path_;
   WavLayout layout_;
 };
 

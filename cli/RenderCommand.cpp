@@ -5,10 +5,12 @@
 #include "display/BitmapExport.h"
 #include "display/ComposeDisplay.h"
 #include "display/Rulers.h"
+#include "files/InputFile.h"
+#include "settings/OutputFile.h"
 
+#include <QBuffer>
 #include <QFileInfo>
 #include <QImage>
-#include <QSaveFile>
 
 namespace {
 
@@ -18,7 +20,11 @@ bool LoadSettings(const QString& path, QString* error) {
     ApplyLoadResets(g_settings);
     return true;
   }
-  if (!QFileInfo(path).isFile()) {
+  if (const QString why = NonRegularFileReason(path); !why.isEmpty()) {
+    *error = QStringLiteral("%1: %2").arg(path, why);
+    return false;
+  }
+  if (!QFileInfo::exists(path)) {
     *error = QStringLiteral("%1: no such settings file").arg(path);
     return false;
   }
@@ -26,17 +32,24 @@ bool LoadSettings(const QString& path, QString* error) {
   return true;
 }
 
-bool SavePng(const QImage& image, const QString& path, QString* error) {
-  QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly) || !image.save(&file, "PNG") || !file.commit()) {
-    file.cancelWriting();
-    *error = QStringLiteral("%1: cannot write the picture (%2)").arg(path, file.errorString());
+bool SavePng(const QImage& image, const QString& path, const QStringList& inputs, QString* error) {
+  QBuffer png;
+  png.open(QIODevice::WriteOnly);
+  QString reason = QStringLiteral("no memory for the picture");
+  if (!image.save(&png, "PNG") || !WriteOutputFile(path, png.data(), inputs, &reason)) {
+    *error = QStringLiteral("%1: cannot write the picture (%2)").arg(path, reason);
     return false;
   }
   return true;
 }
 
 }  // namespace
+
+QStringList FrameInputs(const CliArguments& a) {
+  QStringList inputs = {a.files[0]};
+  if (!a.settings.isEmpty()) inputs << a.settings;
+  return inputs;
+}
 
 bool PrepareFramePicture(const CliArguments& a, RecordingFrame& frame, ViewGeometry* geometry, QString* error) {
   if (!LoadSettings(a.settings, error)) return false;
@@ -67,9 +80,10 @@ bool RenderPicture(const CliArguments& a, QString* error) {
     return false;
   }
 
-  if (outPath.endsWith(QStringLiteral(".png"), Qt::CaseInsensitive)) return SavePng(image, outPath, error);
+  if (outPath.endsWith(QStringLiteral(".png"), Qt::CaseInsensitive))
+    return SavePng(image, outPath, FrameInputs(a), error);
   QString reason;
-  if (!WriteBitmapFile(image, outPath, &reason)) {
+  if (!WriteBitmapFile(image, outPath, &reason, FrameInputs(a))) {
     *error = QStringLiteral("%1: %2").arg(outPath, reason);
     return false;
   }

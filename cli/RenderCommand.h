@@ -17,3 +17,7 @@ bool RenderPicture(const CliArguments& arguments, QString* error);
 // in --mode, and the rulers and cursors of a window of --size just resized.
 bool PrepareFramePicture(const CliArguments& arguments, RecordingFrame& frame, ViewGeometry* geometry,
                          QString* error);
+
+// The files a picture is made from (the WAV file and --settings): its output
+// must not replace them.
+QStringList FrameInputs(const CliArguments& arguments);

@@ -2,13 +2,14 @@
 
 #include "cli/RenderCommand.h"
 #include "display/PrintReport.h"
+#include "settings/OutputFile.h"
 
+#include <QBuffer>
 #include <QImage>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSaveFile>
 
 namespace {
 
@@ -29,10 +30,13 @@ bool WriteReportPdf(const CliArguments& a, QString* error) {
   QImage screen;
   ComposeDisplay(screen, ch1, ch2, geometry, ComposeOptions{}, ScreenStyle());
 
-  QSaveFile file(outPath);
+  // The page is made in memory and written in one piece, so that a failed
+  // write is seen (the PDF writer does not check its device).
+  QBuffer pdf;
+  pdf.open(QIODevice::WriteOnly);
   bool drawn = false;
-  if (file.open(QIODevice::WriteOnly)) {
-    QPdfWriter writer(&file);
+  {
+    QPdfWriter writer(&pdf);
     writer.setResolution(kDotsPerInch);
     writer.setPageLayout(
         QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape, QMarginsF(0, 0, 0, 0)));
@@ -43,8 +47,8 @@ bool WriteReportPdf(const CliArguments& a, QString* error) {
       drawn = painter.end();
     }
   }
-  if (drawn && file.commit()) return true;
-  *error = QStringLiteral("%1: cannot write the report (%2)").arg(outPath, file.errorString());
-  file.cancelWriting();
+  QString reason = QStringLiteral("the page could not be drawn");
+  if (drawn && WriteOutputFile(outPath, pdf.data(), FrameInputs(a), &reason)) return true;
+  *error = QStringLiteral("%1: cannot write the report (%2)").arg(outPath, reason);
   return false;
 }

@@ -148,12 +148,13 @@ int Report(const CliArguments& a) {
 // Drawing needs a GUI application, and that needs a platform: without a
 // display the offscreen one does.
 std::unique_ptr<QCoreApplication> MakeApplication(int& argc, char** argv) {
+  // Qt's own messages (a missing runtime folder, an image library's
+  // warnings and the like) would mix with our one-line messages;
+  // QT_LOGGING_RULES can bring them back.
+  QLoggingCategory::setFilterRules(QStringLiteral("*.debug=false\n*.info=false\n*.warning=false\n*.critical=false"));
   const bool draws = argc >= 2 && (std::strcmp(argv[1], "render") == 0 || std::strcmp(argv[1], "report") == 0);
   if (!draws) return std::make_unique<QCoreApplication>(argc, argv);
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  // Qt's uncategorised warnings (a missing runtime folder and the like) would
-  // mix with our one-line messages; QT_LOGGING_RULES can bring them back.
-  QLoggingCategory::setFilterRules(QStringLiteral("default.warning=false"));
   return std::make_unique<QGuiApplication>(argc, argv);
 }
 

@@ -71,6 +71,9 @@ class CMainFrame : public QMainWindow, public OutbarEventOwner {
   void OnExportBitmap();
   // Writes the frozen 16-bit sample and its spectra as CSV text.
   void ExportCsv(const QString& path);
+  // Printing to a file: the page is made as a PDF in memory and written
+  // safely; a failure is told to the user. False then.
+  bool PrintToFile(const QString& path);
   void OnFilePrint();
   void OnFilePrintPreview();
   void OnFilePrintSetup();

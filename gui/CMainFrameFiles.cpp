@@ -9,10 +9,14 @@
 #include "display/COndrixView.h"
 #include "display/PrintReport.h"
 #include "files/CsvExport.h"
+#include "settings/OutputFile.h"
 
 #include <QAction>
+#include <QBuffer>
+#include <QDir>
 #include <QPageSetupDialog>
 #include <QPainter>
+#include <QPdfWriter>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
@@ -132,9 +136,32 @@ void CMainFrame::PrintPage(QPrinter* printer) {
   PrintReport(painter, printable, view_->Engine().ch1Trace, view_->Engine().ch2Trace, view_->Geometry());
 }
 
+bool CMainFrame::PrintToFile(const QString& path) {
+  // The printer would write the file itself, truncating it first and never
+  // noticing a failed write.
+  QBuffer pdf;
+  pdf.open(QIODevice::WriteOnly);
+  {
+    QPdfWriter writer(&pdf);
+    writer.setPageLayout(printer_->pageLayout());
+    writer.setResolution(printer_->resolution());
+    QPainter painter(&writer);
+    const QRect printable(QPoint(0, 0), writer.pageLayout().paintRectPixels(writer.resolution()).size());
+    PrintReport(painter, printable, view_->Engine().ch1Trace, view_->Engine().ch2Trace, view_->Geometry());
+  }
+  QString reason;
+  if (WriteOutputFile(path, pdf.data(), {}, &reason)) return true;
+  CurrentPrompts().ShowMessage(tr("无法写入文件 %1：%2").arg(QDir::toNativeSeparators(path), reason));
+  return false;
+}
+
 void CMainFrame::OnFilePrint() {
   QPrintDialog dialog(printer_.get(), this);
-  if (dialog.exec() == QDialog::Accepted) PrintPage(printer_.get());
+  if (dialog.exec() != QDialog::Accepted) return;
+  if (!printer_->outputFileName().isEmpty())
+    PrintToFile(printer_->outputFileName());
+  else
+    PrintPage(printer_.get());
 }
 
 void CMainFrame::OnFilePrintPreview() {

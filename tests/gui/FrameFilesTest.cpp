@@ -270,3 +270,18 @@ TEST_F(FrameFiles, PrinterDefaultsToLandscape) {
   for (int id : {ID_FILE_OPEN, ID_SAVE_SAMPLE, ID_FILE_PRINT, ID_FILE_PRINT_PREVIEW, ID_FILE_PRINT_SETUP})
     EXPECT_TRUE(frame->Action(id)->isEnabled()) << id;
 }
+
+TEST_F(FrameFiles, PrintingToAFileWritesThePageOrSaysWhyNot) {
+  const QString pdf = dir.filePath("report.pdf");
+  ASSERT_TRUE(frame->PrintToFile(pdf));
+  QFile file(pdf);
+  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+  EXPECT_TRUE(file.readAll().startsWith("%PDF"));
+  EXPECT_TRUE(prompts->messages.isEmpty());
+
+  EXPECT_FALSE(frame->PrintToFile(dir.filePath("missing/report.pdf")));
+  ASSERT_EQ(prompts->messages.size(), 1);
+  EXPECT_TRUE(prompts->messages[0].startsWith(QStringLiteral("无法写入文件 ")));
+  EXPECT_TRUE(prompts->messages[0].endsWith(QString::fromLocal8Bit(std::strerror(ENOENT))))
+      << prompts->messages[0].toStdString();
+}

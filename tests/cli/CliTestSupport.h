@@ -12,6 +12,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <functional>
 
 struct ProgramRun {
   int exitCode = -1;
@@ -19,14 +20,26 @@ struct ProgramRun {
   QString err;
 };
 
-inline ProgramRun RunProgram(const QString& program, const QStringList& args) {
+// `setup` adjusts the process before it starts. A program that does not
+// finish within a minute is killed and counts as failed (exit code -1).
+inline ProgramRun RunProgram(const QString& program, const QStringList& args,
+                             const std::function<void(QProcess&)>& setup = {}) {
   QProcess p;
+  if (setup) setup(p);
   p.start(program, args);
-  EXPECT_TRUE(p.waitForFinished(60000)) << program.toStdString();
-  return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()), QString::fromUtf8(p.readAllStandardError())};
+  const bool finished = p.waitForFinished(60000);
+  EXPECT_TRUE(finished) << program.toStdString() << " " << args.join(' ').toStdString();
+  if (!finished) {
+    p.kill();
+    p.waitForFinished();
+  }
+  return {finished ? p.exitCode() : -1, QString::fromUtf8(p.readAllStandardOutput()),
+          QString::fromUtf8(p.readAllStandardError())};
 }
 
-inline ProgramRun RunCli(const QStringList& args) { return RunProgram(QStringLiteral(ONDRIX_CLI), args); }
+inline ProgramRun RunCli(const QStringList& args, const std::function<void(QProcess&)>& setup = {}) {
+  return RunProgram(QStringLiteral(ONDRIX_CLI), args, setup);
+}
 
 // Sample n of a sine of `period` samples and peak `amplitude`.
 inline double SineSample(int n, double period, double amplitude) { return amplitude * std::sin(2 * M_PI * n / period); }

@@ -1,8 +1,9 @@
 #include "acquisition/PluginList.h"
 
+#include "settings/OutputFile.h"
+
 #include <QCoreApplication>
 #include <QFile>
-#include <QSaveFile>
 
 #include <algorithm>
 #include <limits>
@@ -31,11 +32,9 @@ QList<PluginListEntry> ReadPluginList(const QString& path) {
 bool WritePluginList(const QString& path, const QList<PluginListEntry>& entries, QString* error) {
   QByteArray content;
   for (const PluginListEntry& e : entries) content += e.path.toUtf8() + "\r\n" + e.rate.toUtf8() + "\r\n";
-  QSaveFile file(path);
-  if (file.open(QIODevice::WriteOnly) && file.write(content) == content.size() && file.commit()) return true;
-  if (error)
-    *error = QCoreApplication::translate("PluginList", "无法写入文件 %1：%2").arg(path, file.errorString());
-  file.cancelWriting();
+  QString reason;
+  if (WriteOutputFile(path, content, {}, &reason)) return true;
+  if (error) *error = QCoreApplication::translate("PluginList", "无法写入文件 %1：%2").arg(path, reason);
   return false;
 }
 

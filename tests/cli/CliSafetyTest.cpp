@@ -38,8 +38,8 @@ class CliSafety : public ::testing::Test {
   QString Stereo16(const QString& name = QStringLiteral("a.wav")) {
     std::vector<int16_t> s;
     for (int n = 0; n < 6000; ++n) {
-      s.push_back(static_cast<int16_t>(std::lround(Sine(n, 100, 10000))));
-      s.push_back(static_cast<int16_t>(std::lround(Sine(n, 50, 4000))));
+      s.push_back(static_cast<int16_t>(std::lround(SineSample(n, 100, 10000))));
+      s.push_back(static_cast<int16_t>(std::lround(SineSample(n, 50, 4000))));
     }
     return WriteTestWav(QDir(dir.path()), name, MakePcmFormat(2, 44100, 16), s.data(), s.size() * 2);
   }

@@ -108,25 +108,18 @@ void BuildDisplay(DisplayList& out, const TraceBuffer& ch1, const TraceBuffer& c
   out.Line({x + 1, g_cursorY2}, {x + 600, g_cursorY2}, PenRole::Cursor);
 }
 
-QColor ColorFromColorref(uint32_t colorref) {
-  return QColor(colorref & 0xFF, (colorref >> 8) & 0xFF, (colorref >> 16) & 0xFF);
-}
-
 void ComposeDisplay(QImage& image, DisplayList& list, const TraceBuffer& ch1, const TraceBuffer& ch2,
                     const ViewGeometry& geometry, const ComposeOptions& options, const DisplayStyle& style) {
   const QSize size(geometry.clientWidth, geometry.clientHeight);
   if (image.size() != size || image.format() != QImage::Format_RGB32) image = QImage(size, QImage::Format_RGB32);
-  image.fill(style.background);
-
-  DisplayStyle traced = style;
-  traced.ch1.setColor(ColorFromColorref(g_settings.ch1Color));
-  traced.ch2.setColor(ColorFromColorref(g_settings.ch2Color));
 
   list.items.clear();
   BuildDisplay(list, ch1, ch2, geometry, options);
   if (image.isNull()) return;  // no client area: measured, but nothing to paint on
+  const DisplayStyle traced = WithTraceColours(style);
   QPainter painter(&image);
-  PaintDisplayList(painter, list, traced);
+  PaintDisplayRegion({image, QPoint(0, 0), painter}, QRegion(image.rect()), list, DisplayItemBounds(list, traced),
+                     traced);
 }
 
 void ComposeDisplay(QImage& image, const TraceBuffer& ch1, const TraceBuffer& ch2, const ViewGeometry& geometry,

@@ -5,10 +5,8 @@
 
 #include "analysis/TraceBuffer.h"
 #include "display/DisplayList.h"
-
-#include <QColor>
-#include <QFont>
-#include <QPen>
+#include "display/DisplayStyle.h"
+#include "display/PaintDisplayList.h"
 
 class QImage;
 class QPainter;
@@ -40,22 +38,6 @@ struct ComposeOptions {
 void BuildDisplay(DisplayList& out, const TraceBuffer& ch1, const TraceBuffer& ch2, const ViewGeometry& geometry,
                   const ComposeOptions& options);
 
-// The look of a picture: the screen's (black background, white texts and
-// frame) or the paper's (white background, black texts, frame and handles).
-struct DisplayStyle {
-  QColor background;
-  QColor text;
-  QPen selected;  // the pen the renderers' frame and the handles are drawn with
-  QPen penFrame, penGrid, penRuler, penCursor;
-  QPen ch1, ch2;  // ComposeDisplay sets them from g_settings' trace colours
-  QFont textFont;
-};
-DisplayStyle ScreenStyle();
-DisplayStyle PaperStyle();
-
-// Draws the items in order with the style's pens and font.
-void PaintDisplayList(QPainter& painter, const DisplayList& list, const DisplayStyle& style);
-
 // Composes the picture into `image` (clientWidth x clientHeight, RGB32):
 // background, BuildDisplay, PaintDisplayList.
 void ComposeDisplay(QImage& image, const TraceBuffer& ch1, const TraceBuffer& ch2, const ViewGeometry& geometry,
@@ -64,6 +46,3 @@ void ComposeDisplay(QImage& image, const TraceBuffer& ch1, const TraceBuffer& ch
 // keeps the list between paints reuses its memory.
 void ComposeDisplay(QImage& image, DisplayList& list, const TraceBuffer& ch1, const TraceBuffer& ch2,
                     const ViewGeometry& geometry, const ComposeOptions& options, const DisplayStyle& style);
-
-// A stored trace colour, COLORREF 0x00BBGGRR, as a colour to draw with.
-QColor ColorFromColorref(uint32_t colorref);

@@ -20,24 +20,28 @@ enum class TextAnchor { LeftTop, RightTop, CentreTop };
 
 struct DisplayLine {
   QPoint from;
-  QPoint to;  // not painted itself, as on the original platform
+  QPoint to;  // not painted itself
   PenRole pen;
+  bool operator==(const DisplayLine&) const = default;
 };
 
 struct DisplayPolyline {
   std::vector<QPoint> points;  // a move to the first, lines to the others
   PenRole pen;
+  bool operator==(const DisplayPolyline&) const = default;
 };
 
 struct DisplayText {
   QPoint at;
   TextAnchor anchor;
   QString text;
+  bool operator==(const DisplayText&) const = default;
 };
 
 // A grab handle: outlined with the frame pen and filled white.
 struct DisplayHandle {
   QRect rect;  // left, top inclusive; right, bottom exclusive
+  bool operator==(const DisplayHandle&) const = default;
 };
 
 using DisplayItem = std::variant<DisplayLine, DisplayPolyline, DisplayText, DisplayHandle>;

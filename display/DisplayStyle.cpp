@@ -1,4 +1,6 @@
-#include "display/ComposeDisplay.h"
+#include "display/DisplayStyle.h"
+
+#include "app/Globals.h"
 
 #include <QStringList>
 
@@ -52,4 +54,15 @@ DisplayStyle PaperStyle() {
   s.text = QColor(0, 0, 0);
   s.penFrame = s.selected = Pen(QColor(0, 0, 0), Qt::SolidLine);
   return s;
+}
+
+DisplayStyle WithTraceColours(const DisplayStyle& style) {
+  DisplayStyle traced = style;
+  traced.ch1.setColor(ColorFromColorref(g_settings.ch1Color));
+  traced.ch2.setColor(ColorFromColorref(g_settings.ch2Color));
+  return traced;
+}
+
+QColor ColorFromColorref(uint32_t colorref) {
+  return QColor(colorref & 0xFF, (colorref >> 8) & 0xFF, (colorref >> 16) & 0xFF);
 }

@@ -31,7 +31,9 @@ void DrawTimeTrace(DisplayList& out, int x, int y, const TraceBuffer& trace, int
   // pen move. The move's sample lies past the trace for a start of 1023 or
   // more, so it is taken from the trace's last element there.
   const int firstIndex = std::min(start, kTraceLength - 2) + 1;
-  std::vector<QPoint> points{{x + 1, RowOf(zero, trace[firstIndex], k)}};
+  std::vector<QPoint> points;
+  points.reserve(600);
+  points.emplace_back(x + 1, RowOf(zero, trace[firstIndex], k));
   if (start < 424) {
     for (int i = 1; i <= 599; ++i) points.emplace_back(x + i, RowOf(zero, trace[start + i], k));
   }
@@ -44,7 +46,9 @@ void DrawSpectrumTrace(DisplayList& out, int x, int y, const TraceBuffer& trace,
   // Only the top is clamped, to the plot's edge (not to y, which a negative
   // baseline lifts above it).
   auto row = [&](int i) { return std::max(RowOf(bottom, trace[i], k), plotTop); };
-  std::vector<QPoint> points{{x + 1, row(1)}};
+  std::vector<QPoint> points;
+  points.reserve(600);
+  points.emplace_back(x + 1, row(1));
   for (int i = 1; i <= 599; ++i) points.emplace_back(x + i, row(i));
   out.Polyline(std::move(points), pen);
 }

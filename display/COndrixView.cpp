@@ -15,7 +15,7 @@ COndrixView::COndrixView(std::unique_ptr<AudioInput> input, QWidget* parent)
       input_(input ? std::move(input) : std::make_unique<QtAudioInput>()),
       output_(std::make_unique<QtAudioOutput>()),
       engine_(input_.get()) {
-  // The whole picture is painted on every tick: no background erase, no flicker.
+  // Every pixel of a repainted region is painted: no background erase, no flicker.
   setAttribute(Qt::WA_OpaquePaintEvent);
   setMouseTracking(false);
   timer_.setTimerType(Qt::PreciseTimer);
@@ -47,13 +47,15 @@ void COndrixView::StartDisplayTimer() { timer_.start(); }
 
 void COndrixView::OnTimer() {
   engine_.ConvertFrame();
-  update();
+  update(picture_.Update(engine_.ch1Trace, engine_.ch2Trace, geometry_, style_));
 }
 
-void COndrixView::paintEvent(QPaintEvent*) {
-  ComposeDisplay(frame_, displayList_, engine_.ch1Trace, engine_.ch2Trace, geometry_, ComposeOptions{}, style_);
+void COndrixView::paintEvent(QPaintEvent* event) {
+  // The ticks build the picture; before the first one and after a resize
+  // the paint builds it itself.
+  if (!picture_.IsBuiltFor(geometry_)) picture_.Update(engine_.ch1Trace, engine_.ch2Trace, geometry_, style_);
   QPainter painter(this);
-  painter.drawImage(0, 0, frame_);
+  picture_.Paint(painter, event->region());
 }
 
 void COndrixView::resizeEvent(QResizeEvent* event) {

@@ -3,11 +3,11 @@
 #include "acquisition/AudioInput.h"
 #include "acquisition/SamplingEngine.h"
 #include "display/ComposeDisplay.h"
+#include "display/ScreenPicture.h"
 #include "files/WaveFormat.h"
 #include "generator/AudioOutput.h"
 #include "generator/SignalGenerator.h"
 
-#include <QImage>
 #include <QTimer>
 #include <QWidget>
 
@@ -17,9 +17,9 @@
 
 
 // The measurement view: owns the sampling engine and the sound card's input,
-// converts one frame on every 20 ms tick and paints the measurement picture,
-// composed off screen and copied once. The left button drags the crosshair
-// and the cursors.
+// converts one frame on every 20 ms tick and builds the measurement picture,
+// repainting only the pixels that changed. The left button drags the
+// crosshair and the cursors.
 class COndrixView : public QWidget {
   Q_OBJECT
 
@@ -35,7 +35,8 @@ class COndrixView : public QWidget {
   void OnInitialUpdate();
   // Starts the display tick (at start-up, once the window is up).
   void StartDisplayTimer();
-  // One display tick: converts a frame and asks for a repaint.
+  // One display tick: converts a frame, builds its picture and asks for a
+  // repaint of what changed.
   void OnTimer();
 
   SamplingEngine& Engine() { return engine_; }
@@ -107,6 +108,5 @@ class COndrixView : public QWidget {
   ViewGeometry geometry_;
   DisplayStyle style_;
   QTimer timer_;
-  QImage frame_;             // the off-screen picture, reused from paint to paint
-  DisplayList displayList_;  // likewise
+  ScreenPicture picture_;
 };

@@ -6,12 +6,16 @@
 #include "app/Globals.h"
 
 #include <QApplication>
+#include <QBackingStore>
 #include <QDir>
 #include <QImage>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstring>
 
 namespace {
 
@@ -190,6 +194,54 @@ TEST_F(ViewTest, TickConvertsTheLatestBlockAndPaintsIt) {
   // = 294 - 100 in CH1's colour; the default CH1 colour is yellow.
   EXPECT_EQ(shot.pixelColor(300, 194), QColor(255, 255, 0));
   EXPECT_EQ(shot.pixelColor(300, 394), QColor(0, 255, 255));
+}
+
+TEST_F(ViewTest, TicksRepaintWhatChangedStraightIntoTheWindow) {
+  // Counts the view's paints and their regions.
+  struct PaintLog : QObject {
+    std::vector<QRegion> regions;
+    bool eventFilter(QObject*, QEvent* e) override {
+      if (e->type() == QEvent::Paint) regions.push_back(static_cast<QPaintEvent*>(e)->region());
+      return false;
+    }
+  } log;
+  view->installEventFilter(&log);
+  auto deliverSine = [&](double amplitude) {
+    std::vector<uint8_t> block(4096);
+    for (int i = 0; i < 2048; ++i) {
+      const auto v = static_cast<int16_t>(amplitude * std::sin(i / 2 * 0.07 + (i % 2)));
+      std::memcpy(&block[2 * i], &v, 2);
+    }
+    input->Deliver(block);
+  };
+  // The window's own pixels, where the view sits, against the export's picture.
+  auto windowMatchesComposition = [&] {
+    const auto* store = static_cast<const QImage*>(view->backingStore()->paintDevice());
+    QImage composed;
+    ComposeDisplay(composed, view->Engine().ch1Trace, view->Engine().ch2Trace, view->Geometry(), {}, view->Style());
+    return store->copy(view->rect()).convertToFormat(QImage::Format_RGB32) == composed;
+  };
+
+  deliverSine(20000);
+  view->OnTimer();
+  QCoreApplication::processEvents();
+  ASSERT_FALSE(log.regions.empty());
+  EXPECT_TRUE(windowMatchesComposition());
+
+  // The same frame again: nothing to paint.
+  log.regions.clear();
+  view->OnTimer();
+  QCoreApplication::processEvents();
+  EXPECT_TRUE(log.regions.empty());
+
+  // New samples repaint the plot, not the labels beside and below it.
+  deliverSine(9000);
+  view->OnTimer();
+  QCoreApplication::processEvents();
+  ASSERT_EQ(log.regions.size(), 1u);
+  EXPECT_FALSE(log.regions[0].intersects(QRect(0, 0, view->plotLeft() - 1, view->height())));
+  EXPECT_FALSE(log.regions[0].intersects(QRect(0, view->plotTop() + 402, view->width(), 100)));
+  EXPECT_TRUE(windowMatchesComposition());
 }
 
 TEST_F(ViewTest, DisplayTimerRunsAt20Milliseconds) {

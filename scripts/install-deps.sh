@@ -8,7 +8,7 @@ packages=(
   qt6-base-dev qt6-multimedia-dev libqt6multimedia6 libasound2-dev libasound2-plugins alsa-utils
   libgtest-dev libgmock-dev libbenchmark-dev libfftw3-dev
   pulseaudio pulseaudio-utils sox libsox-fmt-all
-  fonts-wqy-microhei qt6-translations-l10n xvfb xauth imagemagick poppler-utils
+  fonts-wqy-microhei qt6-translations-l10n xvfb xauth imagemagick poppler-utils linux-perf
 )
 
 missing=()

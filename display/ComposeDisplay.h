@@ -39,7 +39,7 @@ void BuildDisplay(DisplayList& out, const TraceBuffer& ch1, const TraceBuffer& c
                   const ComposeOptions& options);
 
 // Composes the picture into `image` (clientWidth x clientHeight, RGB32):
-// background, BuildDisplay, PaintDisplayList.
+// BuildDisplay, then the whole image repainted with PaintDisplayRegion.
 void ComposeDisplay(QImage& image, const TraceBuffer& ch1, const TraceBuffer& ch2, const ViewGeometry& geometry,
                     const ComposeOptions& options, const DisplayStyle& style);
 // The same, building the picture in `list` (cleared first), so a caller that

@@ -9,7 +9,7 @@
 
 // The measurement picture as an ordered list of drawing steps. The renderers
 // and the composition build it without a painter, so every text and line can
-// be checked as data; PaintDisplayList turns it into pixels.
+// be checked as data; PaintDisplayList.h turns it into pixels.
 
 // Which pen a line is drawn with. `Selected` is the pen the caller had
 // selected when the renderer started (the frame pen on screen, black on paper).

@@ -10,8 +10,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-
 namespace {
 
 constexpr QRgb kBlack = 0xFF000000;
@@ -108,29 +106,17 @@ TEST_F(PicturePaint, PolylinesPaintEachSegmentsStartButNotItsEnd) {
   style.ch1.setColor(QColor(255, 0, 0));
   style.ch2.setColor(QColor(0, 0, 255));
   const QImage image = Paint(list, style);
-  auto pixelsOf = [&](QRgb colour) {
-    std::vector<QPoint> found;
-    for (int y = 0; y < image.height(); ++y)
-      for (int x = 0; x < image.width(); ++x)
-        if (image.pixel(x, y) == colour) found.emplace_back(x, y);
-    return found;
-  };
+  const QRgb red = 0xFFFF0000, blue = 0xFF0000FF;
 
-  // The steep segment's run is split between its two columns, the joints are
-  // painted once and the final points not at all.
-  std::vector<QPoint> red;
-  for (int y = 30; y <= 32; ++y) red.emplace_back(10, y);
-  for (int y = 33; y <= 35; ++y) red.emplace_back(11, y);
-  for (int x = 12; x <= 19; ++x) red.emplace_back(x, 35);
-  std::sort(red.begin(), red.end(), [](QPoint a, QPoint b) { return std::pair(a.y(), a.x()) < std::pair(b.y(), b.x()); });
-  EXPECT_EQ(pixelsOf(0xFFFF0000), red);
-
-  std::vector<QPoint> blue;
-  for (int y = 21; y <= 24; ++y) blue.emplace_back(42, y);
-  for (int y = 25; y <= 29; ++y) blue.emplace_back(41, y);
-  blue.emplace_back(40, 30);
-  blue.emplace_back(41, 30);
-  EXPECT_EQ(pixelsOf(0xFF0000FF), blue);
+  // A steep segment's run is shared by its two columns; every joint is painted
+  // once, by the segment leaving it, and the final points not at all.
+  EXPECT_EQ(RowsOf(image, 10, 0, 79, red), Range(30, 32));
+  EXPECT_EQ(RowsOf(image, 11, 0, 79, red), Range(33, 35));
+  EXPECT_EQ(ColumnsOf(image, 35, 0, 119, red), Range(11, 19));
+  EXPECT_EQ(BoxOf(image, red), QRect(QPoint(10, 30), QPoint(19, 35)));
+  EXPECT_EQ(image.pixel(40, 30), blue);
+  EXPECT_EQ(RowsOf(image, 41, 0, 79, blue), Range(25, 30));
+  EXPECT_EQ(RowsOf(image, 42, 0, 79, blue), Range(21, 24));
 }
 
 TEST_F(PicturePaint, HandlesCoverExactlyTheirRectangle) {

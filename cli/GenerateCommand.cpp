@@ -1,5 +1,6 @@
 #include "cli/GenerateCommand.h"
 
+#include "app/RuntimeFolder.h"
 #include "files/WavFile.h"
 #include "generator/QtAudioOutput.h"
 #include "generator/SignalGenerator.h"
@@ -100,10 +101,11 @@ std::optional<GenerateOptions> ParseGenerateArguments(const QStringList& args, c
 }
 
 int RunGenerate(const QStringList& args) {
-  // The defaults the program starts with: the runtime folder's wavedata.ini.
+  // The defaults the program starts with: the runtime folder's wavedata.ini
+  // (looked up, not created: the program itself seeds the folder).
   GeneratorParams defaults;
-  LoadGeneratorParams(QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("wavedata.ini")),
-                      defaults);
+  const QString runtimeDir = LocateRuntimeFolder(QCoreApplication::applicationDirPath(), UserDataFolder());
+  LoadGeneratorParams(QDir(runtimeDir).filePath(QStringLiteral("wavedata.ini")), defaults);
   QString error;
   const std::optional<GenerateOptions> o = ParseGenerateArguments(args, defaults, &error);
   if (!o) {

@@ -30,7 +30,7 @@ COndrixView::~COndrixView() {
 
 void COndrixView::OnInitialUpdate() {
   g_view = this;
-  LoadSettingsRecord(QStringLiteral("setting.ini"), g_settings);
+  LoadSettingsRecord(AppFilePath(QStringLiteral("setting.ini")), g_settings);
   engine_.ch1Trace.fill(0);
   engine_.ch2Trace.fill(0);
   engine_.liveBuf8.fill(0);

@@ -30,8 +30,8 @@ class COndrixView : public QWidget {
   explicit COndrixView(std::unique_ptr<AudioInput> input = nullptr, QWidget* parent = nullptr);
   ~COndrixView() override;
 
-  // First update: becomes g_view, loads setting.ini from the current
-  // directory, clears the buffers and the ruler state, makes the pens and font.
+  // First update: becomes g_view, loads setting.ini from g_appDir, clears
+  // the buffers and the ruler state, makes the pens and font.
   void OnInitialUpdate();
   // Starts the display tick (at start-up, once the window is up).
   void StartDisplayTimer();
@@ -77,7 +77,7 @@ class COndrixView : public QWidget {
   bool SignalOutputRunning() const;
   // Writes wavedata.ini in g_appDir (a failure is shown and does not stop the rest).
   bool WriteGeneratorParams();
-  // Writes the recording as "signal.wav" in the current folder, in the format
+  // Writes the recording as "signal.wav" in g_appDir, in the format
   // of the last synthesis; "Error creating file" when it cannot.
   bool WriteSignalWavFile();
   // The generator's start button: refuses a parameter set it cannot play

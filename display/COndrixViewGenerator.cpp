@@ -87,7 +87,7 @@ bool COndrixView::WriteGeneratorParams() {
 }
 
 bool COndrixView::WriteSignalWavFile() {
-  return engine_.WriteWavFile(QStringLiteral("signal.wav"), SignalFormat()) != 0;
+  return engine_.WriteWavFile(AppFilePath(QStringLiteral("signal.wav")), SignalFormat()) != 0;
 }
 
 bool COndrixView::StartGenerator() {

@@ -1,6 +1,7 @@
 #include "gui/CMainFrame.h"
 
 #include "app/Globals.h"
+#include "app/ResourceLookup.h"
 #include "gui/CAboutDialog.h"
 #include "gui/CBarTool.h"
 #include "gui/CGfxOutBarCtrl.h"
@@ -11,7 +12,6 @@
 #include "display/COndrixView.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QLabel>
 #include <QEvent>
 #include <QTimer>
@@ -38,7 +38,6 @@ CMainFrame::CMainFrame(std::unique_ptr<AudioInput> input, QWidget* parent)
   g_showRealTime = true;
   g_recordState = Idle;
   g_playbackPos = 0;
-  g_appDir = QDir::currentPath();
   // Reports print in landscape unless the user sets up the page otherwise.
   printer_ = std::make_unique<QPrinter>();
   printer_->setPageOrientation(QPageLayout::Landscape);
@@ -249,8 +248,7 @@ bool CMainFrame::CreateToolBar() {
   toolBar_->setAllowedAreas(Qt::AllToolBarAreas);
   // A missing image file leaves the buttons without images, as a missing
   // image list would.
-  const QList<QPixmap> images =
-      CutStrip(QPixmap(QDir(g_appDir).filePath(QStringLiteral("res/Toolbar_.bmp"))), 24);
+  const QList<QPixmap> images = CutStrip(QPixmap(FindResource(QStringLiteral("res/Toolbar_.bmp"))), 24);
   int image = 0;
   for (int id : std::initializer_list<int>{ID_START_SAMPLING, ID_STOP_SAMPLING, ID_FILE_OPEN, ID_SAVE_SAMPLE, ID_CAPTURE_SAMPLE, ID_CLEAR_SAMPLE,
                  ID_SETTINGS, ID_FILE_PRINT_PREVIEW, 0, ID_HIDE_LIST_VIEW, ID_HIDE_CONTROL_PANEL, 0, ID_APP_ABOUT}) {

@@ -16,8 +16,8 @@
 
 namespace {
 
-// A view on a scripted input and output, in a temporary g_appDir that is
-// also the current folder.
+// A view on a scripted input and output, in a temporary g_appDir; the
+// current folder is another one, where nothing may land.
 class ViewGeneratorTest : public ::testing::Test {
  protected:
   static void SetUpTestSuite() { EnsureApplication(); }
@@ -25,7 +25,7 @@ class ViewGeneratorTest : public ::testing::Test {
   ViewGeneratorTest() {
     ResetGlobals();
     previousDir = QDir::currentPath();
-    QDir::setCurrent(dir.path());
+    QDir::setCurrent(elsewhere.path());
     g_appDir = dir.path();
     view = std::make_unique<COndrixView>(std::make_unique<FakeAudioInput>());
     auto fake = std::make_unique<FakeAudioOutput>();
@@ -47,6 +47,7 @@ class ViewGeneratorTest : public ::testing::Test {
   }
 
   QTemporaryDir dir;
+  QTemporaryDir elsewhere;
   QString previousDir;
   RecordingPrompts prompts;
   FakeAudioOutput* output = nullptr;
@@ -133,6 +134,7 @@ TEST_F(ViewGeneratorTest, StartWritesBothFilesAndPlaysAPrivateCopy) {
 
   view->StopSignalOutput();
   EXPECT_FALSE(view->SignalOutputRunning());
+  EXPECT_TRUE(QDir(elsewhere.path()).isEmpty());
 }
 
 TEST_F(ViewGeneratorTest, FileAndDeviceFailuresDoNotStopTheStart) {

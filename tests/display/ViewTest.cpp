@@ -27,8 +27,7 @@ class ViewTest : public ::testing::Test {
 
   ViewTest() {
     ResetGlobals();
-    previousDir = QDir::currentPath();
-    QDir::setCurrent(dir.path());  // no setting.ini here: the defaults
+    g_appDir = dir.path();  // no setting.ini here: the defaults
     auto fake = std::make_unique<FakeAudioInput>();
     input = fake.get();
     view = std::make_unique<COndrixView>(std::move(fake));
@@ -39,7 +38,6 @@ class ViewTest : public ::testing::Test {
   }
   ~ViewTest() override {
     view.reset();
-    QDir::setCurrent(previousDir);
     ResetGlobals();
   }
 
@@ -52,12 +50,26 @@ class ViewTest : public ::testing::Test {
   void Release(QPoint p) { QTest::mouseRelease(view.get(), Qt::LeftButton, Qt::NoModifier, p); }
 
   QTemporaryDir dir;
-  QString previousDir;
   FakeAudioInput* input = nullptr;
   std::unique_ptr<COndrixView> view;
 };
 
 }  // namespace
+
+TEST_F(ViewTest, TheFirstUpdateLoadsTheRuntimeFoldersSettingsWhereverTheProgramWasStarted) {
+  SettingsRecord own = DefaultSettings();
+  own.sampleRate = 22050;
+  ASSERT_TRUE(SaveSettingsRecord(dir.filePath("setting.ini"), own, nullptr));
+  QTemporaryDir elsewhere;  // the current directory, with a setting.ini of its own
+  SettingsRecord other = DefaultSettings();
+  other.sampleRate = 8000;
+  ASSERT_TRUE(SaveSettingsRecord(QDir(elsewhere.path()).filePath("setting.ini"), other, nullptr));
+  const QString previousDir = QDir::currentPath();
+  QDir::setCurrent(elsewhere.path());
+  view->OnInitialUpdate();
+  QDir::setCurrent(previousDir);
+  EXPECT_EQ(g_settings.sampleRate, 22050);
+}
 
 TEST_F(ViewTest, ResizePlacesThePlotAndPutsEveryMarkAtItsStart) {
   // 1000 x 600: plot at ((1000 - 600) / 4, (600 - 400) / 2 - 6) = (100, 94).

@@ -39,8 +39,7 @@ class FrameFiles : public ::testing::Test {
 
   FrameFiles() {
     ResetGlobals();
-    previousDir = QDir::currentPath();
-    QDir::setCurrent(dir.path());
+    g_appDir = dir.path();
     auto fake = std::make_unique<FakeAudioInput>();
     input = fake.get();
     app = std::make_unique<COndrixApp>(std::move(fake));
@@ -53,7 +52,6 @@ class FrameFiles : public ::testing::Test {
   ~FrameFiles() override {
     prompts.reset();
     app.reset();
-    QDir::setCurrent(previousDir);
     ResetGlobals();
   }
 
@@ -88,7 +86,6 @@ class FrameFiles : public ::testing::Test {
   }
 
   QTemporaryDir dir;
-  QString previousDir;
   std::unique_ptr<COndrixApp> app;
   std::unique_ptr<RecordingPrompts> prompts;
   CMainFrame* frame = nullptr;

@@ -43,14 +43,12 @@ class FramePlugin : public ::testing::Test {
   }
   FramePlugin() {
     ResetGlobals();
-    previousDir = QDir::currentPath();
-    QDir::setCurrent(dir.path());
+    g_appDir = dir.path();
   }
   ~FramePlugin() override {
     manager.reset();
     prompts.reset();
     app.reset();
-    QDir::setCurrent(previousDir);
     ResetGlobals();
   }
 
@@ -86,7 +84,6 @@ class FramePlugin : public ::testing::Test {
   CRateCellEdit* Editor() { return manager->List()->viewport()->findChild<CRateCellEdit*>(); }
 
   QTemporaryDir dir;
-  QString previousDir;
   std::unique_ptr<COndrixApp> app;
   std::unique_ptr<RecordingPrompts> prompts;
   std::unique_ptr<CPlugInManagerDlg> manager;

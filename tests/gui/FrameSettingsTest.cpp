@@ -61,8 +61,7 @@ class FrameSettings : public ::testing::Test {
   }
   FrameSettings() {
     ResetGlobals();
-    previousDir = QDir::currentPath();
-    QDir::setCurrent(dir.path());
+    g_appDir = dir.path();
     auto fake = std::make_unique<FakeAudioInput>();
     input = fake.get();
     app = std::make_unique<COndrixApp>(std::move(fake));
@@ -73,7 +72,6 @@ class FrameSettings : public ::testing::Test {
   ~FrameSettings() override {
     prompts.reset();
     app.reset();
-    QDir::setCurrent(previousDir);
     ResetGlobals();
   }
 
@@ -97,7 +95,6 @@ class FrameSettings : public ::testing::Test {
   }
 
   QTemporaryDir dir;
-  QString previousDir;
   std::unique_ptr<COndrixApp> app;
   CMainFrame* frame = nullptr;
   FakeAudioInput* input = nullptr;

@@ -41,12 +41,10 @@ class FrameTest : public ::testing::Test {
 
   FrameTest() {
     ResetGlobals();
-    previousDir = QDir::currentPath();
-    QDir::setCurrent(dir.path());
+    g_appDir = dir.path();
   }
   ~FrameTest() override {
     app.reset();
-    QDir::setCurrent(previousDir);
     ResetGlobals();
   }
 
@@ -72,7 +70,6 @@ class FrameTest : public ::testing::Test {
   }
 
   QTemporaryDir dir;
-  QString previousDir;
   std::unique_ptr<COndrixApp> app;
   CMainFrame* frame = nullptr;
   FakeAudioInput* input = nullptr;

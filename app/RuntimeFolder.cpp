@@ -20,8 +20,8 @@ const QString kGeneratorFile = QStringLiteral("wavedata.ini");
 
 // A seed copied from a read-only medium or package keeps the owner's right
 // to save over it.
-constexpr QFile::Permissions kSeededPermissions =
-    QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser | QFile::ReadGroup | QFile::ReadOther;
+constexpr QFile::Permissions kSeededPermissions = QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser |
+                                                  QFile::WriteUser | QFile::ReadGroup | QFile::ReadOther;
 
 bool CopySeed(const QString& seed, const QString& target, QString* error) {
   QFile source(seed);

@@ -20,8 +20,8 @@ const QString kGeneratorFile = QStringLiteral("wavedata.ini");
 
 // A seed copied from a read-only medium or package keeps the owner's right
 // to save over it.
-constexpr QFile::Permissions kSeededPermissions = QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser |
-                                                  QFile::WriteUser | QFile::ReadGroup | QFile::ReadOther;
+constexpr QFile::Permissions kSeededPermissions =
+    QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther;
 
 bool CopySeed(const QString& seed, const QString& target, QString* error) {
   QFile source(seed);
@@ -60,7 +60,7 @@ QString LocateRuntimeFolder(const QString& exeDir, const QString& userDir) {
 
 bool SeedRuntimeFolder(const QString& dir, const QStringList& resourceFolders, QString* error) {
   if (dir.isEmpty()) {
-    if (error) *error = QCoreApplication::translate("RuntimeFolder", "没有用户数据文件夹（HOME 未设置）");
+    if (error) *error = QCoreApplication::translate("RuntimeFolder", "没有用户数据文件夹");
     return false;
   }
   std::error_code failure;

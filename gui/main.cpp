@@ -1,6 +1,7 @@
 // Orvanta: a two-channel measuring bench on the PC's sound card.
 
 #include "app/Globals.h"
+#include "app/Prompts.h"
 #include "app/RuntimeFolder.h"
 #include "gui/COndrixApp.h"
 
@@ -8,8 +9,6 @@
 #include <QIcon>
 #include <QLibraryInfo>
 #include <QTranslator>
-
-#include <cstdio>
 
 int main(int argc, char** argv) {
   QApplication application(argc, argv);
@@ -21,12 +20,12 @@ int main(int argc, char** argv) {
     QApplication::installTranslator(&qtTexts);
   // The program's files: beside it in a build or portable copy, else in the
   // per-user data folder, seeded on first start. A folder that cannot be
-  // made leaves the program on its defaults; every later save names its
-  // failure in a message box.
+  // made leaves the program on its defaults: it says so once the window is
+  // up, and every later save names its own failure.
   QString error;
   g_appDir = PrepareRuntimeFolder(QApplication::applicationDirPath(), UserDataFolder(), &error);
-  if (!error.isEmpty()) std::fprintf(stderr, "ondrix: %s\n", error.toLocal8Bit().constData());
   COndrixApp app;
   if (!app.InitInstance()) return 1;
+  if (!error.isEmpty()) CurrentPrompts().ShowMessage(error);
   return QApplication::exec();
 }

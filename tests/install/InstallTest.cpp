@@ -46,43 +46,37 @@ const QStringList kInstalledFiles = {
     "share/ondrix/plugins/bothwidths.so", "share/applications/ondrix.desktop",
     "share/icons/hicolor/64x64/apps/ondrix.png", "include/ondrix/OndrixPlugin.h"};
 
-struct Staging {
-  QTemporaryDir tmp;
-  QString root = tmp.filePath("stage");
-
-  QString Path(const QString& relative) const { return root + "/usr/" + relative; }
-  // A folder of the test's own ("home", "cwd"), created.
-  QString Folder(const QString& name) const {
-    QDir().mkpath(tmp.filePath(name));
-    return tmp.filePath(name);
-  }
-  void Install() const {
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert("DESTDIR", root);
-    const ProgramRun r = RunProgram(ONDRIX_CMAKE, {"--install", ONDRIX_BUILD_DIR, "--prefix", "/usr"}, QString(), env);
-    ASSERT_EQ(r.exitCode, 0) << r.out.toStdString() << r.err.toStdString();
-  }
-};
-
 QByteArray Contents(const QString& path) {
   QFile file(path);
   return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
 }
 
-// A user whose home is in the staging folder, with no sound server and no
-// session bus: nothing of the real user's is read or written.
-QProcessEnvironment UserEnvironment(const Staging& s) {
+// The build installed into tmp/stage, and a user whose home is tmp/home, with
+// no sound server and no session bus: nothing of the real user's is read or
+// written. Programs start in tmp/cwd.
+class Installed : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    for (const char* folder : {"stage", "home", "runtime", "cwd"}) QDir().mkpath(tmp.filePath(folder));
+    QProcessEnvironment install = QProcessEnvironment::systemEnvironment();
+    install.insert("DESTDIR", tmp.filePath("stage"));
+    const ProgramRun r = RunProgram(ONDRIX_CMAKE, {"--install", ONDRIX_BUILD_DIR, "--prefix", "/usr"}, {}, install);
+    ASSERT_EQ(r.exitCode, 0) << r.out.toStdString() << r.err.toStdString();
+    QFile::setPermissions(tmp.filePath("runtime"), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    env.insert("HOME", tmp.filePath("home"));
+    env.insert("XDG_DATA_HOME", tmp.filePath("home/data"));
+    env.insert("XDG_RUNTIME_DIR", tmp.filePath("runtime"));
+    env.insert("PULSE_SERVER", "unix:" + tmp.filePath("runtime/no-server"));
+    env.insert("DBUS_SESSION_BUS_ADDRESS", "disabled:");
+  }
+  // A path below the installed prefix ("bin/ondrix").
+  QString Path(const QString& relative) const { return tmp.filePath("stage/usr/" + relative); }
+
+  QTemporaryDir tmp;
+  QString cwd = tmp.filePath("cwd");
+  QString user = tmp.filePath("home/data/ondrix");  // the per-user runtime folder
   QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-  const QString home = s.Folder("home");
-  const QString runtime = s.Folder("runtime");
-  QFile::setPermissions(runtime, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-  env.insert("HOME", home);
-  env.insert("XDG_DATA_HOME", home + "/data");
-  env.insert("XDG_RUNTIME_DIR", runtime);
-  env.insert("PULSE_SERVER", "unix:" + runtime + "/no-server");
-  env.insert("DBUS_SESSION_BUS_ADDRESS", "disabled:");
-  return env;
-}
+};
 
 bool WaitFor(const std::function<bool()>& done, int ms) {
   QElapsedTimer clock;
@@ -110,17 +104,12 @@ bool Shows(const QImage& shot, const QImage& tile) {
 
 }  // namespace
 
-TEST(Install, TheInstalledToolReadsTheUsersRuntimeFolderFromAnyWorkingDirectory) {
-  Staging s;
-  ASSERT_NO_FATAL_FAILURE(s.Install());
-  const QProcessEnvironment env = UserEnvironment(s);
-  const QString cwd = s.Folder("cwd");
-  const QString user = s.tmp.filePath("home/data/ondrix");
+TEST_F(Installed, ToolReadsTheUsersRuntimeFolderFromAnyWorkingDirectory) {
   const auto generate = [&](const QString& name, const QStringList& options) {
-    const QStringList args = QStringList{"generate", s.tmp.filePath(name)} + options;
-    const ProgramRun r = RunProgram(s.Path("bin/ondrix-cli"), args, cwd, env);
+    const QStringList args = QStringList{"generate", tmp.filePath(name)} + options;
+    const ProgramRun r = RunProgram(Path("bin/ondrix-cli"), args, cwd, env);
     EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
-    return Contents(s.tmp.filePath(name));
+    return Contents(tmp.filePath(name));
   };
   const QByteArray defaults = generate("defaults.wav", {});
   const QByteArray asked = generate("asked.wav", {"--left", "square", "--right", "sawtooth", "--left-freq", "500",
@@ -137,13 +126,7 @@ TEST(Install, TheInstalledToolReadsTheUsersRuntimeFolderFromAnyWorkingDirectory)
   EXPECT_TRUE(QDir(cwd).isEmpty());
 }
 
-TEST(Install, TheInstalledProgramFindsItsToolbarSeedsItsUserFolderAndKeepsIt) {
-  Staging s;
-  ASSERT_NO_FATAL_FAILURE(s.Install());
-  QProcessEnvironment env = UserEnvironment(s);
-  const QString cwd = s.Folder("cwd");
-  const QString user = s.tmp.filePath("home/data/ondrix");
-
+TEST_F(Installed, ProgramFindsItsToolbarSeedsItsUserFolderAndKeepsIt) {
   // A screen of its own: a private X server on a free display.
   QProcess xvfb;
   xvfb.start("Xvfb", {"-displayfd", "1", "-screen", "0", "1280x1024x24", "-nolisten", "tcp"});
@@ -156,16 +139,16 @@ TEST(Install, TheInstalledProgramFindsItsToolbarSeedsItsUserFolderAndKeepsIt) {
   QProcess program;
   program.setProcessEnvironment(env);
   program.setWorkingDirectory(cwd);
-  program.start(s.Path("bin/ondrix"), {});
-  const QImage strip = QImage(s.Path("share/ondrix/res/Toolbar_.bmp")).convertToFormat(QImage::Format_RGB32);
+  program.start(Path("bin/ondrix"), {});
+  const QImage strip = QImage(Path("share/ondrix/res/Toolbar_.bmp")).convertToFormat(QImage::Format_RGB32);
   const QImage about = strip.copy(strip.width() - 24, 0, 24, 24);  // the last button's image, always enabled
-  const QString shot = s.tmp.filePath("shot.png");
+  const QString shot = tmp.filePath("shot.png");
   EXPECT_TRUE(WaitFor([&] {
     RunProgram("import", {"-display", display, "-window", "root", shot});
     return Shows(QImage(shot).convertToFormat(QImage::Format_RGB32), about);
   }, 20000)) << "the toolbar shows no image";
-  EXPECT_EQ(Contents(user + "/setting.ini"), Contents(s.Path("share/ondrix/setting.ini")));
-  EXPECT_EQ(Contents(user + "/wavedata.ini"), Contents(s.Path("share/ondrix/wavedata.ini")));
+  EXPECT_EQ(Contents(user + "/setting.ini"), Contents(Path("share/ondrix/setting.ini")));
+  EXPECT_EQ(Contents(user + "/wavedata.ini"), Contents(Path("share/ondrix/wavedata.ini")));
   program.kill();
   program.waitForFinished();
 
@@ -177,7 +160,7 @@ TEST(Install, TheInstalledProgramFindsItsToolbarSeedsItsUserFolderAndKeepsIt) {
   ASSERT_TRUE(QFile::remove(user + "/wavedata.ini"));
   env.insert("QT_QPA_PLATFORM", "offscreen");
   program.setProcessEnvironment(env);
-  program.start(s.Path("bin/ondrix"), {});
+  program.start(Path("bin/ondrix"), {});
   EXPECT_TRUE(WaitFor([&] { return QFileInfo::exists(user + "/wavedata.ini"); }, 10000));
   program.kill();
   program.waitForFinished();
@@ -185,10 +168,8 @@ TEST(Install, TheInstalledProgramFindsItsToolbarSeedsItsUserFolderAndKeepsIt) {
   EXPECT_TRUE(QDir(cwd).isEmpty());
 }
 
-TEST(Install, TheDesktopEntryIsValidAndNamesTheInstalledProgramAndIcon) {
-  Staging s;
-  ASSERT_NO_FATAL_FAILURE(s.Install());
-  const QString entry = s.Path("share/applications/ondrix.desktop");
+TEST_F(Installed, DesktopEntryIsValidAndNamesTheProgramAndIcon) {
+  const QString entry = Path("share/applications/ondrix.desktop");
   const ProgramRun check = RunProgram("desktop-file-validate", {entry});
   EXPECT_EQ(check.exitCode, 0);
   EXPECT_EQ(check.out + check.err, "");  // not even a hint
@@ -198,8 +179,8 @@ TEST(Install, TheDesktopEntryIsValidAndNamesTheInstalledProgramAndIcon) {
     if (line.startsWith("Exec=")) exec = line.mid(5);
     if (line.startsWith("Icon=")) icon = line.mid(5);
   }
-  EXPECT_TRUE(QFileInfo(s.Path("bin/" + exec)).isExecutable()) << exec.toStdString();
-  EXPECT_TRUE(QFileInfo::exists(s.Path("share/icons/hicolor/64x64/apps/" + icon + ".png"))) << icon.toStdString();
+  EXPECT_TRUE(QFileInfo(Path("bin/" + exec)).isExecutable()) << exec.toStdString();
+  EXPECT_TRUE(QFileInfo::exists(Path("share/icons/hicolor/64x64/apps/" + icon + ".png"))) << icon.toStdString();
 }
 
 TEST(Package, TheDebianPackageHoldsTheInstallationAndNamesWhatItNeeds) {

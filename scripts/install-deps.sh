@@ -9,7 +9,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev libfftw3-dev
   pulseaudio pulseaudio-utils sox libsox-fmt-all
   fonts-wqy-microhei qt6-translations-l10n xvfb xauth imagemagick poppler-utils linux-perf
-  desktop-file-utils dpkg-dev file
+  desktop-file-utils dpkg-dev file pavucontrol
 )
 
 missing=()

@@ -1,0 +1,120 @@
+// The generator's controls on the control panel: modes, lists, edits, and
+// the start button (offscreen).
+
+#include "PanelFixture.h"
+
+#include <QFile>
+#include <QLabel>
+
+namespace {
+
+TEST_F(PanelTest, StartButtonActsOnlyInTheFunctionSignalDisplay) {
+  Start();
+  for (int32_t mode : {TimeDomain, FrequencyDomain}) {
+    g_displayMode = mode;
+    Click(1047);
+    EXPECT_EQ(panel->Button(1047)->text(), QStringLiteral("开始"));
+    EXPECT_TRUE(panel->GeneratorStopped());
+  }
+  EXPECT_EQ(output->startCount, 0);
+  EXPECT_FALSE(QFile::exists(dir.filePath("signal.wav")));
+  QFile::remove(dir.filePath("wavedata.ini"));
+
+  g_displayMode = FunctionSignal;
+  g_settings.sampleRate = 22050;
+  Type(1043, "500");
+  panel->List(1003)->setCurrentIndex(2);  // the list is read at the start
+  Click(1047);
+  EXPECT_EQ(panel->Button(1047)->text(), QStringLiteral("停止"));
+  EXPECT_FALSE(panel->GeneratorStopped());
+  EXPECT_TRUE(output->playing);
+  EXPECT_EQ(g_generator.leftFreq, 500);
+  EXPECT_EQ(g_generator.leftWave, Square);
+  GeneratorParams saved{};
+  ASSERT_TRUE(LoadGeneratorParams(dir.filePath("wavedata.ini"), saved));
+  EXPECT_EQ(saved.leftFreq, 500);
+  EXPECT_TRUE(QFile::exists(dir.filePath("signal.wav")));
+  // The generator's rate stands, and the rate slider shows it; the trigger
+  // range stays as it was made.
+  EXPECT_EQ(g_settings.sampleRate, 44100);
+  EXPECT_EQ(Slider(1016)->value(), 44100);
+  EXPECT_EQ(Text(1017), "44100");
+
+  Click(1047);
+  EXPECT_EQ(panel->Button(1047)->text(), QStringLiteral("开始"));
+  EXPECT_TRUE(panel->GeneratorStopped());
+  EXPECT_FALSE(output->playing);
+}
+
+TEST_F(PanelTest, RefusedValuesAreShownAndTheGeneratorStaysStopped) {
+  Start();
+  g_displayMode = FunctionSignal;
+  Type(1044, "0");
+  Click(1047);
+  EXPECT_EQ(prompts.messages.size(), 1);
+  EXPECT_EQ(panel->Button(1047)->text(), QStringLiteral("开始"));
+  EXPECT_TRUE(panel->GeneratorStopped());
+  EXPECT_EQ(output->startCount, 0);
+}
+
+TEST_F(PanelTest, ModeRadiosSetLabelsListsAndTheRiseTime) {
+  Start();
+  auto label = [this](int id) { return panel->Label(id)->text(); };
+  Click(1041);
+  EXPECT_EQ(g_generator.functionMode, 0);
+  EXPECT_EQ(label(1048), QStringLiteral("起始[Hz]:"));
+  EXPECT_EQ(label(1049), QStringLiteral("结束:"));
+  EXPECT_FALSE(panel->List(1003)->isEnabled());
+  EXPECT_FALSE(panel->List(1042)->isEnabled());
+  EXPECT_TRUE(panel->Edit(1046)->isEnabled());
+  Type(1046, "300");
+  EXPECT_EQ(g_generator.sweepRiseMs, 300);
+
+  Click(1040);
+  EXPECT_EQ(g_generator.functionMode, 1);
+  EXPECT_EQ(label(1048), QStringLiteral("左[Hz]:"));
+  EXPECT_EQ(label(1049), QStringLiteral("右[Hz]:"));
+  EXPECT_TRUE(panel->List(1042)->isEnabled());
+  EXPECT_FALSE(panel->Edit(1046)->isEnabled());
+  QTest::keyClick(panel->List(1042), Qt::Key_End);
+  EXPECT_EQ(g_generator.rightWave, Sawtooth);
+}
+
+TEST_F(PanelTest, AStartUpInSweepModeGivesTheRightWaveTheLeftOne) {
+  generator.functionMode = 0;
+  generator.leftWave = Square;
+  generator.rightWave = Sawtooth;
+  Start();
+  EXPECT_TRUE(panel->Button(1041)->isChecked());
+  EXPECT_EQ(g_generator.rightWave, Square);
+  EXPECT_EQ(panel->List(1042)->currentIndex(), Square);
+  EXPECT_FALSE(panel->List(1042)->isEnabled());
+  EXPECT_TRUE(panel->Edit(1046)->isEnabled());
+  EXPECT_EQ(panel->Label(1048)->text(), QStringLiteral("起始[Hz]:"));
+}
+
+TEST_F(PanelTest, ATextThatIsNoIntegerKeepsTheStoredValue) {
+  Start();
+  Type(1043, "750");
+  EXPECT_EQ(g_generator.leftFreq, 750);
+  EXPECT_TRUE(prompts.messages.isEmpty());
+  for (const char* text : {"75x", "", "7.5"}) {
+    SCOPED_TRACE(text);
+    prompts.messages.clear();
+    panel->Edit(1043)->setText(text);
+    emit panel->Edit(1043)->textEdited(text);
+    EXPECT_EQ(prompts.messages, QStringList{"请键入一个整数。"});
+    EXPECT_EQ(g_generator.leftFreq, 750);
+  }
+  // A bad 1043 stops the exchange before 1044: that edit's value stays too.
+  Type(1044, "900");
+  EXPECT_EQ(g_generator.rightFreq, DefaultGeneratorParams().rightFreq);
+  // A slider's move shows the stored values again.
+  Key(1029, Qt::Key_Up);
+  EXPECT_EQ(Text(1043), "750");
+  EXPECT_EQ(Text(1044), "2000");
+  Type(1044, "900");
+  EXPECT_EQ(g_generator.rightFreq, 900);
+}
+
+}  // namespace

@@ -67,6 +67,8 @@ bool CMainFrame::OnCreateClient() {
 
   mainSplitter_ = new CThinSplitterWnd(Qt::Horizontal, this);
   rightSplitter_ = new QSplitter(Qt::Vertical);
+  // Dragging the bar shows where it goes; the panes change when it is let go.
+  rightSplitter_->setOpaqueResize(false);
   outlookBar_ = new CGfxOutBarCtrl;
   outlookBar_->CreateBar(0, QRect(), mainSplitter_, 0xE900, 0x1FC);
   outlookBar_->SetEventOwner(this);
@@ -151,6 +153,9 @@ void CMainFrame::LayOutRightSplitter(int firstIdeal, int secondMinimum) {
 
 QAction* CMainFrame::AddAction(int id, const QString& text, const QString& prompt) {
   auto* action = new QAction(text, this);
+  // Images belong to the toolbar: menus show their items without them, so a
+  // checked item shows its check mark.
+  action->setIconVisibleInMenu(false);
   // "prompt\ntooltip": the status bar's prompt and the toolbar's tooltip.
   const QStringList parts = prompt.split('\n');
   action->setStatusTip(parts.value(0));
@@ -175,6 +180,8 @@ void CMainFrame::CreateActions() {
       &CMainFrame::OnHideControlPanel);
   add(ID_HOME_PAGE, QStringLiteral("进入Lumora主页，了解更多相关信息"), QString(), &CMainFrame::OnHomePage);
   add(ID_APP_ABOUT, QStringLiteral("关于 Orvanta(&A)..."), QString(), &CMainFrame::OnAbout);
+  // The toolbar button's tooltip: the item's text without its mnemonic and dots.
+  actions_[ID_APP_ABOUT]->setToolTip(tr("关于 Orvanta"));
   add(ID_APP_EXIT, QStringLiteral("退出(&X)"), QStringLiteral("退出应用程序；提示保存文档\n退出"), &QWidget::close);
   add(ID_VIEW_RECORDBAR, QStringLiteral("显示或隐藏录制工具条"), QStringLiteral("显示或隐藏录制工具条\n显示或隐藏录制工具条"),
       [this](bool on) { recordBarDock_->setVisible(on); });

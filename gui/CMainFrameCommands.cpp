@@ -3,6 +3,7 @@
 
 #include "app/Globals.h"
 #include "gui/CAboutDialog.h"
+#include "gui/CBarTool.h"
 #include "gui/CGfxOutBarCtrl.h"
 #include "gui/CMainFrame.h"
 #include "gui/CPlugInManagerDlg.h"
@@ -106,6 +107,7 @@ void CMainFrame::OutbarAction(int itemData) {
       g_displayMode = FunctionSignal;
       OnStopSampling();
       view_->GenerateSignal();
+      controlPanel_->SyncSampleRateSlider();  // the generator's rate stands
       break;
     case 3:
       g_showRealTime = true;

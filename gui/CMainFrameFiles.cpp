@@ -3,6 +3,7 @@
 
 #include "app/Globals.h"
 #include "app/Prompts.h"
+#include "gui/CBarTool.h"
 #include "gui/CMainFrame.h"
 #include "gui/CRecordBar.h"
 #include "gui/CommandIds.h"
@@ -105,6 +106,8 @@ void CMainFrame::OnFileOpen() {
   g_displayMode = TimeDomain;
   recordBar_->SetSliderRange(0, engine.ReplaySliderMax());
   recordBar_->SetSliderPosition(0);
+  // The file's rate stands; the panel's rate slider shows it.
+  controlPanel_->SyncSampleRateSlider();
   UpdateCheckMarks();
 }
 

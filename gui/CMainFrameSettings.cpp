@@ -36,5 +36,8 @@ void CMainFrame::OnSettings() {
   QString error;
   if (!SaveSettingsRecord(AppFilePath(QStringLiteral("setting.ini")), g_settings, &error))
     CurrentPrompts().ShowMessage(error);
-  if (g_displayMode == FunctionSignal) view_->GenerateSignal();
+  if (g_displayMode == FunctionSignal) {
+    view_->GenerateSignal();
+    if (g_controlPanel) g_controlPanel->SyncSampleRateSlider();  // the generator's rate stands
+  }
 }

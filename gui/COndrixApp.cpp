@@ -3,6 +3,7 @@
 #include "acquisition/PluginSettings.h"
 #include "app/Globals.h"
 #include "gui/AppTitle.h"
+#include "gui/CBarTool.h"
 #include "gui/CMainFrame.h"
 #include "display/COndrixView.h"
 
@@ -35,7 +36,11 @@ bool COndrixApp::InitInstance() {
   // no longer loads gives the sound card without a word.
   ReadPluginSettings(AppFilePath(QStringLiteral("plus.ini")));
   if (g_pluginEnabled && !frame_->View()->LoadSamplingPlugin(g_pluginPath)) g_pluginEnabled = 0;
-  if (!g_pluginEnabled) frame_->View()->OpenWaveIn();
+  if (!g_pluginEnabled) {
+    frame_->View()->OpenWaveIn();
+    // The panel disabled the rate slider for a plug-in that did not load.
+    frame_->ControlPanel()->EnableSampleRateSlider(true);
+  }
 
   frame_->View()->setFocus();
   frame_->View()->StartDisplayTimer();

@@ -235,6 +235,9 @@ void CPlugInManagerDlg::OnApply() {
   if (!SaveSettingsRecord(AppFilePath(QStringLiteral("setting.ini")), g_settings, &error))
     CurrentPrompts().ShowMessage(error);
   SaveList();
-  if (g_controlPanel) g_controlPanel->EnableSampleRateSlider(false);
+  if (g_controlPanel) {
+    g_controlPanel->EnableSampleRateSlider(false);
+    g_controlPanel->SyncSampleRateSlider();  // shows the plug-in's rate
+  }
   ShowMembers();  // the current-path field names the plug-in now in use
 }

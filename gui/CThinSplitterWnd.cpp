@@ -23,6 +23,8 @@ CThinSplitterWnd::CThinSplitterWnd(Qt::Orientation orientation, QWidget* parent)
   setFrameShape(QFrame::NoFrame);
   setHandleWidth(kBarWidth);
   setContentsMargins(0, kTopBand, 0, 0);
+  // A drag shows a tracker line; the panes are resized when it ends.
+  setOpaqueResize(false);
 }
 
 QSplitterHandle* CThinSplitterWnd::createHandle() { return new FlatHandle(orientation(), this); }

@@ -3,6 +3,7 @@
 
 #include "support/TestApplication.h"
 #include "app/Globals.h"
+#include "gui/CBarTool.h"
 #include "gui/CGfxOutBarCtrl.h"
 #include "gui/CMainFrame.h"
 #include "gui/COndrixApp.h"
@@ -13,6 +14,7 @@
 #include "support/FakeAudioInput.h"
 #include "support/RecordingPrompts.h"
 
+#include <QLineEdit>
 #include <QAbstractButton>
 #include <QAction>
 #include <QPrinter>
@@ -188,6 +190,7 @@ TEST_F(FrameFiles, OpeningAFileMakesItTheRecordingToReplay) {
   EXPECT_EQ(g_displayMode, TimeDomain);
   EXPECT_EQ(g_settings.channels, 1);
   EXPECT_EQ(g_settings.sampleRate, 22050);
+  EXPECT_EQ(frame->ControlPanel()->Edit(1017)->text(), QStringLiteral("22050"));  // the file's rate stands
   EXPECT_EQ(bar->Slider()->maximum(), 6144 - 2048);
 
   // Record while paused on the loaded file appends to it.

@@ -5,7 +5,9 @@
 #include "acquisition/PluginList.h"
 #include "app/Globals.h"
 #include "display/COndrixView.h"
+#include "gui/CBarTool.h"
 #include "gui/CMainFrame.h"
+#include "gui/TrackBar.h"
 #include "gui/COndrixApp.h"
 #include "gui/CPlugInManagerDlg.h"
 #include "gui/CRateCellEdit.h"
@@ -101,6 +103,7 @@ TEST_F(FramePlugin, StartUpSamplesThePluginNamedInPlusIni) {
   Start();
   EXPECT_EQ(g_pluginEnabled, 1);
   EXPECT_EQ(input->openCount, 0);  // the sound card stays closed
+  EXPECT_FALSE(frame->ControlPanel()->Slider(1016)->isEnabled());
   EXPECT_EQ(g_settings.bitsPerSample, 16);
   // A sound-card block would be ignored; the tick shows the plug-in's left tone.
   input->Deliver(std::vector<uint8_t>(4096, 0));

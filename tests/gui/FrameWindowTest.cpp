@@ -1,6 +1,8 @@
 #include "support/TestApplication.h"
 #include "app/Globals.h"
 #include "gui/AppTitle.h"
+#include "gui/CBarTool.h"
+#include "gui/TrackBar.h"
 #include "gui/CGfxOutBarCtrl.h"
 #include "gui/CMainFrame.h"
 #include "gui/COndrixApp.h"
@@ -113,6 +115,7 @@ TEST_F(FrameTest, AnEnabledPluginThatCannotLoadFallsBackToTheSoundCard) {
   EXPECT_EQ(g_pluginPath, QStringLiteral("/no/such/plugin.so"));
   EXPECT_EQ(g_pluginEnabled, 0);
   EXPECT_EQ(input->openCount, 1);
+  EXPECT_TRUE(frame->ControlPanel()->Slider(1016)->isEnabled());  // the sound card's rate is the slider's
   // plus.ini is left as it was.
   ASSERT_TRUE(plus.open(QIODevice::ReadOnly));
   EXPECT_TRUE(plus.readAll().contains("isPlus=1"));
@@ -293,4 +296,14 @@ TEST_F(FrameTest, MenusToolbarAndTextsAreAsDesigned) {
   EXPECT_EQ(frame->Action(ID_VIEW_TOOLBAR)->toolTip(), QStringLiteral("显隐工具栏"));
 
   for (int id : {ID_SETTINGS, ID_PLUGIN_SETTINGS}) EXPECT_TRUE(frame->Action(id)->isEnabled()) << id;
+
+  // Menus show no images, so checked items show their check marks; the
+  // About button's tooltip is its text without mnemonic and dots; splitters
+  // resize when the drag ends.
+  for (QAction* menu : frame->menuBar()->actions())
+    for (QAction* a : menu->menu()->actions())
+      if (!a->isSeparator()) EXPECT_FALSE(a->isIconVisibleInMenu()) << a->text().toStdString();
+  EXPECT_EQ(frame->Action(ID_APP_ABOUT)->toolTip(), QStringLiteral("关于 Orvanta"));
+  EXPECT_FALSE(frame->MainSplitter()->opaqueResize());
+  EXPECT_FALSE(frame->RightSplitter()->opaqueResize());
 }

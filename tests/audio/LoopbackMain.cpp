@@ -1,6 +1,9 @@
 #include "LoopbackMain.h"
 
 #include <QCoreApplication>
+#ifdef ONDRIX_LOOPBACK_WIDGETS
+#include <QApplication>
+#endif
 
 #include <gtest/gtest.h>
 
@@ -18,7 +21,13 @@ class LoopbackEnvironment : public ::testing::Environment {
     // A failure here would make the tests count as skipped; each test fails
     // with the reason instead.
     if (server_.Start(g_serverError)) g_server = &server_;
+#ifdef ONDRIX_LOOPBACK_WIDGETS
+    // Widgets, drawn off screen.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    app_ = std::make_unique<QApplication>(argc_, argv_);
+#else
     app_ = std::make_unique<QCoreApplication>(argc_, argv_);
+#endif
   }
   void TearDown() override {
     app_.reset();

@@ -1,8 +1,7 @@
 #pragma once
 
 // The control panel as the frame makes it, after the view, on a scripted
-// sound card (input, output and mixer), in a temporary runtime folder that is
-// also the current folder.
+// input, output and mixer, in a temporary runtime folder (also the current one).
 
 #include "support/TestApplication.h"
 #include "app/Globals.h"
@@ -22,8 +21,6 @@
 #include <QTest>
 
 #include <gtest/gtest.h>
-
-#include <memory>
 
 class PanelTest : public ::testing::Test {
  protected:

@@ -6,6 +6,8 @@
 #include "app/Globals.h"
 #include "app/Prompts.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <cstring>
 
@@ -27,11 +29,13 @@ void SamplingEngine::OpenWaveIn() {
   waveFormat = MakePcmFormat(g_settings.channels, static_cast<uint32_t>(g_settings.sampleRate),
                              g_settings.bitsPerSample);
   if (input_ && input_->IsOpen()) input_->Close();
-  if (!input_ || !input_->Open(waveFormat)) CurrentPrompts().ShowMessage(QStringLiteral("Init fail!"));
+  if (!input_ || !input_->Open(waveFormat))
+    CurrentPrompts().ShowMessage(QCoreApplication::translate("SamplingEngine", "Init fail!"));
 }
 
 void SamplingEngine::CloseWaveIn() {
-  if (input_ && !input_->Close()) CurrentPrompts().ShowMessage(QStringLiteral("Error No.1"));
+  if (input_ && !input_->Close())
+    CurrentPrompts().ShowMessage(QCoreApplication::translate("SamplingEngine", "Error No.1"));
 }
 
 void SamplingEngine::StartWaveIn() {
@@ -64,8 +68,8 @@ void SamplingEngine::AppendToRecording(const uint8_t* data, std::size_t count) {
   if (recordingHalted_) return;
   if (!CurrentRecording().Append(data, count)) {
     recordingHalted_ = true;
-    CurrentPrompts().ShowMessage(
-        QStringLiteral("内存不足，录制已停止。已录制的数据全部保留，按“停止”可保存。"));
+    CurrentPrompts().ShowMessage(QCoreApplication::translate(
+        "SamplingEngine", "内存不足，录制已停止。已录制的数据全部保留，按“停止”可保存。"));
   }
 }
 

@@ -47,7 +47,8 @@ bool LoadConverted(const QString& path, const WavLayout& layout, uint16_t target
     return append(converted.data(), converted.size());
   };
   if (!ReadWavData(path, layout, sink, reason)) {
-    if (outOfMemory && reason) *reason = QStringLiteral("文件太大，内存不足，无法打开");
+    if (outOfMemory && reason)
+      *reason = QCoreApplication::translate("SamplingEngine", "文件太大，内存不足，无法打开");
     return false;
   }
   return true;

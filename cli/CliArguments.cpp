@@ -1,5 +1,7 @@
 #include "cli/CliArguments.h"
 
+#include "cli/CliText.h"
+
 namespace {
 
 bool ToInteger(const QString& text, long long min, long long max, long long* out) {
@@ -27,7 +29,7 @@ bool ParseSize(const QString& text, int* width, int* height) {
 }  // namespace
 
 QString CliUsage() {
-  return QStringLiteral(
+  return CliText::tr(
       "usage: ondrix-cli info FILE.wav\n"
       "       ondrix-cli measure FILE.wav [--at ELEMENT] [--edge rising|falling] [--level N] [--json]\n"
       "       ondrix-cli spectrum FILE.wav [--at ELEMENT] [--gain STEP] [--bins] [--json]\n"
@@ -42,7 +44,7 @@ QString CliUsage() {
 std::optional<CliArguments> ParseCliArguments(const QStringList& args, QString* error) {
   CliArguments a;
   if (args.isEmpty()) {
-    *error = QStringLiteral("no command given");
+    *error = CliText::tr("no command given");
     return std::nullopt;
   }
   a.command = args[0];
@@ -52,7 +54,7 @@ std::optional<CliArguments> ParseCliArguments(const QStringList& args, QString* 
   const bool csv = a.command == "csv";
   const bool report = a.command == "report";
   if (!measure && !spectrum && !render && !csv && !report && a.command != "info") {
-    *error = QStringLiteral("unknown command '%1'").arg(a.command);
+    *error = CliText::tr("unknown command '%1'").arg(a.command);
     return std::nullopt;
   }
 
@@ -73,11 +75,11 @@ std::optional<CliArguments> ParseCliArguments(const QStringList& args, QString* 
                          (render && (arg == "--at" || arg == "--mode" || arg == "--size" || arg == "--settings")) ||
                          (csv && arg == "--at") || (report && (arg == "--at" || arg == "--mode"));
     if (!allowed) {
-      *error = QStringLiteral("option %1 does not belong to '%2'").arg(arg, a.command);
+      *error = CliText::tr("option %1 does not belong to '%2'").arg(arg, a.command);
       return std::nullopt;
     }
     if (takesValue && i + 1 >= args.size()) {
-      *error = QStringLiteral("option %1 needs a value").arg(arg);
+      *error = CliText::tr("option %1 needs a value").arg(arg);
       return std::nullopt;
     }
     const QString value = takesValue ? args[++i] : QString();
@@ -88,36 +90,36 @@ std::optional<CliArguments> ParseCliArguments(const QStringList& args, QString* 
       a.bins = true;
     } else if (arg == "--at") {
       if (!ToInteger(value, 0, 0x7FFFFFFF, &a.at)) {
-        *error = QStringLiteral("--at takes an element index from 0, not '%1'").arg(value);
+        *error = CliText::tr("--at takes an element index from 0, not '%1'").arg(value);
         return std::nullopt;
       }
     } else if (arg == "--edge") {
       if (value != "rising" && value != "falling") {
-        *error = QStringLiteral("--edge takes rising or falling, not '%1'").arg(value);
+        *error = CliText::tr("--edge takes rising or falling, not '%1'").arg(value);
         return std::nullopt;
       }
       a.edge = value == "falling" ? 1 : 0;
     } else if (arg == "--level") {
       if (!ToInteger(value, -32768, 32767, &n)) {
-        *error = QStringLiteral("--level takes a sample value from -32768 to 32767, not '%1'").arg(value);
+        *error = CliText::tr("--level takes a sample value from -32768 to 32767, not '%1'").arg(value);
         return std::nullopt;
       }
       a.level = static_cast<int>(n);
     } else if (arg == "--gain") {
       if (!ToInteger(value, 0, 10, &n)) {
-        *error = QStringLiteral("--gain takes a step from 0 to 10, not '%1'").arg(value);
+        *error = CliText::tr("--gain takes a step from 0 to 10, not '%1'").arg(value);
         return std::nullopt;
       }
       a.gainStep = static_cast<int>(n);
     } else if (arg == "--mode") {
       if (value != "time" && value != "freq") {
-        *error = QStringLiteral("--mode takes time or freq, not '%1'").arg(value);
+        *error = CliText::tr("--mode takes time or freq, not '%1'").arg(value);
         return std::nullopt;
       }
       a.mode = value == "freq" ? 1 : 0;
     } else if (arg == "--size") {
       if (!ParseSize(value, &a.width, &a.height)) {
-        *error = QStringLiteral("--size takes WIDTHxHEIGHT, each from 1 to %1, not '%2'")
+        *error = CliText::tr("--size takes WIDTHxHEIGHT, each from 1 to %1, not '%2'")
                      .arg(kMaxPictureSide)
                      .arg(value);
         return std::nullopt;
@@ -128,45 +130,45 @@ std::optional<CliArguments> ParseCliArguments(const QStringList& args, QString* 
       a.plugin = value;
     } else if (arg == "--rate") {
       if (!ToInteger(value, 1, 0x7FFFFFFF, &n)) {
-        *error = QStringLiteral("--rate takes a sample rate above 0, not '%1'").arg(value);
+        *error = CliText::tr("--rate takes a sample rate above 0, not '%1'").arg(value);
         return std::nullopt;
       }
       a.rate = static_cast<int>(n);
     } else if (arg == "--channels") {
       if (!ToInteger(value, 1, 2, &n)) {
-        *error = QStringLiteral("--channels takes 1 or 2, not '%1'").arg(value);
+        *error = CliText::tr("--channels takes 1 or 2, not '%1'").arg(value);
         return std::nullopt;
       }
       a.channels = static_cast<int>(n);
     }
   }
   if (a.plugin.isEmpty() != (a.rate == 0) || (a.channels != 0 && a.plugin.isEmpty())) {
-    *error = a.plugin.isEmpty() ? QStringLiteral("--rate and --channels belong to --plugin")
-                                : QStringLiteral("--plugin needs --rate");
+    *error = a.plugin.isEmpty() ? CliText::tr("--rate and --channels belong to --plugin")
+                                : CliText::tr("--plugin needs --rate");
     return std::nullopt;
   }
   if (!a.plugin.isEmpty()) {
     const int outputs = render ? 1 : 0;
     if (a.files.size() != outputs || args.contains(QStringLiteral("--at"))) {
-      *error = render ? QStringLiteral("'render --plugin' takes an output picture and no --at")
-                      : QStringLiteral("'%1 --plugin' takes no WAV file and no --at").arg(a.command);
+      *error = render ? CliText::tr("'render --plugin' takes an output picture and no --at")
+                      : CliText::tr("'%1 --plugin' takes no WAV file and no --at").arg(a.command);
       return std::nullopt;
     }
     return a;
   }
   if (render || csv || report) {
     if (a.files.size() != 2) {
-      const QString output = render ? QStringLiteral("an output picture")
-                             : csv  ? QStringLiteral("an output CSV file")
-                                    : QStringLiteral("an output PDF file");
-      *error = QStringLiteral("'%1' takes a WAV file and %2").arg(a.command, output);
+      const QString output = render ? CliText::tr("an output picture")
+                             : csv  ? CliText::tr("an output CSV file")
+                                    : CliText::tr("an output PDF file");
+      *error = CliText::tr("'%1' takes a WAV file and %2").arg(a.command, output);
       return std::nullopt;
     }
     return a;
   }
   if (a.files.size() != 1) {
-    *error = a.files.isEmpty() ? QStringLiteral("no WAV file given")
-                               : QStringLiteral("'%1' takes one WAV file").arg(a.command);
+    *error = a.files.isEmpty() ? CliText::tr("no WAV file given")
+                               : CliText::tr("'%1' takes one WAV file").arg(a.command);
     return std::nullopt;
   }
   return a;

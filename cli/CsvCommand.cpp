@@ -1,6 +1,7 @@
 #include "cli/CsvCommand.h"
 
 #include "app/Globals.h"
+#include "cli/CliText.h"
 #include "cli/RecordingFrame.h"
 #include "files/CsvExport.h"
 
@@ -11,7 +12,7 @@ bool ExportCsvFrame(const CliArguments& a, QString* error) {
   std::vector<uint8_t> bytes;
   std::array<int16_t, 2048> sample{};
   if (!file.Load(a.files[0], error) ||
-      !file.ReadElements(a.at, static_cast<long long>(sample.size()), QStringLiteral("sample"), &bytes, error))
+      !file.ReadElements(a.at, static_cast<long long>(sample.size()), CliText::tr("sample"), &bytes, error))
     return false;
   const bool eightBit = file.Layout().format.bitsPerSample == 8;
   for (std::size_t i = 0; i < sample.size(); ++i) {

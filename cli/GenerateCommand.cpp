@@ -1,6 +1,7 @@
 #include "cli/GenerateCommand.h"
 
 #include "app/RuntimeFolder.h"
+#include "cli/CliText.h"
 #include "files/WavFile.h"
 #include "generator/QtAudioOutput.h"
 #include "generator/SignalGenerator.h"
@@ -36,7 +37,7 @@ void PrintError(const QString& message) { std::fprintf(stderr, "ondrix-cli: %s\n
 }  // namespace
 
 QString GenerateUsage() {
-  return QStringLiteral(
+  return CliText::tr(
       "       ondrix-cli generate OUT.wav [--sweep] [--left WAVE] [--right WAVE] [--left-freq HZ]\n"
       "                  [--right-freq HZ] [--left-peak N] [--right-peak N] [--rise MS] [--rate HZ]\n"
       "                  [--channels 1|2] [--play SECONDS]\n"
@@ -64,12 +65,12 @@ std::optional<GenerateOptions> ParseGenerateArguments(const QStringList& args, c
       o.params.functionMode = 0;
       continue;
     }
-    if (i + 1 >= args.size()) return fail(QStringLiteral("option %1 needs a value").arg(arg));
+    if (i + 1 >= args.size()) return fail(CliText::tr("option %1 needs a value").arg(arg));
     const QString value = args[++i];
     bool ok = true;
     if (arg == "--left" || arg == "--right") {
       if (!ToWave(value, arg == "--left" ? &o.params.leftWave : &o.params.rightWave))
-        return fail(QStringLiteral("%1 takes sine, triangle, square or sawtooth, not '%2'").arg(arg, value));
+        return fail(CliText::tr("%1 takes sine, triangle, square or sawtooth, not '%2'").arg(arg, value));
     } else if (arg == "--left-freq") {
       ok = ToInt32(value, &o.params.leftFreq);
     } else if (arg == "--right-freq") {
@@ -82,20 +83,20 @@ std::optional<GenerateOptions> ParseGenerateArguments(const QStringList& args, c
       ok = ToInt32(value, &o.params.sweepRiseMs);
     } else if (arg == "--rate") {
       if (!ToInt32(value, &o.rate) || o.rate <= 0)
-        return fail(QStringLiteral("--rate takes a sample rate in Hz, not '%1'").arg(value));
+        return fail(CliText::tr("--rate takes a sample rate in Hz, not '%1'").arg(value));
     } else if (arg == "--channels") {
-      if (value != "1" && value != "2") return fail(QStringLiteral("--channels takes 1 or 2, not '%1'").arg(value));
+      if (value != "1" && value != "2") return fail(CliText::tr("--channels takes 1 or 2, not '%1'").arg(value));
       o.channels = value.toInt();
     } else if (arg == "--play") {
       o.playSeconds = value.toDouble(&ok);
       if (!ok || !(o.playSeconds > 0 && o.playSeconds <= kMaxPlaySeconds))
-        return fail(QStringLiteral("--play takes seconds from 0 to %1, not '%2'").arg(kMaxPlaySeconds).arg(value));
+        return fail(CliText::tr("--play takes seconds from 0 to %1, not '%2'").arg(kMaxPlaySeconds).arg(value));
     } else {
-      return fail(QStringLiteral("option %1 does not belong to 'generate'").arg(arg));
+      return fail(CliText::tr("option %1 does not belong to 'generate'").arg(arg));
     }
-    if (!ok) return fail(QStringLiteral("%1 takes an integer, not '%2'").arg(arg, value));
+    if (!ok) return fail(CliText::tr("%1 takes an integer, not '%2'").arg(arg, value));
   }
-  if (outputs.size() != 1) return fail(QStringLiteral("'generate' takes one output WAV file"));
+  if (outputs.size() != 1) return fail(CliText::tr("'generate' takes one output WAV file"));
   o.output = outputs[0];
   return o;
 }
@@ -109,7 +110,7 @@ int RunGenerate(const QStringList& args) {
   QString error;
   const std::optional<GenerateOptions> o = ParseGenerateArguments(args, defaults, &error);
   if (!o) {
-    PrintError(error + QStringLiteral(" (see ondrix-cli --help)"));
+    PrintError(error + CliText::tr(" (see ondrix-cli --help)"));
     return 2;
   }
   const std::optional<GeneratedSignal> signal = MakeGeneratorSignal(o->params, o->rate, o->channels, &error);
@@ -126,9 +127,9 @@ int RunGenerate(const QStringList& args) {
               signal->format.samplesPerSec, signal->bytes.size());
   if (signal->format.samplesPerSec != static_cast<uint32_t>(o->rate)) {
     PrintError(
-        QStringLiteral("note: the generator runs at %1 Hz, not %2").arg(signal->format.samplesPerSec).arg(o->rate));
+        CliText::tr("note: the generator runs at %1 Hz, not %2").arg(signal->format.samplesPerSec).arg(o->rate));
   }
-  if (!signal->note.isEmpty()) PrintError(QStringLiteral("note: ") + signal->note);
+  if (!signal->note.isEmpty()) PrintError(CliText::tr("note: ") + signal->note);
   if (o->playSeconds <= 0) return 0;
 
   std::fflush(stdout);
@@ -136,7 +137,7 @@ int RunGenerate(const QStringList& args) {
   const QByteArray bytes(reinterpret_cast<const char*>(signal->bytes.data()),
                          static_cast<qsizetype>(signal->bytes.size()));
   if (!output.Start(signal->format, bytes, &error)) {
-    PrintError(QStringLiteral("cannot play: %1").arg(error));
+    PrintError(CliText::tr("cannot play: %1").arg(error));
     return 1;
   }
   QEventLoop loop;

@@ -3,6 +3,7 @@
 #include "acquisition/SamplingPlugin.h"
 #include "app/Globals.h"
 #include "cli/CliArguments.h"
+#include "cli/CliText.h"
 
 #include <QFileInfo>
 
@@ -25,7 +26,7 @@ bool RecordingFrame::ReadElements(long long at, long long count, const QString& 
   const long long elementBytes = layout_.format.bitsPerSample / 8;
   const long long elements = layout_.dataBytes / elementBytes;
   if (at + count > elements) {
-    *error = QStringLiteral("no whole %1 at element %2: the file holds %3 elements, a %1 takes %4")
+    *error = CliText::tr("no whole %1 at element %2: the file holds %3 elements, a %1 takes %4")
                  .arg(unit)
                  .arg(at)
                  .arg(elements)
@@ -43,11 +44,11 @@ bool RecordingFrame::ReadElements(long long at, long long count, const QString& 
 
 bool RecordingFrame::Convert(long long at, int mode, QString* error) {
   std::vector<uint8_t> bytes;
-  if (!ReadElements(at, g_settings.channels == 2 ? 2048 : 1024, QStringLiteral("frame"), &bytes, error)) return false;
+  if (!ReadElements(at, g_settings.channels == 2 ? 2048 : 1024, CliText::tr("frame"), &bytes, error)) return false;
   // The recording holds just this frame, shown from its start.
   RecordingBuffer recording;
   if (!recording.Append(bytes.data(), bytes.size())) {
-    *error = QStringLiteral("no memory for a frame");
+    *error = CliText::tr("no memory for a frame");
     return false;
   }
   engine_.CurrentRecording() = std::move(recording);

@@ -1,6 +1,7 @@
 #include "cli/RenderCommand.h"
 
 #include "app/Globals.h"
+#include "cli/CliText.h"
 #include "cli/RecordingFrame.h"
 #include "display/BitmapExport.h"
 #include "display/ComposeDisplay.h"
@@ -25,7 +26,7 @@ bool LoadSettings(const QString& path, QString* error) {
     return false;
   }
   if (!QFileInfo::exists(path)) {
-    *error = QStringLiteral("%1: no such settings file").arg(path);
+    *error = CliText::tr("%1: no such settings file").arg(path);
     return false;
   }
   LoadSettingsRecord(path, g_settings);
@@ -35,9 +36,9 @@ bool LoadSettings(const QString& path, QString* error) {
 bool SavePng(const QImage& image, const QString& path, const QStringList& inputs, QString* error) {
   QBuffer png;
   png.open(QIODevice::WriteOnly);
-  QString reason = QStringLiteral("no memory for the picture");
+  QString reason = CliText::tr("no memory for the picture");
   if (!image.save(&png, "PNG") || !WriteOutputFile(path, png.data(), inputs, &reason)) {
-    *error = QStringLiteral("%1: cannot write the picture (%2)").arg(path, reason);
+    *error = CliText::tr("%1: cannot write the picture (%2)").arg(path, reason);
     return false;
   }
   return true;
@@ -76,7 +77,7 @@ bool RenderPicture(const CliArguments& a, QString* error) {
   ComposeDisplay(image, frame.Engine().ch1Trace, frame.Engine().ch2Trace, geometry, ComposeOptions{},
                  ScreenStyle());
   if (image.isNull()) {
-    *error = QStringLiteral("no memory for a picture of %1x%2 pixels").arg(a.width).arg(a.height);
+    *error = CliText::tr("no memory for a picture of %1x%2 pixels").arg(a.width).arg(a.height);
     return false;
   }
 

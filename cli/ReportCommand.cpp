@@ -1,5 +1,6 @@
 #include "cli/ReportCommand.h"
 
+#include "cli/CliText.h"
 #include "cli/RenderCommand.h"
 #include "display/PrintReport.h"
 #include "settings/OutputFile.h"
@@ -47,8 +48,8 @@ bool WriteReportPdf(const CliArguments& a, QString* error) {
       drawn = painter.end();
     }
   }
-  QString reason = QStringLiteral("the page could not be drawn");
+  QString reason = CliText::tr("the page could not be drawn");
   if (drawn && WriteOutputFile(outPath, pdf.data(), FrameInputs(a), &reason)) return true;
-  *error = QStringLiteral("%1: cannot write the report (%2)").arg(outPath, reason);
+  *error = CliText::tr("%1: cannot write the report (%2)").arg(outPath, reason);
   return false;
 }

@@ -2,7 +2,10 @@
 
 #include "analysis/SignalAnalysis.h"
 #include "app/Globals.h"
+#include "app/Language.h"
+#include "app/Translations.h"
 #include "cli/CliArguments.h"
+#include "cli/CliText.h"
 #include "cli/CsvCommand.h"
 #include "cli/GenerateCommand.h"
 #include "cli/RecordingFrame.h"
@@ -14,10 +17,10 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QLocale>
 #include <QLoggingCategory>
 
 #include <cstdio>
-#include <cstring>
 #include <memory>
 
 namespace {
@@ -147,12 +150,12 @@ int Report(const CliArguments& a) {
 
 // Drawing needs a GUI application, and that needs a platform: without a
 // display the offscreen one does.
-std::unique_ptr<QCoreApplication> MakeApplication(int& argc, char** argv) {
+std::unique_ptr<QCoreApplication> MakeApplication(int& argc, char** argv, const QStringList& args) {
   // Qt's own messages (a missing runtime folder, an image library's
   // warnings and the like) would mix with our one-line messages;
   // QT_LOGGING_RULES can bring them back.
   QLoggingCategory::setFilterRules(QStringLiteral("*.debug=false\n*.info=false\n*.warning=false\n*.critical=false"));
-  const bool draws = argc >= 2 && (std::strcmp(argv[1], "render") == 0 || std::strcmp(argv[1], "report") == 0);
+  const bool draws = !args.isEmpty() && (args[0] == "render" || args[0] == "report");
   if (!draws) return std::make_unique<QCoreApplication>(argc, argv);
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   return std::make_unique<QGuiApplication>(argc, argv);
@@ -165,15 +168,25 @@ int main(int argc, char** argv) {
   // options such as --plugin for its own and remove them.
   QStringList args;
   for (int i = 1; i < argc; ++i) args << QString::fromLocal8Bit(argv[i]);
-  const auto app = MakeApplication(argc, argv);
+  QString error;
+  // --lang en|zh, anywhere on the line, else the user's UI language. Qt's
+  // own texts stay as they are: the tool shows no Qt dialog.
+  const std::optional<QString> language = TakeLanguageOption(args, &error);
+  const auto app = MakeApplication(argc, argv, args);
+  if (!error.isEmpty()) return Fail(error);
+  if (!InstallTranslations(ChooseLanguage(language, QLocale::system().uiLanguages()), &error)) {
+    std::fprintf(stderr, "ondrix-cli: %s\n", error.toUtf8().constData());
+    error.clear();
+  }
   if (args.isEmpty() || args[0] == "--help" || args[0] == "-h") {
-    Print(CliUsage() + GenerateUsage());
+    Print(CliUsage() + GenerateUsage() +
+          CliText::tr("Every command takes --lang en|zh, the language of its messages, pictures and\n"
+                      "reports (else the user's UI language: English for English, else Chinese).\n"));
     return args.isEmpty() ? 2 : 0;
   }
   if (args[0] == "generate") return RunGenerate(args.mid(1));
-  QString error;
   const auto parsed = ParseCliArguments(args, &error);
-  if (!parsed) return Fail(error + QStringLiteral(" (see ondrix-cli --help)"));
+  if (!parsed) return Fail(error + CliText::tr(" (see ondrix-cli --help)"));
   if (parsed->command == "info") return Info(parsed->files[0]);
   if (parsed->command == "measure") return Measure(*parsed);
   if (parsed->command == "render") return Render(*parsed);

@@ -4,6 +4,7 @@
 
 #include "analysis/SignalAnalysis.h"
 #include "app/Globals.h"
+#include "display/PictureText.h"
 #include "display/Renderers.h"
 
 #include <QImage>
@@ -76,17 +77,17 @@ void BuildDisplay(DisplayList& out, const TraceBuffer& ch1, const TraceBuffer& c
 
   switch (g_displayMode) {
     case TimeDomain:
-      out.Text(header, TextAnchor::LeftTop, QStringLiteral("======时域======="));
+      out.Text(header, TextAnchor::LeftTop, PictureText::tr("======时域======="));
       if (options.measureBeforeRenderer) MeasureBothTraces(ch1, ch2, g_settings);
       RenderTime(out, x, y);
       if (!options.measureBeforeRenderer) MeasureCh1(ch1);
       break;
     case FrequencyDomain:
-      out.Text(header, TextAnchor::LeftTop, QStringLiteral("======频域======="));
+      out.Text(header, TextAnchor::LeftTop, PictureText::tr("======频域======="));
       RenderFreq(out, x, y);
       break;
     case FunctionSignal:
-      out.Text(header, TextAnchor::LeftTop, QStringLiteral("====函数信号====="));
+      out.Text(header, TextAnchor::LeftTop, PictureText::tr("====函数信号====="));
       RenderTime(out, x, y);
       break;
     default: break;  // an unknown mode shows only the handles and the rulers

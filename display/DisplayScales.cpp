@@ -115,7 +115,7 @@ QStringList FreqAxisLabels(int sampleRate, int timeUnit) {
   return labels;
 }
 
-QString DecibelReadout(const char* format, double amplitude) {
-  if (amplitude > 0) return QString::asprintf(format, 20 * std::log10(amplitude));
-  return QString::fromUtf8(format).replace(QStringLiteral("%0.2f"), QStringLiteral("-∞"));
+QString DecibelReadout(const QString& format, double amplitude) {
+  if (amplitude > 0) return QString::asprintf(format.toUtf8().constData(), 20 * std::log10(amplitude));
+  return QString(format).replace(QStringLiteral("%0.2f"), QStringLiteral("-∞"));
 }

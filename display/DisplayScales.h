@@ -61,4 +61,4 @@ QStringList FreqAxisLabels(int sampleRate, int timeUnit);
 
 // `format` holds one "%0.2f", filled with 20 log10(amplitude). An amplitude
 // of zero (or less) has no logarithm; the number is then written as "-∞".
-QString DecibelReadout(const char* format, double amplitude);
+QString DecibelReadout(const QString& format, double amplitude);

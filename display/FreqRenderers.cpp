@@ -6,6 +6,7 @@
 #include "analysis/SignalAnalysis.h"
 #include "app/Globals.h"
 #include "display/DisplayScales.h"
+#include "display/PictureText.h"
 #include "display/PlotLayout.h"
 #include "display/Renderers.h"
 
@@ -14,11 +15,11 @@
 namespace {
 
 struct FreqSystemTexts {
-  const char* yCaption;      // row 2
+  QString yCaption;          // row 2
   QString y1, y2, distance;  // rows 6, 7, 8
   QString crossY;            // row 12, while the Y ruler is on
-  const char* ch1Format;     // row 9
-  const char* ch2Format;     // row 10, stereo only
+  QString ch1Format;         // row 9
+  QString ch2Format;         // row 10, stereo only
   std::vector<AxisLabel> yLabels;
 };
 
@@ -27,23 +28,23 @@ void RenderFreqDomain(DisplayList& out, int x, int y, int sampleRate, const Freq
   const double freqFactor = FreqFactor(g_settings.timeUnit);
 
   AddPlotFrame(out, x, y);
-  AddReadoutRow(out, x, y, 1, QString::fromUtf8(khz ? "横轴[X]：频率[KHz]" : "横轴[X]：频率[MHz]"));
-  AddReadoutRow(out, x, y, 2, QString::fromUtf8(t.yCaption));
+  AddReadoutRow(out, x, y, 1, khz ? PictureText::tr("横轴[X]：频率[KHz]") : PictureText::tr("横轴[X]：频率[MHz]"));
+  AddReadoutRow(out, x, y, 2, t.yCaption);
   AddReadoutRow(out, x, y, 3,
-                QString::asprintf("     X1：%.2f", FreqOfColumn(g_cursorX1, x, sampleRate, freqFactor)));
+                FormatReadout(PictureText::tr("     X1：%.2f"), FreqOfColumn(g_cursorX1, x, sampleRate, freqFactor)));
   AddReadoutRow(out, x, y, 4,
-                QString::asprintf("     X2：%.2f", FreqOfColumn(g_cursorX2, x, sampleRate, freqFactor)));
+                FormatReadout(PictureText::tr("     X2：%.2f"), FreqOfColumn(g_cursorX2, x, sampleRate, freqFactor)));
   AddReadoutRow(out, x, y, 5,
-                QString::asprintf("|X2-X1|：%.2f",
-                                  std::abs(g_cursorX2 - g_cursorX1) * double(sampleRate) * freqFactor / 1024));
+                FormatReadout(PictureText::tr("|X2-X1|：%.2f"),
+                              std::abs(g_cursorX2 - g_cursorX1) * double(sampleRate) * freqFactor / 1024));
   AddReadoutRow(out, x, y, 6, t.y1);
   AddReadoutRow(out, x, y, 7, t.y2);
   AddReadoutRow(out, x, y, 8, t.distance);
-  AddReadoutRow(out, x, y, 9, QString::asprintf(t.ch1Format, g_settings.ch1Frequency));
-  if (g_settings.channels == 2) AddReadoutRow(out, x, y, 10, QString::asprintf(t.ch2Format, g_settings.ch2Frequency));
+  AddReadoutRow(out, x, y, 9, FormatReadout(t.ch1Format, g_settings.ch1Frequency));
+  if (g_settings.channels == 2) AddReadoutRow(out, x, y, 10, FormatReadout(t.ch2Format, g_settings.ch2Frequency));
   if (g_rulerXOn) {
     AddReadoutRow(out, x, y, 11,
-                  QString::asprintf("标尺[X]：%.2f", FreqOfColumn(g_crossX, x, sampleRate, freqFactor)));
+                  FormatReadout(PictureText::tr("标尺[X]：%.2f"), FreqOfColumn(g_crossX, x, sampleRate, freqFactor)));
   }
   if (g_rulerYOn) AddReadoutRow(out, x, y, 12, t.crossY);
 
@@ -55,13 +56,13 @@ void RenderFreqDomain(DisplayList& out, int x, int y, int sampleRate, const Freq
 void RenderFreqLogic(DisplayList& out, int x, int y, int sampleRate) {
   const double upp = CurrentScales().unitsPerPixel;
   FreqSystemTexts t;
-  t.yCaption = "纵轴[Y]：逻辑电平";
-  t.y1 = QString::asprintf("     Y1：%.2f", HeightAboveBottom(g_cursorY1, y) * upp);
-  t.y2 = QString::asprintf("     Y2：%.2f", HeightAboveBottom(g_cursorY2, y) * upp);
-  t.distance = QString::asprintf("|Y2-Y1|：%0.2f", std::abs(g_cursorY2 - g_cursorY1) * upp);
-  t.crossY = QString::asprintf("标尺[Y]：%.2f", HeightAboveBottom(g_crossY, y) * upp);
-  t.ch1Format = "CH1频率：%d";
-  t.ch2Format = "CH2频率：%d";
+  t.yCaption = PictureText::tr("纵轴[Y]：逻辑电平");
+  t.y1 = FormatReadout(PictureText::tr("     Y1：%.2f"), HeightAboveBottom(g_cursorY1, y) * upp);
+  t.y2 = FormatReadout(PictureText::tr("     Y2：%.2f"), HeightAboveBottom(g_cursorY2, y) * upp);
+  t.distance = FormatReadout(PictureText::tr("|Y2-Y1|：%0.2f"), std::abs(g_cursorY2 - g_cursorY1) * upp);
+  t.crossY = FormatReadout(PictureText::tr("标尺[Y]：%.2f"), HeightAboveBottom(g_crossY, y) * upp);
+  t.ch1Format = PictureText::tr("CH1频率：%d");
+  t.ch2Format = PictureText::tr("CH2频率：%d");
   t.yLabels = FreqLogicLabels(g_settings.bitsPerSample);
   RenderFreqDomain(out, x, y, sampleRate, t);
 }
@@ -70,13 +71,13 @@ void RenderFreqDecibel(DisplayList& out, int x, int y, int sampleRate) {
   // Absolute decibels of the magnitude in sample units (0 dB is 1 unit).
   const double upp = CurrentScales().unitsPerPixel;
   FreqSystemTexts t;
-  t.yCaption = "纵轴[Y]：分贝[db]";
-  t.y1 = DecibelReadout("     Y1：%0.2f", HeightAboveBottom(g_cursorY1, y) * upp);
-  t.y2 = DecibelReadout("     Y2：%0.2f", HeightAboveBottom(g_cursorY2, y) * upp);
-  t.distance = DecibelReadout("|Y2-Y1|：%0.2f", std::abs(g_cursorY1 - g_cursorY2) * upp);
-  t.crossY = DecibelReadout("标尺[Y]：%0.2f", HeightAboveBottom(g_crossY, y) * upp);
-  t.ch1Format = "CH1频率：%dHz";
-  t.ch2Format = "CH2频率：%dHz";
+  t.yCaption = PictureText::tr("纵轴[Y]：分贝[db]");
+  t.y1 = DecibelReadout(PictureText::tr("     Y1：%0.2f"), HeightAboveBottom(g_cursorY1, y) * upp);
+  t.y2 = DecibelReadout(PictureText::tr("     Y2：%0.2f"), HeightAboveBottom(g_cursorY2, y) * upp);
+  t.distance = DecibelReadout(PictureText::tr("|Y2-Y1|：%0.2f"), std::abs(g_cursorY1 - g_cursorY2) * upp);
+  t.crossY = DecibelReadout(PictureText::tr("标尺[Y]：%0.2f"), HeightAboveBottom(g_crossY, y) * upp);
+  t.ch1Format = PictureText::tr("CH1频率：%dHz");
+  t.ch2Format = PictureText::tr("CH2频率：%dHz");
   t.yLabels = FreqDecibelLabels(g_settings.bitsPerSample);
   RenderFreqDomain(out, x, y, sampleRate, t);
 }
@@ -87,13 +88,13 @@ void RenderFreqMillivolt(DisplayList& out, int x, int y, int sampleRate) {
   const int logicRef = g_settings.logicRef;
   auto millivolts = [&](int heightPx) { return RoundByTenth(heightPx * upp * vref / logicRef); };
   FreqSystemTexts t;
-  t.yCaption = "纵轴[Y]：电压[mV]";
-  t.y1 = QString::asprintf("     Y1：%d", millivolts(HeightAboveBottom(g_cursorY1, y)));
-  t.y2 = QString::asprintf("     Y2：%d", millivolts(HeightAboveBottom(g_cursorY2, y)));
-  t.distance = QString::asprintf("|Y2-Y1|：%d", millivolts(std::abs(g_cursorY2 - g_cursorY1)));
-  t.crossY = QString::asprintf("标尺[Y]：%d", millivolts(HeightAboveBottom(g_crossY, y)));
-  t.ch1Format = "CH1频率：%dHz";
-  t.ch2Format = "CH2频率：%dHz";
+  t.yCaption = PictureText::tr("纵轴[Y]：电压[mV]");
+  t.y1 = FormatReadout(PictureText::tr("     Y1：%d"), millivolts(HeightAboveBottom(g_cursorY1, y)));
+  t.y2 = FormatReadout(PictureText::tr("     Y2：%d"), millivolts(HeightAboveBottom(g_cursorY2, y)));
+  t.distance = FormatReadout(PictureText::tr("|Y2-Y1|：%d"), millivolts(std::abs(g_cursorY2 - g_cursorY1)));
+  t.crossY = FormatReadout(PictureText::tr("标尺[Y]：%d"), millivolts(HeightAboveBottom(g_crossY, y)));
+  t.ch1Format = PictureText::tr("CH1频率：%dHz");
+  t.ch2Format = PictureText::tr("CH2频率：%dHz");
   t.yLabels = FreqMillivoltLabels(g_settings.bitsPerSample, g_settings.voltageRefMv, logicRef);
   RenderFreqDomain(out, x, y, sampleRate, t);
 }

@@ -3,6 +3,7 @@
 #include "app/Globals.h"
 #include "files/ReportLayout.h"
 
+#include <QCoreApplication>
 #include <QImage>
 #include <QPainter>
 #include <QRect>
@@ -10,6 +11,11 @@
 #include <algorithm>
 
 namespace {
+
+// The report's texts, in the program's language.
+struct ReportText {
+  Q_DECLARE_TR_FUNCTIONS(Report)
+};
 
 // The view's font at a size in tenths of a point, made with the screen's
 // 96 dpi: the report's 9-point text is then the screen's 12-pixel text
@@ -51,13 +57,13 @@ void PrintReport(QPainter& page, const QRect& printable, const TraceBuffer& ch1,
 
   page.setPen(Qt::black);
   page.setFont(ReportFont(l.fieldFontTenths));
-  DrawText(page, l.channels, Qt::AlignLeft, QStringLiteral("通道数: %1").arg(g_settings.channels));
-  DrawText(page, l.sampleRate, Qt::AlignLeft, QStringLiteral("采样率: %1").arg(g_settings.sampleRate));
-  DrawText(page, l.dataLength, Qt::AlignLeft, QStringLiteral("数据长度: %1").arg(g_settings.bitsPerSample));
-  DrawText(page, l.description, Qt::AlignLeft, QStringLiteral("测试描述: ") + description);
-  DrawText(page, l.tester, Qt::AlignLeft, QStringLiteral("测试人: ") + tester);
+  DrawText(page, l.channels, Qt::AlignLeft, ReportText::tr("通道数: %1").arg(g_settings.channels));
+  DrawText(page, l.sampleRate, Qt::AlignLeft, ReportText::tr("采样率: %1").arg(g_settings.sampleRate));
+  DrawText(page, l.dataLength, Qt::AlignLeft, ReportText::tr("数据长度: %1").arg(g_settings.bitsPerSample));
+  DrawText(page, l.description, Qt::AlignLeft, ReportText::tr("测试描述: %1").arg(description));
+  DrawText(page, l.tester, Qt::AlignLeft, ReportText::tr("测试人: %1").arg(tester));
 
   page.setFont(ReportFont(l.titleFontTenths));
-  DrawText(page, l.title, Qt::AlignHCenter, QStringLiteral("===Lumora Ondrix 测试报告==="));
+  DrawText(page, l.title, Qt::AlignHCenter, ReportText::tr("===Lumora Ondrix 测试报告==="));
   page.restore();
 }

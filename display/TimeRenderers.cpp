@@ -6,6 +6,7 @@
 #include "analysis/SignalAnalysis.h"
 #include "app/Globals.h"
 #include "display/DisplayScales.h"
+#include "display/PictureText.h"
 #include "display/PlotLayout.h"
 #include "display/Renderers.h"
 
@@ -16,7 +17,7 @@ namespace {
 
 // What one coordinate system writes; the rows are ready-made texts.
 struct TimeSystemTexts {
-  const char* yCaption;      // row 2
+  QString yCaption;          // row 2
   QString y1, y2, distance;  // rows 7, 8, 9
   QString crossY;            // written while the Y ruler is on
   bool millivoltRows = false;  // RMS rows 12, 13 and the crosshair at 14, 15
@@ -36,13 +37,13 @@ void RenderTimeDomain(DisplayList& out, int x, int y, int sampleRate, const Time
   const int cursorGap = std::abs(g_cursorX2 - g_cursorX1);
 
   AddPlotFrame(out, x, y);
-  AddReadoutRow(out, x, y, 1, QString::fromUtf8(ms ? "横轴[X]：毫秒[ms]" : "横轴[X]：微秒[us]"));
-  AddReadoutRow(out, x, y, 2, QString::fromUtf8(t.yCaption));
+  AddReadoutRow(out, x, y, 1, ms ? PictureText::tr("横轴[X]：毫秒[ms]") : PictureText::tr("横轴[X]：微秒[us]"));
+  AddReadoutRow(out, x, y, 2, t.yCaption);
   AddReadoutRow(out, x, y, 3,
-                QString::asprintf("     X1：%0.2f", TimeOfColumn(g_cursorX1, x, sampleRate, timeFactor)));
+                FormatReadout(PictureText::tr("     X1：%0.2f"), TimeOfColumn(g_cursorX1, x, sampleRate, timeFactor)));
   AddReadoutRow(out, x, y, 4,
-                QString::asprintf("     X2：%0.2f", TimeOfColumn(g_cursorX2, x, sampleRate, timeFactor)));
-  AddReadoutRow(out, x, y, 5, QString::asprintf("|X2-X1|：%0.2f", cursorGap * timeFactor / sampleRate));
+                FormatReadout(PictureText::tr("     X2：%0.2f"), TimeOfColumn(g_cursorX2, x, sampleRate, timeFactor)));
+  AddReadoutRow(out, x, y, 5, FormatReadout(PictureText::tr("|X2-X1|：%0.2f"), cursorGap * timeFactor / sampleRate));
   // Coinciding cursors enclose no period: the reciprocal is shown as infinite.
   AddReadoutRow(out, x, y, 6,
                 cursorGap == 0 ? QStringLiteral("1/|X2-X1|=∞Hz")
@@ -50,8 +51,8 @@ void RenderTimeDomain(DisplayList& out, int x, int y, int sampleRate, const Time
   AddReadoutRow(out, x, y, 7, t.y1);
   AddReadoutRow(out, x, y, 8, t.y2);
   AddReadoutRow(out, x, y, 9, t.distance);
-  AddReadoutRow(out, x, y, 10, QString::asprintf("CH1频率：%dHz", g_settings.ch1Frequency));
-  AddReadoutRow(out, x, y, 11, QString::asprintf("CH2频率：%dHz", g_settings.ch2Frequency));
+  AddReadoutRow(out, x, y, 10, FormatReadout(PictureText::tr("CH1频率：%dHz"), g_settings.ch1Frequency));
+  AddReadoutRow(out, x, y, 11, FormatReadout(PictureText::tr("CH2频率：%dHz"), g_settings.ch2Frequency));
   if (t.millivoltRows && RmsShown()) {
     AddReadoutRow(out, x, y, 12, t.rms1);
     AddReadoutRow(out, x, y, 13, t.rms2);
@@ -59,7 +60,7 @@ void RenderTimeDomain(DisplayList& out, int x, int y, int sampleRate, const Time
   const int crossRow = t.millivoltRows ? 14 : 12;
   if (g_rulerXOn) {
     AddReadoutRow(out, x, y, crossRow,
-                  QString::asprintf("标尺[X]：%0.2f", TimeOfColumn(g_crossX, x, sampleRate, timeFactor)));
+                  FormatReadout(PictureText::tr("标尺[X]：%0.2f"), TimeOfColumn(g_crossX, x, sampleRate, timeFactor)));
   }
   if (g_rulerYOn) AddReadoutRow(out, x, y, crossRow + 1, t.crossY);
 
@@ -71,11 +72,11 @@ void RenderTimeDomain(DisplayList& out, int x, int y, int sampleRate, const Time
 void RenderTimeLogic(DisplayList& out, int x, int y, int sampleRate) {
   const double upp = CurrentScales().unitsPerPixel;
   TimeSystemTexts t;
-  t.yCaption = "纵轴[Y]：逻辑电平";
-  t.y1 = QString::asprintf("     Y1：%d", RoundByTenth(HeightAboveZero(g_cursorY1, y) * upp));
-  t.y2 = QString::asprintf("     Y2：%d", RoundByTenth(HeightAboveZero(g_cursorY2, y) * upp));
-  t.distance = QString::asprintf("|Y2-Y1|：%0.2f", std::abs(g_cursorY2 - g_cursorY1) * upp);
-  t.crossY = QString::asprintf("标尺[Y]：%.2f", HeightAboveZero(g_crossY, y) * upp);
+  t.yCaption = PictureText::tr("纵轴[Y]：逻辑电平");
+  t.y1 = FormatReadout(PictureText::tr("     Y1：%d"), RoundByTenth(HeightAboveZero(g_cursorY1, y) * upp));
+  t.y2 = FormatReadout(PictureText::tr("     Y2：%d"), RoundByTenth(HeightAboveZero(g_cursorY2, y) * upp));
+  t.distance = FormatReadout(PictureText::tr("|Y2-Y1|：%0.2f"), std::abs(g_cursorY2 - g_cursorY1) * upp);
+  t.crossY = FormatReadout(PictureText::tr("标尺[Y]：%.2f"), HeightAboveZero(g_crossY, y) * upp);
   t.yLabels = TimeLogicLabels(g_settings.bitsPerSample);
   RenderTimeDomain(out, x, y, sampleRate, t);
 }
@@ -85,12 +86,13 @@ void RenderTimeDecibel(DisplayList& out, int x, int y, int sampleRate) {
   // Relative amplitude of a height in pixels: 1 at the top and bottom lines.
   auto relative = [&](int heightPx) { return std::abs(heightPx) * s.unitsPerPixel / s.fullScale; };
   TimeSystemTexts t;
-  t.yCaption = "纵轴[Y]：分贝[db]";
-  t.y1 = DecibelReadout("     Y1：%0.2f", relative(HeightAboveZero(g_cursorY1, y)));
-  t.y2 = DecibelReadout("     Y2：%0.2f", relative(HeightAboveZero(g_cursorY2, y)));
-  t.distance = DecibelReadout("|Y2-Y1|：%0.2f", relative(g_cursorY2 - g_cursorY1));
+  t.yCaption = PictureText::tr("纵轴[Y]：分贝[db]");
+  t.y1 = DecibelReadout(PictureText::tr("     Y1：%0.2f"), relative(HeightAboveZero(g_cursorY1, y)));
+  t.y2 = DecibelReadout(PictureText::tr("     Y2：%0.2f"), relative(HeightAboveZero(g_cursorY2, y)));
+  t.distance = DecibelReadout(PictureText::tr("|Y2-Y1|：%0.2f"), relative(g_cursorY2 - g_cursorY1));
   const int crossHeight = HeightAboveZero(g_crossY, y);
-  t.crossY = crossHeight == 0 ? QStringLiteral("标尺[Y]：∞") : DecibelReadout("标尺[Y]：%0.2f", relative(crossHeight));
+  t.crossY = crossHeight == 0 ? PictureText::tr("标尺[Y]：∞")
+                              : DecibelReadout(PictureText::tr("标尺[Y]：%0.2f"), relative(crossHeight));
   t.yLabels = TimeDecibelLabels();
   RenderTimeDomain(out, x, y, sampleRate, t);
 }
@@ -101,14 +103,14 @@ void RenderTimeMillivolt(DisplayList& out, int x, int y, int sampleRate) {
   // label below goes through this rounded factor.
   const float mvPerUnit = g_settings.voltageRefMv / g_settings.logicRef;
   TimeSystemTexts t;
-  t.yCaption = "纵轴[Y]：电压[mV]";
-  t.y1 = QString::asprintf("     Y1：%.2f", HeightAboveZero(g_cursorY1, y) * upp * mvPerUnit);
-  t.y2 = QString::asprintf("     Y2：%.2f", HeightAboveZero(g_cursorY2, y) * upp * mvPerUnit);
-  t.distance = QString::asprintf("|Y2-Y1|：%.2f", std::abs(g_cursorY2 - g_cursorY1) * upp * mvPerUnit);
-  t.crossY = QString::asprintf("标尺[Y]：%0.2f", HeightAboveZero(g_crossY, y) * upp * mvPerUnit);
+  t.yCaption = PictureText::tr("纵轴[Y]：电压[mV]");
+  t.y1 = FormatReadout(PictureText::tr("     Y1：%.2f"), HeightAboveZero(g_cursorY1, y) * upp * mvPerUnit);
+  t.y2 = FormatReadout(PictureText::tr("     Y2：%.2f"), HeightAboveZero(g_cursorY2, y) * upp * mvPerUnit);
+  t.distance = FormatReadout(PictureText::tr("|Y2-Y1|：%.2f"), std::abs(g_cursorY2 - g_cursorY1) * upp * mvPerUnit);
+  t.crossY = FormatReadout(PictureText::tr("标尺[Y]：%0.2f"), HeightAboveZero(g_crossY, y) * upp * mvPerUnit);
   t.millivoltRows = true;
-  t.rms1 = QString::asprintf("CH1-RMS：%0.2f mV", double(g_settings.ch1Rms) * mvPerUnit);
-  t.rms2 = QString::asprintf("CH2-RMS：%0.2f mV", double(g_settings.ch2Rms) * mvPerUnit);
+  t.rms1 = FormatReadout(PictureText::tr("CH1-RMS：%0.2f mV"), double(g_settings.ch1Rms) * mvPerUnit);
+  t.rms2 = FormatReadout(PictureText::tr("CH2-RMS：%0.2f mV"), double(g_settings.ch2Rms) * mvPerUnit);
   t.yLabels = TimeMillivoltLabels(upp, mvPerUnit);
   RenderTimeDomain(out, x, y, sampleRate, t);
 }

@@ -2,6 +2,8 @@
 
 #include "settings/OutputFile.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 
 namespace {
@@ -58,6 +60,6 @@ bool WriteBitmapFile(const QString& path, int width, int height, const uint32_t*
                      QString* error, const QStringList& inputs) {
   QString reason;
   if (WriteOutputFile(path, BitmapFileBytes(width, height, pixels, rowStride), inputs, &reason)) return true;
-  if (error) *error = QStringLiteral("error 2! %1").arg(reason);
+  if (error) *error = QCoreApplication::translate("BitmapFile", "error 2! %1").arg(reason);
   return false;
 }

@@ -3,6 +3,7 @@
 #include "analysis/SignalAnalysis.h"
 #include "settings/OutputFile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 
 #include <cstdio>
@@ -49,6 +50,7 @@ bool ExportCsv(const std::array<int16_t, 2048>& sampleBuf16, const QString& path
                const QStringList& inputs) {
   QString reason;
   if (WriteOutputFile(path, CsvBytes(sampleBuf16), inputs, &reason)) return true;
-  if (error) *error = QStringLiteral("无法写入文件 %1：%2").arg(QDir::toNativeSeparators(path), reason);
+  if (error)
+    *error = QCoreApplication::translate("CsvExport", "无法写入文件 %1：%2").arg(QDir::toNativeSeparators(path), reason);
   return false;
 }

@@ -6,6 +6,7 @@
 
 #include "files/InputFile.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
 #include <algorithm>
@@ -14,6 +15,11 @@
 #include <vector>
 
 namespace {
+
+// The reader's reasons, in the program's language.
+struct Texts {
+  Q_DECLARE_TR_FUNCTIONS(WavFile)
+};
 
 uint32_t Get32(const uint8_t* p) {
   return p[0] | (p[1] << 8) | (p[2] << 16) | (static_cast<uint32_t>(p[3]) << 24);
@@ -29,7 +35,7 @@ WavProbe Refuse(const QString& reason) {
   return probe;
 }
 
-const QString kTruncated = QStringLiteral("文件被截断或已损坏：块的大小超出了文件末尾");
+QString TruncatedReason() { return Texts::tr("文件被截断或已损坏：块的大小超出了文件末尾"); }
 
 struct Chunk {
   qint64 body = 0;  // offset of the chunk's contents
@@ -83,26 +89,26 @@ WavProbe ProbeWavFile(const QString& path) {
   if (const QString why = NonRegularFileReason(path); !why.isEmpty()) return Refuse(why);
   QFile file(path);
   if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
-    return Refuse(QStringLiteral("无法打开文件：%1").arg(file.errorString()));
+    return Refuse(Texts::tr("无法打开文件：%1").arg(file.errorString()));
   const qint64 fileSize = file.size();
-  const QString readError = QStringLiteral("读取文件失败：%1");
+  const QString readError = Texts::tr("读取文件失败：%1");
 
-  if (fileSize == 0) return Refuse(QStringLiteral("文件是空的"));
+  if (fileSize == 0) return Refuse(Texts::tr("文件是空的"));
   uint8_t riff[12];
-  if (fileSize < 12) return Refuse(QStringLiteral("不是 WAV 文件"));
+  if (fileSize < 12) return Refuse(Texts::tr("不是 WAV 文件"));
   if (!ReadAt(file, 0, riff, 12)) return Refuse(readError.arg(file.errorString()));
   if (std::memcmp(riff, "RIFF", 4) != 0 || std::memcmp(riff + 8, "WAVE", 4) != 0)
-    return Refuse(QStringLiteral("不是 WAV 文件"));
+    return Refuse(Texts::tr("不是 WAV 文件"));
 
   // The first "fmt " chunk; the chunks before it are skipped.
   Chunk fmt;
   switch (FindChunk(file, fileSize, 12, "fmt ", &fmt)) {
     case Search::Found: break;
-    case Search::Missing: return Refuse(QStringLiteral("不是有效的 WAV 文件：缺少格式块（fmt）"));
-    case Search::Truncated: return Refuse(kTruncated);
+    case Search::Missing: return Refuse(Texts::tr("不是有效的 WAV 文件：缺少格式块（fmt）"));
+    case Search::Truncated: return Refuse(TruncatedReason());
     case Search::ReadError: return Refuse(readError.arg(file.errorString()));
   }
-  if (fmt.size < 16) return Refuse(QStringLiteral("格式块（fmt）太短"));
+  if (fmt.size < 16) return Refuse(Texts::tr("格式块（fmt）太短"));
 
   // At most the 18 bytes of the format record; a shorter (16-byte) chunk
   // leaves the extra size 0, a longer one is skipped past.
@@ -111,10 +117,10 @@ WavProbe ProbeWavFile(const QString& path) {
     return Refuse(readError.arg(file.errorString()));
   const WaveFormat stored = ParseWaveFormat(raw);
 
-  const QString notPcm = QStringLiteral("不支持的数据格式：只能打开 PCM 整数数据");
+  const QString notPcm = Texts::tr("不支持的数据格式：只能打开 PCM 整数数据");
   if (stored.formatTag == kTagExtensible) {
     // The subformat GUID sits at offset 24 of a 40-byte extensible format chunk.
-    if (fmt.size < 40) return Refuse(QStringLiteral("扩展格式块（fmt）太短"));
+    if (fmt.size < 40) return Refuse(Texts::tr("扩展格式块（fmt）太短"));
     uint8_t subformat[16];
     if (!ReadAt(file, fmt.body + 24, subformat, 16)) return Refuse(readError.arg(file.errorString()));
     if (std::memcmp(subformat, kPcmSubformat, 16) != 0) return Refuse(notPcm);
@@ -122,22 +128,22 @@ WavProbe ProbeWavFile(const QString& path) {
     return Refuse(notPcm);
   }
   if (stored.bitsPerSample != 8 && stored.bitsPerSample != 16)
-    return Refuse(QStringLiteral("不支持 %1 位采样：只能打开 8 位或 16 位数据").arg(stored.bitsPerSample));
+    return Refuse(Texts::tr("不支持 %1 位采样：只能打开 8 位或 16 位数据").arg(stored.bitsPerSample));
   if (stored.channels != 1 && stored.channels != 2)
-    return Refuse(QStringLiteral("不支持 %1 个声道：只能打开单声道或立体声").arg(stored.channels));
+    return Refuse(Texts::tr("不支持 %1 个声道：只能打开单声道或立体声").arg(stored.channels));
   // The rate must also keep the byte rate (up to 4 bytes per frame) within 32 bits.
   const uint32_t frameBytes = stored.channels * stored.bitsPerSample / 8;
   if (stored.samplesPerSec == 0 ||
       stored.samplesPerSec > static_cast<uint32_t>(std::numeric_limits<int32_t>::max()) ||
       stored.samplesPerSec > 0xFFFFFFFFu / frameBytes)
-    return Refuse(QStringLiteral("采样率无效：%1 Hz").arg(stored.samplesPerSec));
+    return Refuse(Texts::tr("采样率无效：%1 Hz").arg(stored.samplesPerSec));
 
   // The first "data" chunk after the format chunk; LIST, fact etc. are skipped.
   Chunk data;
   switch (FindChunk(file, fileSize, fmt.body + fmt.size + (fmt.size & 1), "data", &data)) {
     case Search::Found: break;
-    case Search::Missing: return Refuse(QStringLiteral("不是有效的 WAV 文件：缺少数据块（data）"));
-    case Search::Truncated: return Refuse(kTruncated);
+    case Search::Missing: return Refuse(Texts::tr("不是有效的 WAV 文件：缺少数据块（data）"));
+    case Search::Truncated: return Refuse(TruncatedReason());
     case Search::ReadError: return Refuse(readError.arg(file.errorString()));
   }
 
@@ -165,21 +171,21 @@ bool ReadDataRange(const QString& path, const WavLayout& layout, quint64 offset,
   if (const QString why = NonRegularFileReason(path); !why.isEmpty()) return fail(why);
   QFile file(path);
   if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
-    return fail(QStringLiteral("无法打开文件：%1").arg(file.errorString()));
+    return fail(Texts::tr("无法打开文件：%1").arg(file.errorString()));
   // The file may have changed since it was probed.
   if (layout.dataOffset < 0 || file.size() - layout.dataOffset < qint64(layout.dataBytes))
-    return fail(kTruncated);
+    return fail(TruncatedReason());
   if (offset > layout.dataBytes || count > layout.dataBytes - offset)
-    return fail(QStringLiteral("读取的范围超出了数据块"));
+    return fail(Texts::tr("读取的范围超出了数据块"));
   if (!file.seek(layout.dataOffset + qint64(offset)))
-    return fail(QStringLiteral("读取文件失败：%1").arg(file.errorString()));
+    return fail(Texts::tr("读取文件失败：%1").arg(file.errorString()));
 
   std::vector<uint8_t> buffer(std::min<quint64>(std::max<std::size_t>(pieceBytes, 1), count));
   for (quint64 left = count; left > 0;) {
     const std::size_t n = std::min<quint64>(buffer.size(), left);
     if (file.read(reinterpret_cast<char*>(buffer.data()), qint64(n)) != qint64(n))
-      return fail(QStringLiteral("读取文件失败：%1").arg(file.errorString()));
-    if (!sink(buffer.data(), n)) return fail(QStringLiteral("读取已中止"));
+      return fail(Texts::tr("读取文件失败：%1").arg(file.errorString()));
+    if (!sink(buffer.data(), n)) return fail(Texts::tr("读取已中止"));
     left -= n;
   }
   return true;

@@ -4,6 +4,8 @@
 
 #include "settings/OutputFile.h"
 
+#include <QCoreApplication>
+
 #include <array>
 #include <cstring>
 #include <vector>
@@ -41,7 +43,8 @@ bool WriteWavFile(const QString& path, const WaveFormat& format,
   for (const auto& piece : pieces) {
     n += piece.size();
     if (38 + n + (n & 1) > kMaxRiffSize) {
-      if (error) *error = QStringLiteral("Error creating file: the data is too large for a WAV file");
+      if (error)
+        *error = QCoreApplication::translate("WavFile", "Error creating file: the data is too large for a WAV file");
       return false;
     }
   }
@@ -55,7 +58,7 @@ bool WriteWavFile(const QString& path, const WaveFormat& format,
   if (n & 1) file.emplace_back(&kPad, 1);
   QString reason;
   if (!WriteOutputFile(path, file, {}, &reason)) {
-    if (error) *error = QStringLiteral("Error creating file: %1").arg(reason);
+    if (error) *error = QCoreApplication::translate("WavFile", "Error creating file: %1").arg(reason);
     return false;
   }
   return true;

@@ -10,8 +10,6 @@
 
 namespace {
 
-QString Tr(const char* text) { return QCoreApplication::translate("QtAudioOutput", text); }
-
 // The device's buffer: a quarter of a second of sound, so a busy GUI thread
 // (a paint, a file written, a loaded machine) does not starve it; with 100 ms
 // a machine running three busy processes on two cores heard gaps. The signal
@@ -34,19 +32,19 @@ bool QtAudioOutput::Start(const WaveFormat& format, QByteArray signal, QString* 
   };
   if (format.formatTag != 1 || format.bitsPerSample != 16 || (format.channels != 1 && format.channels != 2) ||
       format.samplesPerSec == 0 || format.samplesPerSec > 0x7FFFFFFF)
-    return fail(Tr("只能播放 16 位 PCM 单声道或立体声信号"));
+    return fail(tr("只能播放 16 位 PCM 单声道或立体声信号"));
   const qsizetype frameBytes = 2 * format.channels;
   const qsizetype loopBytes = signal.size() / frameBytes * frameBytes;
-  if (loopBytes == 0) return fail(Tr("没有可播放的信号"));
+  if (loopBytes == 0) return fail(tr("没有可播放的信号"));
 
   const QAudioDevice device = QMediaDevices::defaultAudioOutput();
-  if (device.isNull()) return fail(Tr("没有声音输出设备"));
+  if (device.isNull()) return fail(tr("没有声音输出设备"));
   QAudioFormat qtFormat;
   qtFormat.setSampleFormat(QAudioFormat::Int16);
   qtFormat.setChannelCount(format.channels);
   qtFormat.setSampleRate(static_cast<int>(format.samplesPerSec));
   if (!device.isFormatSupported(qtFormat))
-    return fail(Tr("声音输出设备不支持 %1 Hz、%2 声道的 16 位信号").arg(format.samplesPerSec).arg(format.channels));
+    return fail(tr("声音输出设备不支持 %1 Hz、%2 声道的 16 位信号").arg(format.samplesPerSec).arg(format.channels));
 
   loop_ = std::make_unique<LoopingBuffer>(std::move(signal), loopBytes);
   sink_ = std::make_unique<QAudioSink>(device, qtFormat);
@@ -54,7 +52,7 @@ bool QtAudioOutput::Start(const WaveFormat& format, QByteArray signal, QString* 
   sink_->start(loop_.get());
   if (sink_->error() != QAudio::NoError || sink_->state() == QAudio::StoppedState) {
     Stop();
-    return fail(Tr("无法打开声音输出设备"));
+    return fail(tr("无法打开声音输出设备"));
   }
   return true;
 }

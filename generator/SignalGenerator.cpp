@@ -9,9 +9,12 @@ namespace {
 constexpr int32_t kMinPeak = 10;
 constexpr int32_t kMaxPeak = 32767;
 
-QString Tr(const char* text) { return QCoreApplication::translate("SignalGenerator", text); }
+// The generator's messages, in the program's language.
+struct Texts {
+  Q_DECLARE_TR_FUNCTIONS(SignalGenerator)
+};
 
-QString ChannelName(bool left) { return left ? Tr("左声道") : Tr("右声道"); }
+QString ChannelName(bool left) { return left ? Texts::tr("左声道") : Texts::tr("右声道"); }
 
 bool PeakInRange(int32_t peak) { return peak >= kMinPeak && peak <= kMaxPeak; }
 
@@ -19,20 +22,20 @@ bool PeakInRange(int32_t peak) { return peak >= kMinPeak && peak <= kMaxPeak; }
 // its waveform and peak matter (the right channel of a mono signal only sets
 // the loop length).
 QString CheckChannel(bool left, bool heard, int32_t wave, int32_t freq, int32_t peak, int32_t rate, int channels) {
-  if (freq <= 0) return Tr("%1的频率必须大于 0 Hz（现为 %2 Hz）").arg(ChannelName(left)).arg(freq);
+  if (freq <= 0) return Texts::tr("%1的频率必须大于 0 Hz（现为 %2 Hz）").arg(ChannelName(left)).arg(freq);
   const int64_t period = PeriodBytes(rate, channels, freq);
   const bool triangle = heard && wave == Triangle;
   // A triangle reverses every half period, every other waveform needs a
   // whole period of at least one sample.
   if (triangle ? period / (4 * channels) == 0 : period / (2 * channels) == 0) {
-    return Tr("%1的频率 %2 Hz 太高：在 %3 Hz 采样率下最高 %4 Hz")
+    return Texts::tr("%1的频率 %2 Hz 太高：在 %3 Hz 采样率下最高 %4 Hz")
         .arg(ChannelName(left))
         .arg(freq)
         .arg(rate)
         .arg(triangle ? rate / 2 : rate);
   }
   if (heard && !PeakInRange(peak))
-    return Tr("%1的峰值必须在 10 到 32767 之间（现为 %2）").arg(ChannelName(left)).arg(peak);
+    return Texts::tr("%1的峰值必须在 10 到 32767 之间（现为 %2）").arg(ChannelName(left)).arg(peak);
   return {};
 }
 
@@ -64,7 +67,7 @@ std::optional<GeneratedSignal> MakeFunctionSignal(int32_t leftWave, int32_t righ
                                           rate, channels);
   signal.format = SignalFormat(channels, rate);
   if (layout.leftPeriodsOnly && stereo) {
-    signal.note = Tr("左右声道的周期在 16 MiB 内没有公倍数：信号只含左声道的整周期，右声道在每次循环处相位跳变");
+    signal.note = Texts::tr("左右声道的周期在 16 MiB 内没有公倍数：信号只含左声道的整周期，右声道在每次循环处相位跳变");
   }
   return signal;
 }
@@ -77,15 +80,15 @@ std::optional<GeneratedSignal> MakeSweepSignal(int32_t wave, int32_t startFreq, 
   const int64_t maxRiseMs = static_cast<int64_t>(kSignalMaxBytes) / (channels * int64_t{rate / 1000});
   QString why;
   if (endFreq <= 0) {
-    why = Tr("扫频的结束频率必须大于 0 Hz（现为 %1 Hz）").arg(endFreq);
+    why = Texts::tr("扫频的结束频率必须大于 0 Hz（现为 %1 Hz）").arg(endFreq);
   } else if (startFreq > rate) {
-    why = Tr("扫频的起始频率 %1 Hz 太高：在 %2 Hz 采样率下最高 %2 Hz").arg(startFreq).arg(rate);
+    why = Texts::tr("扫频的起始频率 %1 Hz 太高：在 %2 Hz 采样率下最高 %2 Hz").arg(startFreq).arg(rate);
   } else if (riseMs <= 0) {
-    why = Tr("扫频时间必须大于 0 ms（现为 %1 ms）").arg(riseMs);
+    why = Texts::tr("扫频时间必须大于 0 ms（现为 %1 ms）").arg(riseMs);
   } else if (riseMs > maxRiseMs) {
-    why = Tr("扫频时间 %1 ms 太长：在 %2 Hz 采样率下最长 %3 ms").arg(riseMs).arg(rate).arg(maxRiseMs);
+    why = Texts::tr("扫频时间 %1 ms 太长：在 %2 Hz 采样率下最长 %3 ms").arg(riseMs).arg(rate).arg(maxRiseMs);
   } else if (!PeakInRange(peak)) {
-    why = Tr("扫频信号的峰值必须在 10 到 32767 之间（现为 %1）").arg(peak);
+    why = Texts::tr("扫频信号的峰值必须在 10 到 32767 之间（现为 %1）").arg(peak);
   }
   if (!why.isEmpty()) {
     if (refusal) *refusal = why;

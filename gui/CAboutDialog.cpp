@@ -9,7 +9,7 @@
 #include <QPushButton>
 
 CAboutDialog::CAboutDialog(QWidget* parent) : QDialog(parent) {
-  setWindowTitle(QStringLiteral("关于 Ondrix"));
+  setWindowTitle(tr("关于 Ondrix"));
   setFont(DialogFont());
   const DialogBaseUnits units = kTemplateBaseUnits;
   setFixedSize(DialogSize(units, 235, 92));
@@ -26,7 +26,7 @@ CAboutDialog::CAboutDialog(QWidget* parent) : QDialog(parent) {
   line2_ = new QLabel(this);
   line2_->setGeometry(DialogRect(units, 40, 26, 119, 8));
 
-  ok_ = new QPushButton(QStringLiteral("确定"), this);
+  ok_ = new QPushButton(tr("确定"), this);
   ok_->setGeometry(DialogRect(units, 178, 7, 50, 14));
   ok_->setDefault(true);
   connect(ok_, &QPushButton::clicked, this, &QDialog::accept);
@@ -34,12 +34,12 @@ CAboutDialog::CAboutDialog(QWidget* parent) : QDialog(parent) {
 
 QList<CAboutDialog::PaintedLine> CAboutDialog::PaintedLines() {
   return {
-      {17, QStringLiteral("Orvanta 声卡双通道测量台 版本 1.0")},
+      {17, tr("Orvanta 声卡双通道测量台 版本 1.0")},
       {40, QStringLiteral("Copyright (C) 2026 Lumora")},
-      {55, QStringLiteral("把电脑声卡变成双通道测量台：")},
-      {70, QStringLiteral("示波、频谱分析、函数信号发生。")},
-      {85, QStringLiteral("测量结果仅供参考。")},
-      {100, QStringLiteral("联系我们：帮助菜单中的 Lumora 主页")},
+      {55, tr("把电脑声卡变成双通道测量台：")},
+      {70, tr("示波、频谱分析、函数信号发生。")},
+      {85, tr("测量结果仅供参考。")},
+      {100, tr("联系我们：帮助菜单中的 Lumora 主页")},
   };
 }
 

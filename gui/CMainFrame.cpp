@@ -126,16 +126,16 @@ void CMainFrame::CreateOutlookBar() {
   outlookBar_->SetIconList(smallIconList_.get(), kOutbarSmallIconList);
   outlookBar_->SetSlideDelay(1);
 
-  outlookBar_->AppendFolder(QStringLiteral("切换开关"), 0);
-  outlookBar_->AppendFolder(QStringLiteral("显示模式"), 1);
-  outlookBar_->AppendFolder(QStringLiteral("数据输出"), 2);
-  outlookBar_->InsertFolderItem(0, 0, QStringLiteral("时域"), 0, 0);
-  outlookBar_->InsertFolderItem(0, 1, QStringLiteral("频域"), 1, 1);
-  outlookBar_->InsertFolderItem(0, 2, QStringLiteral("函数信号"), 2, 2);
-  outlookBar_->InsertFolderItem(1, 0, QStringLiteral("实时采样显示"), 0, 3);
-  outlookBar_->InsertFolderItem(1, 1, QStringLiteral("样本数据显示"), 1, 4);
-  outlookBar_->InsertFolderItem(2, 0, QStringLiteral("导出Excel样本数据文件[CSV]"), 4, 5);
-  outlookBar_->InsertFolderItem(2, 1, QStringLiteral("当前波形另存为位图文件[BMP]"), 5, 6);
+  outlookBar_->AppendFolder(tr("切换开关"), 0);
+  outlookBar_->AppendFolder(tr("显示模式"), 1);
+  outlookBar_->AppendFolder(tr("数据输出"), 2);
+  outlookBar_->InsertFolderItem(0, 0, tr("时域"), 0, 0);
+  outlookBar_->InsertFolderItem(0, 1, tr("频域"), 1, 1);
+  outlookBar_->InsertFolderItem(0, 2, tr("函数信号"), 2, 2);
+  outlookBar_->InsertFolderItem(1, 0, tr("实时采样显示"), 0, 3);
+  outlookBar_->InsertFolderItem(1, 1, tr("样本数据显示"), 1, 4);
+  outlookBar_->InsertFolderItem(2, 0, tr("导出Excel样本数据文件[CSV]"), 4, 5);
+  outlookBar_->InsertFolderItem(2, 1, tr("当前波形另存为位图文件[BMP]"), 5, 6);
   outlookBar_->OpenFolder(0);
 }
 
@@ -169,42 +169,42 @@ void CMainFrame::CreateActions() {
     QAction* action = AddAction(id, text, prompt);
     connect(action, &QAction::triggered, this, handler);
   };
-  add(ID_START_SAMPLING, QStringLiteral("实时采样"), QStringLiteral("实时采样\n实时采样"), &CMainFrame::OnStartSampling);
-  add(ID_STOP_SAMPLING, QStringLiteral("停止采样"), QStringLiteral("停止采样\n停止采样"), &CMainFrame::OnStopSampling);
-  add(ID_CAPTURE_SAMPLE, QStringLiteral("截取数据样本"), QStringLiteral("截取数据样本\n截取数据样本"),
+  add(ID_START_SAMPLING, tr("实时采样"), tr("实时采样\n实时采样"), &CMainFrame::OnStartSampling);
+  add(ID_STOP_SAMPLING, tr("停止采样"), tr("停止采样\n停止采样"), &CMainFrame::OnStopSampling);
+  add(ID_CAPTURE_SAMPLE, tr("截取数据样本"), tr("截取数据样本\n截取数据样本"),
       &CMainFrame::OnCaptureSample);
-  add(ID_CLEAR_SAMPLE, QStringLiteral("清除样本数据"), QStringLiteral("清除样本数据\n清除样本数据"),
+  add(ID_CLEAR_SAMPLE, tr("清除样本数据"), tr("清除样本数据\n清除样本数据"),
       &CMainFrame::OnClearSample);
-  add(ID_HIDE_LIST_VIEW, QStringLiteral("隐藏列表视窗"), QStringLiteral("隐藏列表视窗\n隐藏"), &CMainFrame::OnHideListView);
-  add(ID_HIDE_CONTROL_PANEL, QStringLiteral("隐藏控制面板"), QStringLiteral("隐藏控制面板\n隐藏"),
+  add(ID_HIDE_LIST_VIEW, tr("隐藏列表视窗"), tr("隐藏列表视窗\n隐藏"), &CMainFrame::OnHideListView);
+  add(ID_HIDE_CONTROL_PANEL, tr("隐藏控制面板"), tr("隐藏控制面板\n隐藏"),
       &CMainFrame::OnHideControlPanel);
-  add(ID_HOME_PAGE, QStringLiteral("进入Lumora主页，了解更多相关信息"), QString(), &CMainFrame::OnHomePage);
-  add(ID_APP_ABOUT, QStringLiteral("关于 Orvanta(&A)..."), QString(), &CMainFrame::OnAbout);
+  add(ID_HOME_PAGE, tr("进入Lumora主页，了解更多相关信息"), QString(), &CMainFrame::OnHomePage);
+  add(ID_APP_ABOUT, tr("关于 Orvanta(&A)..."), QString(), &CMainFrame::OnAbout);
   // The toolbar button's tooltip: the item's text without its mnemonic and dots.
   actions_[ID_APP_ABOUT]->setToolTip(tr("关于 Orvanta"));
-  add(ID_APP_EXIT, QStringLiteral("退出(&X)"), QStringLiteral("退出应用程序；提示保存文档\n退出"), &QWidget::close);
-  add(ID_VIEW_RECORDBAR, QStringLiteral("显示或隐藏录制工具条"), QStringLiteral("显示或隐藏录制工具条\n显示或隐藏录制工具条"),
+  add(ID_APP_EXIT, tr("退出(&X)"), tr("退出应用程序；提示保存文档\n退出"), &QWidget::close);
+  add(ID_VIEW_RECORDBAR, tr("显示或隐藏录制工具条"), tr("显示或隐藏录制工具条\n显示或隐藏录制工具条"),
       [this](bool on) { recordBarDock_->setVisible(on); });
-  add(ID_VIEW_TOOLBAR, QStringLiteral("工具栏(&T)"), QStringLiteral("显示或隐藏工具栏\n显隐工具栏"),
+  add(ID_VIEW_TOOLBAR, tr("工具栏(&T)"), tr("显示或隐藏工具栏\n显隐工具栏"),
       [this](bool on) { toolBar_->setVisible(on); });
-  add(ID_VIEW_STATUS_BAR, QStringLiteral("状态栏(&S)"), QStringLiteral("显示或隐藏状态栏\n显隐状态栏"),
+  add(ID_VIEW_STATUS_BAR, tr("状态栏(&S)"), tr("显示或隐藏状态栏\n显隐状态栏"),
       [this](bool on) { statusBar()->setVisible(on); });
   for (int id : {ID_START_SAMPLING, ID_STOP_SAMPLING, ID_HIDE_LIST_VIEW, ID_HIDE_CONTROL_PANEL, ID_VIEW_RECORDBAR,
                  ID_VIEW_TOOLBAR, ID_VIEW_STATUS_BAR})
     actions_[id]->setCheckable(true);
 
-  add(ID_FILE_OPEN, QStringLiteral("打开(&O)...\tCtrl+O"), QStringLiteral("打开波形数据文件\n打开波形数据文件"),
+  add(ID_FILE_OPEN, tr("打开(&O)...\tCtrl+O"), tr("打开波形数据文件\n打开波形数据文件"),
       &CMainFrame::OnFileOpen);
-  add(ID_SAVE_SAMPLE, QStringLiteral("保存样本数据(&S)\tCtrl+S"), QStringLiteral("保存样本数据\n保存样本数据"),
+  add(ID_SAVE_SAMPLE, tr("保存样本数据(&S)\tCtrl+S"), tr("保存样本数据\n保存样本数据"),
       &CMainFrame::OnSaveSample);
-  add(ID_FILE_PRINT, QStringLiteral("打印(&P)...\tCtrl+P"), QStringLiteral("打印活动文档\n打印"), &CMainFrame::OnFilePrint);
-  add(ID_FILE_PRINT_PREVIEW, QStringLiteral("打印预览(&V)"), QStringLiteral("打印\n打印预览"),
+  add(ID_FILE_PRINT, tr("打印(&P)...\tCtrl+P"), tr("打印活动文档\n打印"), &CMainFrame::OnFilePrint);
+  add(ID_FILE_PRINT_PREVIEW, tr("打印预览(&V)"), tr("打印\n打印预览"),
       &CMainFrame::OnFilePrintPreview);
-  add(ID_FILE_PRINT_SETUP, QStringLiteral("打印设置(&R)..."), QStringLiteral("改变打印机及打印选项\n打印设置"),
+  add(ID_FILE_PRINT_SETUP, tr("打印设置(&R)..."), tr("改变打印机及打印选项\n打印设置"),
       &CMainFrame::OnFilePrintSetup);
 
-  add(ID_SETTINGS, QStringLiteral("参数设置"), QStringLiteral("设置\n设置"), &CMainFrame::OnSettings);
-  add(ID_PLUGIN_SETTINGS, QStringLiteral("采样插件设置"), QString(), &CMainFrame::OnPluginSettings);
+  add(ID_SETTINGS, tr("参数设置"), tr("设置\n设置"), &CMainFrame::OnSettings);
+  add(ID_PLUGIN_SETTINGS, tr("采样插件设置"), QString(), &CMainFrame::OnPluginSettings);
 
   // Accelerators without a menu item of their own.
   auto accelerator = [this](const QKeySequence& keys) {
@@ -239,17 +239,17 @@ void CMainFrame::CreateMenus() {
         menu->addAction(actions_[id]);
     }
   };
-  popup(QStringLiteral("文件(&F)"), {ID_FILE_OPEN, ID_SAVE_SAMPLE, 0, ID_FILE_PRINT, ID_FILE_PRINT_PREVIEW,
+  popup(tr("文件(&F)"), {ID_FILE_OPEN, ID_SAVE_SAMPLE, 0, ID_FILE_PRINT, ID_FILE_PRINT_PREVIEW,
                                      ID_FILE_PRINT_SETUP, 0, ID_APP_EXIT});
-  popup(QStringLiteral("编辑(&E)"), {ID_START_SAMPLING, ID_STOP_SAMPLING, 0, ID_CAPTURE_SAMPLE, ID_CLEAR_SAMPLE});
-  popup(QStringLiteral("设置"), {ID_SETTINGS, ID_PLUGIN_SETTINGS});
-  popup(QStringLiteral("查看(&V)"), {ID_VIEW_TOOLBAR, ID_VIEW_STATUS_BAR});
-  popup(QStringLiteral("视窗"), {ID_HIDE_LIST_VIEW, ID_HIDE_CONTROL_PANEL, ID_VIEW_RECORDBAR});
-  popup(QStringLiteral("帮助(&H)"), {ID_HOME_PAGE, 0, ID_APP_ABOUT});
+  popup(tr("编辑(&E)"), {ID_START_SAMPLING, ID_STOP_SAMPLING, 0, ID_CAPTURE_SAMPLE, ID_CLEAR_SAMPLE});
+  popup(tr("设置"), {ID_SETTINGS, ID_PLUGIN_SETTINGS});
+  popup(tr("查看(&V)"), {ID_VIEW_TOOLBAR, ID_VIEW_STATUS_BAR});
+  popup(tr("视窗"), {ID_HIDE_LIST_VIEW, ID_HIDE_CONTROL_PANEL, ID_VIEW_RECORDBAR});
+  popup(tr("帮助(&H)"), {ID_HOME_PAGE, 0, ID_APP_ABOUT});
 }
 
 bool CMainFrame::CreateToolBar() {
-  toolBar_ = addToolBar(QStringLiteral("工具栏"));
+  toolBar_ = addToolBar(tr("工具栏"));
   toolBar_->setObjectName(QStringLiteral("toolBar"));
   toolBar_->setIconSize(QSize(24, 24));
   toolBar_->setAllowedAreas(Qt::AllToolBarAreas);
@@ -272,10 +272,10 @@ bool CMainFrame::CreateToolBar() {
 
 void CMainFrame::CreateStatusBar() {
   QStatusBar* bar = statusBar();
-  auto* prompt = new QLabel(QStringLiteral("就绪"));
+  auto* prompt = new QLabel(tr("就绪"));
   bar->addWidget(prompt, 1);
-  for (const char* text : {"大写", "数字", "滚动"}) {
-    auto* indicator = new QLabel(QString::fromUtf8(text));
+  for (const QString& text : {tr("大写"), tr("数字"), tr("滚动")}) {
+    auto* indicator = new QLabel(text);
     indicator->setFrameShape(QFrame::Panel);
     indicator->setFrameShadow(QFrame::Sunken);
     // The keyboard's lock states are not known here: the panes stay grey.
@@ -285,7 +285,7 @@ void CMainFrame::CreateStatusBar() {
 }
 
 bool CMainFrame::CreateRecordBar() {
-  recordBarDock_ = new QToolBar(QStringLiteral("录制工具条"), this);
+  recordBarDock_ = new QToolBar(tr("录制工具条"), this);
   recordBarDock_->setObjectName(QStringLiteral("103"));
   recordBarDock_->setAllowedAreas(Qt::TopToolBarArea | Qt::BottomToolBarArea);
   recordBar_ = new CRecordBar;

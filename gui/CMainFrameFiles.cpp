@@ -25,7 +25,7 @@
 
 namespace {
 
-const QString kWaveFilter = QStringLiteral("波形文件(*.wav)");
+QString WaveFilter() { return CMainFrame::tr("波形文件(*.wav)"); }
 
 }  // namespace
 
@@ -58,7 +58,7 @@ void CMainFrame::OnPlayback() {
   const TransportResult r = view_->Engine().Playback();
   if (r.noData) {
     recordBar_->Select(IDC_STOP);
-    CurrentPrompts().ShowMessage(QStringLiteral("No data played!"));
+    CurrentPrompts().ShowMessage(tr("No data played!"));
     return;
   }
   ShowRecordButtons(false, false, true, true, IDC_PLAYBACK);
@@ -76,7 +76,7 @@ void CMainFrame::OnStop() {
   ApplyTransport(r);
   if (!r.askForFile) return;
   // Cancelling keeps the recording going.
-  const QString path = CurrentPrompts().GetSaveFileName(kWaveFilter, QStringLiteral("wav"));
+  const QString path = CurrentPrompts().GetSaveFileName(WaveFilter(), QStringLiteral("wav"));
   if (!path.isEmpty()) view_->Engine().FinishRecording(path);
 }
 
@@ -91,13 +91,13 @@ void CMainFrame::SyncPlaybackSlider() {
 }
 
 void CMainFrame::OnFileOpen() {
-  const QString path = CurrentPrompts().GetOpenFileName(kWaveFilter);
+  const QString path = CurrentPrompts().GetOpenFileName(WaveFilter());
   if (path.isEmpty()) return;
   QString reason;
   SamplingEngine& engine = view_->Engine();
   if (engine.ReadWavFile(path, &reason) == 0 && !reason.isEmpty()) {
     // A file that is not a usable WAV file changes nothing.
-    CurrentPrompts().ShowMessage(QStringLiteral("无法打开 %1：%2").arg(path, reason));
+    CurrentPrompts().ShowMessage(tr("无法打开 %1：%2").arg(path, reason));
     return;
   }
   g_recordState = Paused;
@@ -112,7 +112,7 @@ void CMainFrame::OnFileOpen() {
 }
 
 void CMainFrame::OnSaveSample() {
-  const QString path = CurrentPrompts().GetSaveFileName(kWaveFilter, QStringLiteral("wav"));
+  const QString path = CurrentPrompts().GetSaveFileName(WaveFilter(), QStringLiteral("wav"));
   if (!path.isEmpty()) view_->Engine().WriteSampleWavFile(path);
 }
 
@@ -122,12 +122,12 @@ void CMainFrame::ExportCsv(const QString& path) {
 }
 
 void CMainFrame::OnExportCsv() {
-  const QString path = CurrentPrompts().GetSaveFileName(QStringLiteral("波形数据(*.csv)"), QStringLiteral("csv"));
+  const QString path = CurrentPrompts().GetSaveFileName(tr("波形数据(*.csv)"), QStringLiteral("csv"));
   if (!path.isEmpty()) ExportCsv(path);
 }
 
 void CMainFrame::OnExportBitmap() {
-  const QString path = CurrentPrompts().GetSaveFileName(QStringLiteral("位图文件(*.bmp)"), QStringLiteral("BMP"));
+  const QString path = CurrentPrompts().GetSaveFileName(tr("位图文件(*.bmp)"), QStringLiteral("BMP"));
   if (!path.isEmpty()) view_->ExportBitmap(path);
 }
 

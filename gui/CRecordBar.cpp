@@ -22,10 +22,10 @@ struct ButtonDef {
 };
 
 constexpr ButtonDef kButtons[] = {
-    {CRecordBar::kRecord, "录制信号", 3},
-    {CRecordBar::kPlay, "回放", 54},
-    {CRecordBar::kPause, "暂停", 105},
-    {CRecordBar::kStop, "停止", 156},
+    {CRecordBar::kRecord, QT_TRANSLATE_NOOP("CRecordBar", "录制信号"), 3},
+    {CRecordBar::kPlay, QT_TRANSLATE_NOOP("CRecordBar", "回放"), 54},
+    {CRecordBar::kPause, QT_TRANSLATE_NOOP("CRecordBar", "暂停"), 105},
+    {CRecordBar::kStop, QT_TRANSLATE_NOOP("CRecordBar", "停止"), 156},
 };
 
 }  // namespace
@@ -38,7 +38,7 @@ CRecordBar::CRecordBar(QWidget* parent) : QWidget(parent) {
   group_ = new QButtonGroup(this);
   group_->setExclusive(true);
   for (const ButtonDef& def : kButtons) {
-    auto* button = new QPushButton(QString::fromUtf8(def.text), this);
+    auto* button = new QPushButton(tr(def.text), this);
     button->setCheckable(true);
     group_->addButton(button, def.id);
     Place(button, def.id, def.x, 3, 50, 14);
@@ -51,10 +51,10 @@ CRecordBar::CRecordBar(QWidget* parent) : QWidget(parent) {
   Place(slider_, kPosition, 209, 3, 165, 14);
   connect(slider_, &QSlider::valueChanged, this, &CRecordBar::sliderMoved);
 
-  rulerX_ = new QCheckBox(QStringLiteral("标尺[X]"), this);
+  rulerX_ = new QCheckBox(tr("标尺[X]"), this);
   Place(rulerX_, kRulerX, 568, 5, 44, 10);
   connect(rulerX_, &QCheckBox::clicked, this, [this] { emit rulerToggled(kRulerX); });
-  rulerY_ = new QCheckBox(QStringLiteral("标尺[Y]"), this);
+  rulerY_ = new QCheckBox(tr("标尺[Y]"), this);
   Place(rulerY_, kRulerY, 616, 5, 44, 10);
   connect(rulerY_, &QCheckBox::clicked, this, [this] { emit rulerToggled(kRulerY); });
 

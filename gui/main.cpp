@@ -1,28 +1,39 @@
 // Orvanta: a two-channel measuring bench on the PC's sound card.
 
 #include "app/Globals.h"
+#include "app/Language.h"
 #include "app/Prompts.h"
 #include "app/RuntimeFolder.h"
+#include "app/Translations.h"
 #include "gui/COndrixApp.h"
 
 #include <QApplication>
 #include <QIcon>
-#include <QLibraryInfo>
-#include <QTranslator>
+#include <QLocale>
+
+#include <cstdio>
 
 int main(int argc, char** argv) {
   QApplication application(argc, argv);
   Q_INIT_RESOURCE(artwork);
   QApplication::setWindowIcon(QIcon(QStringLiteral(":/res/ondrix.png")));
-  // The program speaks Chinese; so do Qt's own dialogs (files, printing).
-  QTranslator qtTexts;
-  if (qtTexts.load(QStringLiteral("qtbase_zh_CN"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-    QApplication::installTranslator(&qtTexts);
+  // The program speaks the user's language when that is English, else its
+  // Chinese original; --lang en|zh chooses. Qt's own dialogs follow.
+  QStringList args = QApplication::arguments().mid(1);
+  QString error;
+  const std::optional<QString> option = TakeLanguageOption(args, &error);
+  if (!error.isEmpty()) {
+    std::fprintf(stderr, "ondrix: %s\n", qUtf8Printable(error));
+    return 2;
+  }
+  const QString language = ChooseLanguage(option, QLocale::system().uiLanguages());
+  InstallQtTranslations(language);
+  if (!InstallTranslations(language, &error)) std::fprintf(stderr, "ondrix: %s\n", qUtf8Printable(error));
   // The program's files: beside it in a build or portable copy, else in the
   // per-user data folder, seeded on first start. A folder that cannot be
   // made leaves the program on its defaults: it says so once the window is
   // up, and every later save names its own failure.
-  QString error;
+  error.clear();
   g_appDir = PrepareRuntimeFolder(QApplication::applicationDirPath(), UserDataFolder(), &error);
   COndrixApp app;
   if (!app.InitInstance()) return 1;

@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
   build-essential cmake ninja-build pkg-config
-  qt6-base-dev qt6-multimedia-dev libqt6multimedia6 libasound2-dev libasound2-plugins alsa-utils
+  qt6-base-dev qt6-multimedia-dev qt6-tools-dev qt6-l10n-tools libqt6multimedia6 libasound2-dev libasound2-plugins alsa-utils
   libgtest-dev libgmock-dev libbenchmark-dev libfftw3-dev
   pulseaudio pulseaudio-utils sox libsox-fmt-all
   fonts-wqy-microhei qt6-translations-l10n xvfb xauth imagemagick poppler-utils linux-perf

@@ -2,6 +2,7 @@
 
 #include "settings/OutputFile.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 
@@ -29,6 +30,6 @@ bool WriteRawRecord(const QString& path, const void* record, std::size_t size, Q
   const QByteArray image(static_cast<const char*>(record), static_cast<qsizetype>(size));
   QString reason;
   if (WriteOutputFile(path, image, {}, &reason)) return true;
-  if (error) *error = QStringLiteral("无法写入文件 %1：%2").arg(path, reason);
+  if (error) *error = QCoreApplication::translate("RawRecordFile", "无法写入文件 %1：%2").arg(path, reason);
   return false;
 }

@@ -1,0 +1,1392 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en">
+<context>
+    <name>AppTitle</name>
+    <message>
+        <source>声卡双通道测量台</source>
+        <translation>Two-Channel Sound Card Bench</translation>
+    </message>
+</context>
+<context>
+    <name>BitmapFile</name>
+    <message>
+        <source>error 2! %1</source>
+        <translation>error 2! %1</translation>
+    </message>
+</context>
+<context>
+    <name>CAboutDialog</name>
+    <message>
+        <source>关于 Ondrix</source>
+        <translation>About Ondrix</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Orvanta 声卡双通道测量台 版本 1.0</source>
+        <translation>Orvanta Two-Channel Bench, Version 1.0</translation>
+    </message>
+    <message>
+        <source>把电脑声卡变成双通道测量台：</source>
+        <translation>Turns the PC&apos;s sound card into a two-channel bench:</translation>
+    </message>
+    <message>
+        <source>示波、频谱分析、函数信号发生。</source>
+        <translation>oscilloscope, spectrum analysis, function generator.</translation>
+    </message>
+    <message>
+        <source>测量结果仅供参考。</source>
+        <translation>Measurements are for reference only.</translation>
+    </message>
+    <message>
+        <source>联系我们：帮助菜单中的 Lumora 主页</source>
+        <translation>Contact us: the Lumora home page in the Help menu</translation>
+    </message>
+</context>
+<context>
+    <name>CBarTool</name>
+    <message>
+        <source>时基/采样率[Hz]</source>
+        <translation>Time base / Sample rate [Hz]</translation>
+    </message>
+    <message>
+        <source>相位[DOT]</source>
+        <translation>Phase [DOT]</translation>
+    </message>
+    <message>
+        <source>触发</source>
+        <translation>Trigger</translation>
+    </message>
+    <message>
+        <source>触发通道：   CH1 / 左声道 
+CH2与CH1同步显示</source>
+        <translation>Trigger channel: CH1 / left
+CH2 shown in step with CH1</translation>
+    </message>
+    <message>
+        <source>上升沿触发</source>
+        <translation>Rising edge</translation>
+    </message>
+    <message>
+        <source>下降沿触发</source>
+        <translation>Falling edge</translation>
+    </message>
+    <message>
+        <source>触发电平[逻辑值]:</source>
+        <translation>Trigger level [logic]:</translation>
+    </message>
+    <message>
+        <source>增益[DB]</source>
+        <translation>Gain [dB]</translation>
+    </message>
+    <message>
+        <source>基线[DOT]</source>
+        <translation>Baseline [DOT]</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Left</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Right</translation>
+    </message>
+    <message>
+        <source>控制</source>
+        <translation>Control</translation>
+    </message>
+    <message>
+        <source>Vol</source>
+        <translation>Vol</translation>
+    </message>
+    <message>
+        <source>L&amp;&amp;Mi</source>
+        <translation>L&amp;&amp;Mi</translation>
+    </message>
+    <message>
+        <source>高级</source>
+        <translation>Adv.</translation>
+    </message>
+    <message>
+        <source>函数信号/扫频信号</source>
+        <translation>Function / Sweep signal</translation>
+    </message>
+    <message>
+        <source>函数信号</source>
+        <translation>Function</translation>
+    </message>
+    <message>
+        <source>扫频信号</source>
+        <translation>Sweep</translation>
+    </message>
+    <message>
+        <source>峰值:</source>
+        <translation>Peak:</translation>
+    </message>
+    <message>
+        <source>左声道:</source>
+        <translation>Left:</translation>
+    </message>
+    <message>
+        <source>右声道:</source>
+        <translation>Right:</translation>
+    </message>
+    <message>
+        <source>起始[Hz]:</source>
+        <translation>Start[Hz]:</translation>
+    </message>
+    <message>
+        <source>结束:</source>
+        <translation>End:</translation>
+    </message>
+    <message>
+        <source>扫频上升时间[ms]:</source>
+        <translation>Sweep rise time [ms]:</translation>
+    </message>
+    <message>
+        <source>开始</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>三角</source>
+        <translation>Triangle</translation>
+    </message>
+    <message>
+        <source>方波</source>
+        <translation>Square</translation>
+    </message>
+    <message>
+        <source>锯齿波</source>
+        <translation>Sawtooth</translation>
+    </message>
+    <message>
+        <source>请键入一个整数。</source>
+        <translation>Please enter an integer.</translation>
+    </message>
+    <message>
+        <source>左[Hz]:</source>
+        <translation>L [Hz]:</translation>
+    </message>
+    <message>
+        <source>右[Hz]:</source>
+        <translation>R [Hz]:</translation>
+    </message>
+    <message>
+        <source>停止</source>
+        <translation>Stop</translation>
+    </message>
+</context>
+<context>
+    <name>CMainFrame</name>
+    <message>
+        <source>切换开关</source>
+        <translation>Switches</translation>
+    </message>
+    <message>
+        <source>显示模式</source>
+        <translation>Display Mode</translation>
+    </message>
+    <message>
+        <source>数据输出</source>
+        <translation>Data Output</translation>
+    </message>
+    <message>
+        <source>时域</source>
+        <translation>Time Domain</translation>
+    </message>
+    <message>
+        <source>频域</source>
+        <translation>Frequency Domain</translation>
+    </message>
+    <message>
+        <source>函数信号</source>
+        <translation>Function Signal</translation>
+    </message>
+    <message>
+        <source>实时采样显示</source>
+        <translation>Show Live Samples</translation>
+    </message>
+    <message>
+        <source>样本数据显示</source>
+        <translation>Show Sample Data</translation>
+    </message>
+    <message>
+        <source>导出Excel样本数据文件[CSV]</source>
+        <translation>Export Sample Data for Excel [CSV]</translation>
+    </message>
+    <message>
+        <source>当前波形另存为位图文件[BMP]</source>
+        <translation>Save Current Waveform as Bitmap [BMP]</translation>
+    </message>
+    <message>
+        <source>实时采样</source>
+        <translation>Live Sampling</translation>
+    </message>
+    <message>
+        <source>实时采样
+实时采样</source>
+        <translation>Sample the input live
+Live sampling</translation>
+    </message>
+    <message>
+        <source>停止采样</source>
+        <translation>Stop Sampling</translation>
+    </message>
+    <message>
+        <source>停止采样
+停止采样</source>
+        <translation>Stop sampling the input
+Stop sampling</translation>
+    </message>
+    <message>
+        <source>截取数据样本</source>
+        <translation>Capture Sample</translation>
+    </message>
+    <message>
+        <source>截取数据样本
+截取数据样本</source>
+        <translation>Capture a sample of the input
+Capture sample</translation>
+    </message>
+    <message>
+        <source>清除样本数据</source>
+        <translation>Clear Sample Data</translation>
+    </message>
+    <message>
+        <source>清除样本数据
+清除样本数据</source>
+        <translation>Clear the sample data
+Clear sample data</translation>
+    </message>
+    <message>
+        <source>隐藏列表视窗</source>
+        <translation>Hide List Pane</translation>
+    </message>
+    <message>
+        <source>隐藏列表视窗
+隐藏</source>
+        <translation>Hide the list pane
+Hide</translation>
+    </message>
+    <message>
+        <source>隐藏控制面板</source>
+        <translation>Hide Control Panel</translation>
+    </message>
+    <message>
+        <source>隐藏控制面板
+隐藏</source>
+        <translation>Hide the control panel
+Hide</translation>
+    </message>
+    <message>
+        <source>进入Lumora主页，了解更多相关信息</source>
+        <translation>Visit the Lumora Home Page for More Information</translation>
+    </message>
+    <message>
+        <source>关于 Orvanta(&amp;A)...</source>
+        <translation>&amp;About Orvanta...</translation>
+    </message>
+    <message>
+        <source>关于 Orvanta</source>
+        <translation>About Orvanta</translation>
+    </message>
+    <message>
+        <source>退出(&amp;X)</source>
+        <translation>E&amp;xit</translation>
+    </message>
+    <message>
+        <source>退出应用程序；提示保存文档
+退出</source>
+        <translation>Quit the application; prompts to save documents
+Exit</translation>
+    </message>
+    <message>
+        <source>显示或隐藏录制工具条</source>
+        <translation>Show or Hide Record Bar</translation>
+    </message>
+    <message>
+        <source>显示或隐藏录制工具条
+显示或隐藏录制工具条</source>
+        <translation>Show or hide the record bar
+Show or hide the record bar</translation>
+    </message>
+    <message>
+        <source>工具栏(&amp;T)</source>
+        <translation>&amp;Toolbar</translation>
+    </message>
+    <message>
+        <source>显示或隐藏工具栏
+显隐工具栏</source>
+        <translation>Show or hide the toolbar
+Toggle toolbar</translation>
+    </message>
+    <message>
+        <source>状态栏(&amp;S)</source>
+        <translation>&amp;Status Bar</translation>
+    </message>
+    <message>
+        <source>显示或隐藏状态栏
+显隐状态栏</source>
+        <translation>Show or hide the status bar
+Toggle status bar</translation>
+    </message>
+    <message>
+        <source>打开(&amp;O)...	Ctrl+O</source>
+        <translation>&amp;Open...	Ctrl+O</translation>
+    </message>
+    <message>
+        <source>打开波形数据文件
+打开波形数据文件</source>
+        <translation>Open a waveform data file
+Open waveform data file</translation>
+    </message>
+    <message>
+        <source>保存样本数据(&amp;S)	Ctrl+S</source>
+        <translation>&amp;Save Sample Data	Ctrl+S</translation>
+    </message>
+    <message>
+        <source>保存样本数据
+保存样本数据</source>
+        <translation>Save the sample data
+Save sample data</translation>
+    </message>
+    <message>
+        <source>打印(&amp;P)...	Ctrl+P</source>
+        <translation>&amp;Print...	Ctrl+P</translation>
+    </message>
+    <message>
+        <source>打印活动文档
+打印</source>
+        <translation>Print the active document
+Print</translation>
+    </message>
+    <message>
+        <source>打印预览(&amp;V)</source>
+        <translation>Print Pre&amp;view</translation>
+    </message>
+    <message>
+        <source>打印
+打印预览</source>
+        <translation>Print
+Print preview</translation>
+    </message>
+    <message>
+        <source>打印设置(&amp;R)...</source>
+        <translation>P&amp;rint Setup...</translation>
+    </message>
+    <message>
+        <source>改变打印机及打印选项
+打印设置</source>
+        <translation>Change the printer and printing options
+Print setup</translation>
+    </message>
+    <message>
+        <source>参数设置</source>
+        <translation>Parameters</translation>
+    </message>
+    <message>
+        <source>设置
+设置</source>
+        <translation>Settings
+Settings</translation>
+    </message>
+    <message>
+        <source>采样插件设置</source>
+        <translation>Sampling Plug-ins</translation>
+    </message>
+    <message>
+        <source>文件(&amp;F)</source>
+        <translation>&amp;File</translation>
+    </message>
+    <message>
+        <source>编辑(&amp;E)</source>
+        <translation>&amp;Edit</translation>
+    </message>
+    <message>
+        <source>设置</source>
+        <translation>Settings</translation>
+    </message>
+    <message>
+        <source>查看(&amp;V)</source>
+        <translation>&amp;View</translation>
+    </message>
+    <message>
+        <source>视窗</source>
+        <translation>Window</translation>
+    </message>
+    <message>
+        <source>帮助(&amp;H)</source>
+        <translation>&amp;Help</translation>
+    </message>
+    <message>
+        <source>工具栏</source>
+        <translation>Toolbar</translation>
+    </message>
+    <message>
+        <source>就绪</source>
+        <translation>Ready</translation>
+    </message>
+    <message>
+        <source>大写</source>
+        <translation>CAP</translation>
+    </message>
+    <message>
+        <source>数字</source>
+        <translation>NUM</translation>
+    </message>
+    <message>
+        <source>滚动</source>
+        <translation>SCRL</translation>
+    </message>
+    <message>
+        <source>录制工具条</source>
+        <translation>Record Bar</translation>
+    </message>
+    <message>
+        <source>波形文件(*.wav)</source>
+        <translation>Wave files (*.wav)</translation>
+    </message>
+    <message>
+        <source>No data played!</source>
+        <translation>No data played!</translation>
+    </message>
+    <message>
+        <source>无法打开 %1：%2</source>
+        <translation>Cannot open %1: %2</translation>
+    </message>
+    <message>
+        <source>波形数据(*.csv)</source>
+        <translation>Waveform data (*.csv)</translation>
+    </message>
+    <message>
+        <source>位图文件(*.bmp)</source>
+        <translation>Bitmap files (*.bmp)</translation>
+    </message>
+    <message>
+        <source>无法写入文件 %1：%2</source>
+        <translation>Cannot write the file %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>CMyPropertyPage1</name>
+    <message>
+        <source>通道数:</source>
+        <translation>Channels:</translation>
+    </message>
+    <message>
+        <source>采样率:</source>
+        <translation>Rate [Hz]:</translation>
+    </message>
+    <message>
+        <source>数据位:</source>
+        <translation>Bits:</translation>
+    </message>
+</context>
+<context>
+    <name>CMyPropertyPage2</name>
+    <message>
+        <source>通道 1</source>
+        <translation>Channel 1</translation>
+    </message>
+    <message>
+        <source>通道 2</source>
+        <translation>Channel 2</translation>
+    </message>
+</context>
+<context>
+    <name>CMyPropertyPage3</name>
+    <message>
+        <source>坐标系:</source>
+        <translation>Y axis:</translation>
+    </message>
+    <message>
+        <source>逻辑电平等分参考坐标系</source>
+        <translation>Logic level, even divisions</translation>
+    </message>
+    <message>
+        <source>分贝显示参考坐标系</source>
+        <translation>Decibels</translation>
+    </message>
+    <message>
+        <source>电压整值等分参考坐标系</source>
+        <translation>Millivolts, even divisions</translation>
+    </message>
+    <message>
+        <source>时间单位:</source>
+        <translation>Time unit:</translation>
+    </message>
+    <message>
+        <source>毫秒[ms]</source>
+        <translation>Milliseconds [ms]</translation>
+    </message>
+    <message>
+        <source>微秒[us]</source>
+        <translation>Microseconds [us]</translation>
+    </message>
+    <message>
+        <source>逻辑电平值:</source>
+        <translation>Logic level:</translation>
+    </message>
+    <message>
+        <source>电压值[mV]:</source>
+        <translation>Voltage [mV]:</translation>
+    </message>
+    <message>
+        <source>逻辑电平值不能小于 1 </source>
+        <translation>The logic level cannot be less than 1</translation>
+    </message>
+    <message>
+        <source>电压值不能小于 1 </source>
+        <translation>The voltage cannot be less than 1</translation>
+    </message>
+</context>
+<context>
+    <name>CMyPropertyPage4</name>
+    <message>
+        <source>请输入校准逻辑电平值！</source>
+        <translation>Enter the calibration logic level!</translation>
+    </message>
+    <message>
+        <source>请输入一个在32000~-32000之间的值!</source>
+        <translation>Enter a value between 32000 and -32000!</translation>
+    </message>
+</context>
+<context>
+    <name>CMyPropertySheet</name>
+    <message>
+        <source>采样参数</source>
+        <translation>Sampling</translation>
+    </message>
+    <message>
+        <source>曲线颜色</source>
+        <translation>Colors</translation>
+    </message>
+    <message>
+        <source>坐标系</source>
+        <translation>Axes</translation>
+    </message>
+    <message>
+        <source>逻辑电平校准</source>
+        <translation>Calibration</translation>
+    </message>
+    <message>
+        <source>其他</source>
+        <translation>Other</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>COndrixView</name>
+    <message>
+        <source>内存不足，无法生成信号</source>
+        <translation>Not enough memory to generate the signal</translation>
+    </message>
+    <message>
+        <source>信号输出没有启动：%1</source>
+        <translation>The signal output did not start: %1</translation>
+    </message>
+</context>
+<context>
+    <name>CPlugInManagerDlg</name>
+    <message>
+        <source>采样插件设置</source>
+        <translation>Sampling Plug-ins</translation>
+    </message>
+    <message>
+        <source>使用采样插件进行数据采集。</source>
+        <translation>Use a sampling plug-in to acquire data.</translation>
+    </message>
+    <message>
+        <source>所有插件</source>
+        <translation>Plug-ins</translation>
+    </message>
+    <message>
+        <source>打开插件</source>
+        <translation>Open...</translation>
+    </message>
+    <message>
+        <source>删除插件</source>
+        <translation>Remove</translation>
+    </message>
+    <message>
+        <source>当前插件</source>
+        <translation>In use</translation>
+    </message>
+    <message>
+        <source>单击采样率单元格修改采样率。采样值字长为8位或16位。
+单位：样/秒
+注意：插件为动态链接库，且必须提供如下采样函数两者其中之一
+int DllExport Write16BitDataBuf(short *buf,int length);或
+int DllExport Write8BitDataBuf(BYTE *buf,int length);
+方可使用。用户在编写插件时必须注意参数的取值范围short为–32,768---32,767;BYTE为 0---256</source>
+        <translation>Click a rate cell to change the sample rate. Samples are 8 or 16 bits wide.
+Unit: samples/second
+Note: a plug-in is a shared library that must export one of these functions
+int DllExport Write16BitDataBuf(short *buf,int length); or
+int DllExport Write8BitDataBuf(BYTE *buf,int length);
+to be usable. Mind the value ranges: short –32,768---32,767; BYTE 0---256</translation>
+    </message>
+    <message>
+        <source>应用</source>
+        <translation>Apply</translation>
+    </message>
+    <message>
+        <source>退出</source>
+        <translation>Exit</translation>
+    </message>
+    <message>
+        <source>序号</source>
+        <translation>No.</translation>
+    </message>
+    <message>
+        <source>插件名称</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>采样率[Sps]</source>
+        <translation>Rate [Sps]</translation>
+    </message>
+    <message>
+        <source>文件路径</source>
+        <translation>File path</translation>
+    </message>
+    <message>
+        <source>插件文件(*.so)</source>
+        <translation>Plug-in files (*.so)</translation>
+    </message>
+    <message>
+        <source>插件已打开！</source>
+        <translation>Plug-in opened!</translation>
+    </message>
+    <message>
+        <source>插件不可用，或不符合本软件标准！</source>
+        <translation>The plug-in cannot be used or does not meet this program&apos;s standard!</translation>
+    </message>
+    <message>
+        <source>未选中任何插件！</source>
+        <translation>No plug-in is selected!</translation>
+    </message>
+    <message>
+        <source>未选中插件！</source>
+        <translation>No plug-in selected!</translation>
+    </message>
+    <message>
+        <source>采样率未设置！</source>
+        <translation>The sample rate is not set!</translation>
+    </message>
+</context>
+<context>
+    <name>CRecordBar</name>
+    <message>
+        <source>录制信号</source>
+        <translation>Record</translation>
+    </message>
+    <message>
+        <source>回放</source>
+        <translation>Play back</translation>
+    </message>
+    <message>
+        <source>暂停</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>停止</source>
+        <translation>Stop</translation>
+    </message>
+    <message>
+        <source>标尺[X]</source>
+        <translation>Ruler[X]</translation>
+    </message>
+    <message>
+        <source>标尺[Y]</source>
+        <translation>Ruler[Y]</translation>
+    </message>
+</context>
+<context>
+    <name>CliText</name>
+    <message>
+        <source>usage: ondrix-cli info FILE.wav
+       ondrix-cli measure FILE.wav [--at ELEMENT] [--edge rising|falling] [--level N] [--json]
+       ondrix-cli spectrum FILE.wav [--at ELEMENT] [--gain STEP] [--bins] [--json]
+       ondrix-cli render FILE.wav OUT.bmp|OUT.png [--at ELEMENT] [--mode time|freq]
+                  [--size WIDTHxHEIGHT] [--settings setting.ini]
+       ondrix-cli csv FILE.wav OUT.csv [--at ELEMENT]
+       ondrix-cli report FILE.wav OUT.pdf [--at ELEMENT] [--mode time|freq]
+measure, spectrum and render take --plugin LIB --rate HZ [--channels 1|2] in place of
+FILE.wav (and --at): the frame a sampling plug-in delivers on its first tick.
+</source>
+        <translation>usage: ondrix-cli info FILE.wav
+       ondrix-cli measure FILE.wav [--at ELEMENT] [--edge rising|falling] [--level N] [--json]
+       ondrix-cli spectrum FILE.wav [--at ELEMENT] [--gain STEP] [--bins] [--json]
+       ondrix-cli render FILE.wav OUT.bmp|OUT.png [--at ELEMENT] [--mode time|freq]
+                  [--size WIDTHxHEIGHT] [--settings setting.ini]
+       ondrix-cli csv FILE.wav OUT.csv [--at ELEMENT]
+       ondrix-cli report FILE.wav OUT.pdf [--at ELEMENT] [--mode time|freq]
+measure, spectrum and render take --plugin LIB --rate HZ [--channels 1|2] in place of
+FILE.wav (and --at): the frame a sampling plug-in delivers on its first tick.
+</translation>
+    </message>
+    <message>
+        <source>no command given</source>
+        <translation>no command given</translation>
+    </message>
+    <message>
+        <source>unknown command &apos;%1&apos;</source>
+        <translation>unknown command &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>option %1 does not belong to &apos;%2&apos;</source>
+        <translation>option %1 does not belong to &apos;%2&apos;</translation>
+    </message>
+    <message>
+        <source>option %1 needs a value</source>
+        <translation>option %1 needs a value</translation>
+    </message>
+    <message>
+        <source>--at takes an element index from 0, not &apos;%1&apos;</source>
+        <translation>--at takes an element index from 0, not &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>--edge takes rising or falling, not &apos;%1&apos;</source>
+        <translation>--edge takes rising or falling, not &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>--level takes a sample value from -32768 to 32767, not &apos;%1&apos;</source>
+        <translation>--level takes a sample value from -32768 to 32767, not &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>--gain takes a step from 0 to 10, not &apos;%1&apos;</source>
+        <translation>--gain takes a step from 0 to 10, not &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>--mode takes time or freq, not &apos;%1&apos;</source>
+        <translation>--mode takes time or freq, not &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>--size takes WIDTHxHEIGHT, each from 1 to %1, not &apos;%2&apos;</source>
+        <translation>--size takes WIDTHxHEIGHT, each from 1 to %1, not &apos;%2&apos;</translation>
+    </message>
+    <message>
+        <source>--rate takes a sample rate above 0, not &apos;%1&apos;</source>
+        <translation>--rate takes a sample rate above 0, not &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>--channels takes 1 or 2, not &apos;%1&apos;</source>
+        <translation>--channels takes 1 or 2, not &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>--rate and --channels belong to --plugin</source>
+        <translation>--rate and --channels belong to --plugin</translation>
+    </message>
+    <message>
+        <source>--plugin needs --rate</source>
+        <translation>--plugin needs --rate</translation>
+    </message>
+    <message>
+        <source>&apos;render --plugin&apos; takes an output picture and no --at</source>
+        <translation>&apos;render --plugin&apos; takes an output picture and no --at</translation>
+    </message>
+    <message>
+        <source>&apos;%1 --plugin&apos; takes no WAV file and no --at</source>
+        <translation>&apos;%1 --plugin&apos; takes no WAV file and no --at</translation>
+    </message>
+    <message>
+        <source>an output picture</source>
+        <translation>an output picture</translation>
+    </message>
+    <message>
+        <source>an output CSV file</source>
+        <translation>an output CSV file</translation>
+    </message>
+    <message>
+        <source>an output PDF file</source>
+        <translation>an output PDF file</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; takes a WAV file and %2</source>
+        <translation>&apos;%1&apos; takes a WAV file and %2</translation>
+    </message>
+    <message>
+        <source>no WAV file given</source>
+        <translation>no WAV file given</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; takes one WAV file</source>
+        <translation>&apos;%1&apos; takes one WAV file</translation>
+    </message>
+    <message>
+        <source>sample</source>
+        <translation>sample</translation>
+    </message>
+    <message>
+        <source>       ondrix-cli generate OUT.wav [--sweep] [--left WAVE] [--right WAVE] [--left-freq HZ]
+                  [--right-freq HZ] [--left-peak N] [--right-peak N] [--rise MS] [--rate HZ]
+                  [--channels 1|2] [--play SECONDS]
+                  (WAVE: sine|triangle|square|sawtooth; in sweep mode the frequencies are
+                  start and end)
+</source>
+        <translation>       ondrix-cli generate OUT.wav [--sweep] [--left WAVE] [--right WAVE] [--left-freq HZ]
+                  [--right-freq HZ] [--left-peak N] [--right-peak N] [--rise MS] [--rate HZ]
+                  [--channels 1|2] [--play SECONDS]
+                  (WAVE: sine|triangle|square|sawtooth; in sweep mode the frequencies are
+                  start and end)
+</translation>
+    </message>
+    <message>
+        <source>%1 takes sine, triangle, square or sawtooth, not &apos;%2&apos;</source>
+        <translation>%1 takes sine, triangle, square or sawtooth, not &apos;%2&apos;</translation>
+    </message>
+    <message>
+        <source>--rate takes a sample rate in Hz, not &apos;%1&apos;</source>
+        <translation>--rate takes a sample rate in Hz, not &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>--play takes seconds from 0 to %1, not &apos;%2&apos;</source>
+        <translation>--play takes seconds from 0 to %1, not &apos;%2&apos;</translation>
+    </message>
+    <message>
+        <source>option %1 does not belong to &apos;generate&apos;</source>
+        <translation>option %1 does not belong to &apos;generate&apos;</translation>
+    </message>
+    <message>
+        <source>%1 takes an integer, not &apos;%2&apos;</source>
+        <translation>%1 takes an integer, not &apos;%2&apos;</translation>
+    </message>
+    <message>
+        <source>&apos;generate&apos; takes one output WAV file</source>
+        <translation>&apos;generate&apos; takes one output WAV file</translation>
+    </message>
+    <message>
+        <source> (see ondrix-cli --help)</source>
+        <translation> (see ondrix-cli --help)</translation>
+    </message>
+    <message>
+        <source>note: the generator runs at %1 Hz, not %2</source>
+        <translation>note: the generator runs at %1 Hz, not %2</translation>
+    </message>
+    <message>
+        <source>note: </source>
+        <translation>note: </translation>
+    </message>
+    <message>
+        <source>cannot play: %1</source>
+        <translation>cannot play: %1</translation>
+    </message>
+    <message>
+        <source>Every command takes --lang en|zh, the language of its messages, pictures and
+reports (else the user&apos;s UI language: English for English, else Chinese).
+</source>
+        <translation>Every command takes --lang en|zh, the language of its messages, pictures and
+reports (else the user&apos;s UI language: English for English, else Chinese).
+</translation>
+    </message>
+    <message>
+        <source>no whole %1 at element %2: the file holds %3 elements, a %1 takes %4</source>
+        <translation>no whole %1 at element %2: the file holds %3 elements, a %1 takes %4</translation>
+    </message>
+    <message>
+        <source>frame</source>
+        <translation>frame</translation>
+    </message>
+    <message>
+        <source>no memory for a frame</source>
+        <translation>no memory for a frame</translation>
+    </message>
+    <message>
+        <source>%1: no such settings file</source>
+        <translation>%1: no such settings file</translation>
+    </message>
+    <message>
+        <source>no memory for the picture</source>
+        <translation>no memory for the picture</translation>
+    </message>
+    <message>
+        <source>%1: cannot write the picture (%2)</source>
+        <translation>%1: cannot write the picture (%2)</translation>
+    </message>
+    <message>
+        <source>no memory for a picture of %1x%2 pixels</source>
+        <translation>no memory for a picture of %1x%2 pixels</translation>
+    </message>
+    <message>
+        <source>the page could not be drawn</source>
+        <translation>the page could not be drawn</translation>
+    </message>
+    <message>
+        <source>%1: cannot write the report (%2)</source>
+        <translation>%1: cannot write the report (%2)</translation>
+    </message>
+</context>
+<context>
+    <name>CsvExport</name>
+    <message>
+        <source>无法写入文件 %1：%2</source>
+        <translation>Cannot write the file %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>InputFile</name>
+    <message>
+        <source>是文件夹，不是文件</source>
+        <translation>is a folder, not a file</translation>
+    </message>
+    <message>
+        <source>是设备，不是普通文件</source>
+        <translation>is a device, not a regular file</translation>
+    </message>
+    <message>
+        <source>是命名管道，不是普通文件</source>
+        <translation>is a named pipe, not a regular file</translation>
+    </message>
+    <message>
+        <source>不是普通文件</source>
+        <translation>is not a regular file</translation>
+    </message>
+</context>
+<context>
+    <name>Language</name>
+    <message>
+        <source>--lang needs a value: en or zh</source>
+        <translation>--lang needs a value: en or zh</translation>
+    </message>
+    <message>
+        <source>--lang takes en or zh, not &apos;%1&apos;</source>
+        <translation>--lang takes en or zh, not &apos;%1&apos;</translation>
+    </message>
+</context>
+<context>
+    <name>MixerControl</name>
+    <message>
+        <source>GetLinInfo Resource faile!</source>
+        <translation>GetLinInfo Resource faile!</translation>
+    </message>
+</context>
+<context>
+    <name>OutputFile</name>
+    <message>
+        <source>输出文件就是输入文件 %1，不能覆盖</source>
+        <translation>The output file is the input file %1 and cannot be overwritten</translation>
+    </message>
+</context>
+<context>
+    <name>PictureText</name>
+    <message>
+        <source>======时域=======</source>
+        <translation>====Time domain====</translation>
+    </message>
+    <message>
+        <source>======频域=======</source>
+        <translation>==Frequency domain==</translation>
+    </message>
+    <message>
+        <source>====函数信号=====</source>
+        <translation>==Function signal==</translation>
+    </message>
+    <message>
+        <source>横轴[X]：频率[KHz]</source>
+        <translation>X axis: frequency [kHz]</translation>
+    </message>
+    <message>
+        <source>横轴[X]：频率[MHz]</source>
+        <translation>X axis: frequency [MHz]</translation>
+    </message>
+    <message>
+        <source>     X1：%.2f</source>
+        <translation>     X1: %.2f</translation>
+    </message>
+    <message>
+        <source>     X2：%.2f</source>
+        <translation>     X2: %.2f</translation>
+    </message>
+    <message>
+        <source>|X2-X1|：%.2f</source>
+        <translation>|X2-X1|: %.2f</translation>
+    </message>
+    <message>
+        <source>标尺[X]：%.2f</source>
+        <translation>Ruler[X]: %.2f</translation>
+    </message>
+    <message>
+        <source>纵轴[Y]：逻辑电平</source>
+        <translation>Y axis: logic level</translation>
+    </message>
+    <message>
+        <source>     Y1：%.2f</source>
+        <translation>     Y1: %.2f</translation>
+    </message>
+    <message>
+        <source>     Y2：%.2f</source>
+        <translation>     Y2: %.2f</translation>
+    </message>
+    <message>
+        <source>|Y2-Y1|：%0.2f</source>
+        <translation>|Y2-Y1|: %0.2f</translation>
+    </message>
+    <message>
+        <source>标尺[Y]：%.2f</source>
+        <translation>Ruler[Y]: %.2f</translation>
+    </message>
+    <message>
+        <source>CH1频率：%d</source>
+        <translation>CH1 frequency: %d</translation>
+    </message>
+    <message>
+        <source>CH2频率：%d</source>
+        <translation>CH2 frequency: %d</translation>
+    </message>
+    <message>
+        <source>纵轴[Y]：分贝[db]</source>
+        <translation>Y axis: decibels [dB]</translation>
+    </message>
+    <message>
+        <source>     Y1：%0.2f</source>
+        <translation>     Y1: %0.2f</translation>
+    </message>
+    <message>
+        <source>     Y2：%0.2f</source>
+        <translation>     Y2: %0.2f</translation>
+    </message>
+    <message>
+        <source>标尺[Y]：%0.2f</source>
+        <translation>Ruler[Y]: %0.2f</translation>
+    </message>
+    <message>
+        <source>CH1频率：%dHz</source>
+        <translation>CH1 frequency: %dHz</translation>
+    </message>
+    <message>
+        <source>CH2频率：%dHz</source>
+        <translation>CH2 frequency: %dHz</translation>
+    </message>
+    <message>
+        <source>纵轴[Y]：电压[mV]</source>
+        <translation>Y axis: voltage [mV]</translation>
+    </message>
+    <message>
+        <source>     Y1：%d</source>
+        <translation>     Y1: %d</translation>
+    </message>
+    <message>
+        <source>     Y2：%d</source>
+        <translation>     Y2: %d</translation>
+    </message>
+    <message>
+        <source>|Y2-Y1|：%d</source>
+        <translation>|Y2-Y1|: %d</translation>
+    </message>
+    <message>
+        <source>标尺[Y]：%d</source>
+        <translation>Ruler[Y]: %d</translation>
+    </message>
+    <message>
+        <source>横轴[X]：毫秒[ms]</source>
+        <translation>X axis: milliseconds [ms]</translation>
+    </message>
+    <message>
+        <source>横轴[X]：微秒[us]</source>
+        <translation>X axis: microseconds [us]</translation>
+    </message>
+    <message>
+        <source>     X1：%0.2f</source>
+        <translation>     X1: %0.2f</translation>
+    </message>
+    <message>
+        <source>     X2：%0.2f</source>
+        <translation>     X2: %0.2f</translation>
+    </message>
+    <message>
+        <source>|X2-X1|：%0.2f</source>
+        <translation>|X2-X1|: %0.2f</translation>
+    </message>
+    <message>
+        <source>标尺[X]：%0.2f</source>
+        <translation>Ruler[X]: %0.2f</translation>
+    </message>
+    <message>
+        <source>标尺[Y]：∞</source>
+        <translation>Ruler[Y]: ∞</translation>
+    </message>
+    <message>
+        <source>|Y2-Y1|：%.2f</source>
+        <translation>|Y2-Y1|: %.2f</translation>
+    </message>
+    <message>
+        <source>CH1-RMS：%0.2f mV</source>
+        <translation>CH1-RMS: %0.2f mV</translation>
+    </message>
+    <message>
+        <source>CH2-RMS：%0.2f mV</source>
+        <translation>CH2-RMS: %0.2f mV</translation>
+    </message>
+</context>
+<context>
+    <name>PluginList</name>
+    <message>
+        <source>无法写入文件 %1：%2</source>
+        <translation>Cannot write the file %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>PluginSettings</name>
+    <message>
+        <source>写入失败</source>
+        <translation>Write failed</translation>
+    </message>
+    <message>
+        <source>无法写入文件 %1：%2</source>
+        <translation>Cannot write the file %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>PropertyPage</name>
+    <message>
+        <source>请键入一个整数。</source>
+        <translation>Please enter an integer.</translation>
+    </message>
+    <message>
+        <source>请键入一个数。</source>
+        <translation>Please enter a number.</translation>
+    </message>
+</context>
+<context>
+    <name>QtAudioOutput</name>
+    <message>
+        <source>只能播放 16 位 PCM 单声道或立体声信号</source>
+        <translation>Only 16-bit PCM mono or stereo signals can be played</translation>
+    </message>
+    <message>
+        <source>没有可播放的信号</source>
+        <translation>There is no signal to play</translation>
+    </message>
+    <message>
+        <source>没有声音输出设备</source>
+        <translation>There is no sound output device</translation>
+    </message>
+    <message>
+        <source>声音输出设备不支持 %1 Hz、%2 声道的 16 位信号</source>
+        <translation>The sound output device does not support 16-bit signals at %1 Hz with %2 channels</translation>
+    </message>
+    <message>
+        <source>无法打开声音输出设备</source>
+        <translation>Cannot open the sound output device</translation>
+    </message>
+</context>
+<context>
+    <name>RawRecordFile</name>
+    <message>
+        <source>无法写入文件 %1：%2</source>
+        <translation>Cannot write the file %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>Report</name>
+    <message>
+        <source>通道数: %1</source>
+        <translation>Channels: %1</translation>
+    </message>
+    <message>
+        <source>采样率: %1</source>
+        <translation>Sample rate: %1</translation>
+    </message>
+    <message>
+        <source>数据长度: %1</source>
+        <translation>Data length: %1</translation>
+    </message>
+    <message>
+        <source>测试描述: %1</source>
+        <translation>Test description: %1</translation>
+    </message>
+    <message>
+        <source>测试人: %1</source>
+        <translation>Tester: %1</translation>
+    </message>
+    <message>
+        <source>===Lumora Ondrix 测试报告===</source>
+        <translation>===Lumora Ondrix Test Report===</translation>
+    </message>
+</context>
+<context>
+    <name>RuntimeFolder</name>
+    <message>
+        <source>无法写入文件 %1：%2</source>
+        <translation>Cannot write the file %1: %2</translation>
+    </message>
+    <message>
+        <source>没有用户数据文件夹</source>
+        <translation>There is no user data folder</translation>
+    </message>
+    <message>
+        <source>无法创建文件夹 %1：%2</source>
+        <translation>Cannot create the folder %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>SamplingEngine</name>
+    <message>
+        <source>Init fail!</source>
+        <translation>Init fail!</translation>
+    </message>
+    <message>
+        <source>Error No.1</source>
+        <translation>Error No.1</translation>
+    </message>
+    <message>
+        <source>内存不足，录制已停止。已录制的数据全部保留，按“停止”可保存。</source>
+        <translation>Out of memory: recording has stopped. Everything recorded so far is kept; press “Stop” to save it.</translation>
+    </message>
+    <message>
+        <source>文件太大，内存不足，无法打开</source>
+        <translation>The file is too large: there is not enough memory to open it</translation>
+    </message>
+    <message>
+        <source>数据有 %1 字节，超过了录音的上限 %2 字节</source>
+        <translation>The data has %1 bytes, more than the recording&apos;s limit of %2 bytes</translation>
+    </message>
+</context>
+<context>
+    <name>SamplingPlugin</name>
+    <message>
+        <source>无法加载插件：%1</source>
+        <translation>Cannot load the plug-in: %1</translation>
+    </message>
+    <message>
+        <source>插件没有导出 Write8BitDataBuf 或 Write16BitDataBuf</source>
+        <translation>The plug-in exports neither Write8BitDataBuf nor Write16BitDataBuf</translation>
+    </message>
+</context>
+<context>
+    <name>SignalGenerator</name>
+    <message>
+        <source>左声道</source>
+        <translation>The left channel</translation>
+    </message>
+    <message>
+        <source>右声道</source>
+        <translation>The right channel</translation>
+    </message>
+    <message>
+        <source>%1的频率必须大于 0 Hz（现为 %2 Hz）</source>
+        <translation>%1&apos;s frequency must be above 0 Hz (it is %2 Hz)</translation>
+    </message>
+    <message>
+        <source>%1的频率 %2 Hz 太高：在 %3 Hz 采样率下最高 %4 Hz</source>
+        <translation>%1&apos;s frequency of %2 Hz is too high: at a sample rate of %3 Hz the highest is %4 Hz</translation>
+    </message>
+    <message>
+        <source>%1的峰值必须在 10 到 32767 之间（现为 %2）</source>
+        <translation>%1&apos;s peak must be between 10 and 32767 (it is %2)</translation>
+    </message>
+    <message>
+        <source>左右声道的周期在 16 MiB 内没有公倍数：信号只含左声道的整周期，右声道在每次循环处相位跳变</source>
+        <translation>The periods of the left and right channels have no common multiple within 16 MiB: the signal holds whole periods of the left channel only, and the right channel&apos;s phase jumps at every loop</translation>
+    </message>
+    <message>
+        <source>扫频的结束频率必须大于 0 Hz（现为 %1 Hz）</source>
+        <translation>The sweep&apos;s end frequency must be above 0 Hz (it is %1 Hz)</translation>
+    </message>
+    <message>
+        <source>扫频的起始频率 %1 Hz 太高：在 %2 Hz 采样率下最高 %2 Hz</source>
+        <translation>The sweep&apos;s start frequency of %1 Hz is too high: at a sample rate of %2 Hz the highest is %2 Hz</translation>
+    </message>
+    <message>
+        <source>扫频时间必须大于 0 ms（现为 %1 ms）</source>
+        <translation>The sweep time must be above 0 ms (it is %1 ms)</translation>
+    </message>
+    <message>
+        <source>扫频时间 %1 ms 太长：在 %2 Hz 采样率下最长 %3 ms</source>
+        <translation>The sweep time of %1 ms is too long: at a sample rate of %2 Hz the longest is %3 ms</translation>
+    </message>
+    <message>
+        <source>扫频信号的峰值必须在 10 到 32767 之间（现为 %1）</source>
+        <translation>The sweep signal&apos;s peak must be between 10 and 32767 (it is %1)</translation>
+    </message>
+</context>
+<context>
+    <name>Translations</name>
+    <message>
+        <source>Cannot load the translation %1</source>
+        <translation>Cannot load the translation %1</translation>
+    </message>
+</context>
+<context>
+    <name>WavFile</name>
+    <message>
+        <source>文件被截断或已损坏：块的大小超出了文件末尾</source>
+        <translation>The file is truncated or damaged: a chunk&apos;s size runs past the end of the file</translation>
+    </message>
+    <message>
+        <source>无法打开文件：%1</source>
+        <translation>Cannot open the file: %1</translation>
+    </message>
+    <message>
+        <source>读取文件失败：%1</source>
+        <translation>Reading the file failed: %1</translation>
+    </message>
+    <message>
+        <source>文件是空的</source>
+        <translation>The file is empty</translation>
+    </message>
+    <message>
+        <source>不是 WAV 文件</source>
+        <translation>Not a WAV file</translation>
+    </message>
+    <message>
+        <source>不是有效的 WAV 文件：缺少格式块（fmt）</source>
+        <translation>Not a valid WAV file: the format chunk (fmt) is missing</translation>
+    </message>
+    <message>
+        <source>格式块（fmt）太短</source>
+        <translation>The format chunk (fmt) is too short</translation>
+    </message>
+    <message>
+        <source>不支持的数据格式：只能打开 PCM 整数数据</source>
+        <translation>Unsupported data format: only integer PCM data can be opened</translation>
+    </message>
+    <message>
+        <source>扩展格式块（fmt）太短</source>
+        <translation>The extensible format chunk (fmt) is too short</translation>
+    </message>
+    <message>
+        <source>不支持 %1 位采样：只能打开 8 位或 16 位数据</source>
+        <translation>%1-bit samples are not supported: only 8-bit or 16-bit data can be opened</translation>
+    </message>
+    <message>
+        <source>不支持 %1 个声道：只能打开单声道或立体声</source>
+        <translation>%1 channels are not supported: only mono or stereo can be opened</translation>
+    </message>
+    <message>
+        <source>采样率无效：%1 Hz</source>
+        <translation>Invalid sample rate: %1 Hz</translation>
+    </message>
+    <message>
+        <source>不是有效的 WAV 文件：缺少数据块（data）</source>
+        <translation>Not a valid WAV file: the data chunk (data) is missing</translation>
+    </message>
+    <message>
+        <source>读取的范围超出了数据块</source>
+        <translation>The range read runs past the data chunk</translation>
+    </message>
+    <message>
+        <source>读取已中止</source>
+        <translation>Reading was aborted</translation>
+    </message>
+    <message>
+        <source>Error creating file: the data is too large for a WAV file</source>
+        <translation>Error creating file: the data is too large for a WAV file</translation>
+    </message>
+    <message>
+        <source>Error creating file: %1</source>
+        <translation>Error creating file: %1</translation>
+    </message>
+</context>
+</TS>

@@ -27,7 +27,7 @@
     </message>
     <message>
         <source>Orvanta 声卡双通道测量台 版本 1.0</source>
-        <translation>Orvanta Two-Channel Bench, Version 1.0</translation>
+        <translation>Orvanta Two-Channel Bench 1.0</translation>
     </message>
     <message>
         <source>把电脑声卡变成双通道测量台：</source>
@@ -43,7 +43,7 @@
     </message>
     <message>
         <source>联系我们：帮助菜单中的 Lumora 主页</source>
-        <translation>Contact us: the Lumora home page in the Help menu</translation>
+        <translation>Contact us: Lumora home page (Help menu)</translation>
     </message>
 </context>
 <context>
@@ -76,7 +76,7 @@ CH2 shown in step with CH1</translation>
     </message>
     <message>
         <source>触发电平[逻辑值]:</source>
-        <translation>Trigger level [logic]:</translation>
+        <translation>Level [logic]:</translation>
     </message>
     <message>
         <source>增益[DB]</source>
@@ -84,7 +84,7 @@ CH2 shown in step with CH1</translation>
     </message>
     <message>
         <source>基线[DOT]</source>
-        <translation>Baseline [DOT]</translation>
+        <translation>Base [DOT]</translation>
     </message>
     <message>
         <source>Left</source>
@@ -144,7 +144,7 @@ CH2 shown in step with CH1</translation>
     </message>
     <message>
         <source>扫频上升时间[ms]:</source>
-        <translation>Sweep rise time [ms]:</translation>
+        <translation>Rise time [ms]:</translation>
     </message>
     <message>
         <source>开始</source>
@@ -152,15 +152,15 @@ CH2 shown in step with CH1</translation>
     </message>
     <message>
         <source>三角</source>
-        <translation>Triangle</translation>
+        <translation>Tri()</translation>
     </message>
     <message>
         <source>方波</source>
-        <translation>Square</translation>
+        <translation>Squ()</translation>
     </message>
     <message>
         <source>锯齿波</source>
-        <translation>Sawtooth</translation>
+        <translation>Saw()</translation>
     </message>
     <message>
         <source>请键入一个整数。</source>
@@ -520,11 +520,11 @@ Settings</translation>
     </message>
     <message>
         <source>毫秒[ms]</source>
-        <translation>Milliseconds [ms]</translation>
+        <translation>Millisecond</translation>
     </message>
     <message>
         <source>微秒[us]</source>
-        <translation>Microseconds [us]</translation>
+        <translation>Microsecond</translation>
     </message>
     <message>
         <source>逻辑电平值:</source>
@@ -604,7 +604,7 @@ Settings</translation>
     </message>
     <message>
         <source>使用采样插件进行数据采集。</source>
-        <translation>Use a sampling plug-in to acquire data.</translation>
+        <translation>Sample with a plug-in.</translation>
     </message>
     <message>
         <source>所有插件</source>

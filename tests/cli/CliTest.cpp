@@ -164,3 +164,36 @@ TEST_F(Cli, MistakesExitWithStatus2AndOneLine) {
   // The last whole frame still measures.
   EXPECT_EQ(RunCli({"measure", good, "--at", "13952"}).exitCode, 0);
 }
+
+TEST_F(Cli, MessagesFollowLangElseTheUsersLanguage) {
+  const QString empty = Write("empty.wav", MakePcmFormat(2, 44100, 16), nullptr, 0);
+  QFile(empty).resize(0);
+  const QString out = dir.filePath("out.bmp");
+  const struct {
+    QStringList args;
+    const char* lang;  // LANG of the tool's environment; LANGUAGE is unset
+    int exitCode;
+    const char* errorHas;
+  } cases[] = {
+      {{"--lang", "en", "info", empty}, "C.UTF-8", 2, "The file is empty"},
+      {{"info", empty, "--lang=zh"}, "en_US.UTF-8", 2, "文件是空的"},
+      {{"info", empty}, "en_GB.UTF-8", 2, "The file is empty"},
+      {{"info", empty}, "C.UTF-8", 2, "文件是空的"},
+      {{"info", empty}, "de_DE.UTF-8", 2, "文件是空的"},
+      {{"--lang", "fr", "info", empty}, "C.UTF-8", 2, "--lang takes en or zh, not 'fr'"},
+      // The option before the command: render still gets its drawing application.
+      {{"--lang", "en", "render", Stereo16(), out}, "C.UTF-8", 0, ""},
+  };
+  for (const auto& c : cases) {
+    const ProgramRun r = RunCli(c.args, [&](QProcess& p) {
+      QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+      for (const char* name : {"LANGUAGE", "LC_ALL", "LC_MESSAGES"}) env.remove(name);
+      env.insert("LANG", c.lang);
+      p.setProcessEnvironment(env);
+    });
+    const std::string what = c.args.join(' ').toStdString() + " with LANG=" + c.lang;
+    EXPECT_EQ(r.exitCode, c.exitCode) << what << ": " << r.err.toStdString();
+    EXPECT_TRUE(r.err.contains(QString::fromUtf8(c.errorHas))) << what << ": " << r.err.toStdString();
+  }
+  EXPECT_TRUE(QFile::exists(out));
+}

@@ -44,7 +44,8 @@ const QStringList kInstalledFiles = {
     "bin/ondrix", "bin/ondrix-cli", "share/ondrix/res/Toolbar_.bmp", "share/ondrix/setting.ini",
     "share/ondrix/wavedata.ini", "share/ondrix/plugins/sine8.so", "share/ondrix/plugins/twotone16.so",
     "share/ondrix/plugins/bothwidths.so", "share/applications/ondrix.desktop",
-    "share/icons/hicolor/64x64/apps/ondrix.png", "include/ondrix/OndrixPlugin.h"};
+    "share/icons/hicolor/64x64/apps/ondrix.png", "include/ondrix/OndrixPlugin.h",
+    "share/ondrix/translations/ondrix_en.qm"};
 
 QByteArray Contents(const QString& path) {
   QFile file(path);
@@ -124,6 +125,12 @@ TEST_F(Installed, ToolReadsTheUsersRuntimeFolderFromAnyWorkingDirectory) {
   EXPECT_EQ(generate("saved.wav", {}), asked);
   EXPECT_NE(asked, defaults);
   EXPECT_TRUE(QDir(cwd).isEmpty());
+}
+
+TEST_F(Installed, ToolSpeaksEnglishFromTheInstalledTranslation) {
+  const ProgramRun r = RunProgram(Path("bin/ondrix-cli"), {"--lang", "en", "info", cwd}, cwd, env);
+  EXPECT_EQ(r.exitCode, 2);
+  EXPECT_TRUE(r.err.contains("is a folder, not a file")) << r.err.toStdString();
 }
 
 TEST_F(Installed, ProgramFindsItsToolbarSeedsItsUserFolderAndKeepsIt) {

@@ -14,18 +14,20 @@
 #include <cstdio>
 
 int main(int argc, char** argv) {
-  QApplication application(argc, argv);
-  Q_INIT_RESOURCE(artwork);
-  QApplication::setWindowIcon(QIcon(QStringLiteral(":/res/ondrix.png")));
   // The program speaks the user's language when that is English, else its
-  // Chinese original; --lang en|zh chooses. Qt's own dialogs follow.
-  QStringList args = QApplication::arguments().mid(1);
+  // Chinese original; --lang en|zh chooses. Qt's own dialogs follow. A wrong
+  // option is told before anything needs a screen.
+  QStringList args;
+  for (int i = 1; i < argc; ++i) args << QString::fromLocal8Bit(argv[i]);
   QString error;
   const std::optional<QString> option = TakeLanguageOption(args, &error);
   if (!error.isEmpty()) {
     std::fprintf(stderr, "ondrix: %s\n", qUtf8Printable(error));
     return 2;
   }
+  QApplication application(argc, argv);
+  Q_INIT_RESOURCE(artwork);
+  QApplication::setWindowIcon(QIcon(QStringLiteral(":/res/ondrix.png")));
   const QString language = ChooseLanguage(option, QLocale::system().uiLanguages());
   InstallQtTranslations(language);
   if (!InstallTranslations(language, &error)) std::fprintf(stderr, "ondrix: %s\n", qUtf8Printable(error));

@@ -8,7 +8,9 @@
 # 1280 x 800, a private loopback sound server, a copy of the runtime folder
 # for each language (so neither the user's files nor the build's change), and
 # a tone pair played into the input with ondrix-cli: a 441 Hz sine on the
-# left, a 1000 Hz triangle on the right. The screenshot driver ondrix-shots
+# left, an 882 Hz triangle on the right (whole periods of 100 and 50 samples
+# at 44100 Hz, so every frame the trigger picks looks the same and so do the
+# pictures of every run). The screenshot driver ondrix-shots
 # takes the pictures in English and in Chinese; they are reduced to a
 # 256-colour palette and replace the old ones only when every picture of
 # both languages was taken. --out writes them to DIR/en and DIR/zh instead.
@@ -58,7 +60,7 @@ eval "$("$root/scripts/loopback-audio.sh" env "$work/audio")"
 
 cp -r "$root/build/bin" "$work/build"
 cp "$root/build/tools/ondrix-shots" "$work/build/"
-"$work/build/ondrix-cli" generate "$work/tones.wav" --left sine --right triangle --left-freq 441 --right-freq 1000 \
+"$work/build/ondrix-cli" generate "$work/tones.wav" --left sine --right triangle --left-freq 441 --right-freq 882 \
   --left-peak 16000 --right-peak 12000 --play 3600 >"$work/player.log" 2>&1 &
 player_pid=$!
 sleep 1

@@ -191,6 +191,8 @@ void ShotScript::Rulers() {
   DragInView(QPoint(g_handleY2.left() + 3, g_cursorY2), QPoint(left + 300, middle + crest));
   // A press anywhere moves the crosshair: onto the trough.
   DragInView(QPoint(left + 75, middle + crest), QPoint(left + 75, middle + crest));
+  if (g_cursorX1 != left + 25 || g_cursorX2 != left + 125 || g_crossX != left + 75)
+    Fail(QStringLiteral("rulers: the cursors did not follow the mouse"));
   Settle();
   Shoot(QStringLiteral("rulers"), ShotCamera::AreaOf(frame_->View()));
   bar->RulerXBox()->click();

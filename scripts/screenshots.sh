@@ -4,18 +4,19 @@
 #
 #   scripts/screenshots.sh [--out DIR]
 #
-# Builds, then works in a temporary folder: a private X server (Xvfb) of
-# 1280 x 800, a private loopback sound server, a copy of the runtime folder
-# for each language (so neither the user's files nor the build's change), and
-# a tone pair played into the input with ondrix-cli: a 441 Hz sine on the
-# left, an 882 Hz triangle on the right (whole periods of 100 and 50 samples
-# at 44100 Hz, so every frame the trigger picks looks the same and so do the
-# pictures of every run). The screenshot driver ondrix-shots
-# takes the pictures in English and in Chinese; they are reduced to a
-# 256-colour palette and replace the old ones only when every picture of
-# both languages was taken. --out writes them to DIR/en and DIR/zh instead.
+# Installs what is missing and builds, then works in a temporary folder: a
+# private X server (Xvfb) of 1280 x 800, a private loopback sound server, a
+# copy of the runtime folder for each language (so neither the user's files
+# nor the build's change), and a tone pair played into the input with
+# ondrix-cli: a 441 Hz sine on the left, an 882 Hz triangle on the right
+# (whole periods of 100 and 50 samples at 44100 Hz, so every frame the
+# trigger picks looks the same, and so do the pictures of every run). The
+# screenshot driver ondrix-shots takes the pictures in English and in
+# Chinese; they are reduced to a 256-colour palette and replace the old ones
+# only when every picture of both languages was taken. --out writes them to
+# DIR/en and DIR/zh instead.
 #
-# Needs Xvfb, pulseaudio, imagemagick and poppler-utils (scripts/install-deps.sh).
+# Uses Xvfb, pulseaudio, imagemagick and poppler-utils (scripts/install-deps.sh).
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 out=$root/docs/images
@@ -28,6 +29,7 @@ done
 mkdir -p "$out"
 out=$(cd "$out" && pwd)
 
+"$root/scripts/install-deps.sh"
 "$root/scripts/build.sh"
 [[ -x "$root/build/tools/ondrix-shots" ]] || { echo "screenshots: the build made no build/tools/ondrix-shots" >&2; exit 1; }
 

@@ -12,6 +12,7 @@
 #include "display/COndrixView.h"
 #include "files/WavFile.h"
 #include "support/FakeAudioInput.h"
+#include "RunningProgram.h"
 #include "support/RecordingPrompts.h"
 
 #include <QLineEdit>
@@ -28,33 +29,14 @@
 
 #include <cstring>
 
-static void InitArtworkForFiles() { Q_INIT_RESOURCE(artwork); }
-
 namespace {
 
-class FrameFiles : public ::testing::Test {
+class FrameFiles : public RunningProgram {
  protected:
-  static void SetUpTestSuite() {
-    EnsureApplication();
-    InitArtworkForFiles();
-  }
-
   FrameFiles() {
-    ResetGlobals();
-    g_appDir = dir.path();
-    auto fake = std::make_unique<FakeAudioInput>();
-    input = fake.get();
-    app = std::make_unique<COndrixApp>(std::move(fake));
-    EXPECT_TRUE(app->InitInstance());
-    frame = app->Frame();
+    Start();
     bar = frame->RecordBar();
-    prompts = std::make_unique<RecordingPrompts>();  // after start-up: replaces the message boxes
     QCoreApplication::processEvents();
-  }
-  ~FrameFiles() override {
-    prompts.reset();
-    app.reset();
-    ResetGlobals();
   }
 
   void Click(int id) { bar->Button(id)->click(); }
@@ -87,12 +69,7 @@ class FrameFiles : public ::testing::Test {
       if (outlook->GetItemLabel(i) == label) frame->OnOutbarEvent(OBE_ITEM_CLICKED, i);
   }
 
-  QTemporaryDir dir;
-  std::unique_ptr<COndrixApp> app;
-  std::unique_ptr<RecordingPrompts> prompts;
-  CMainFrame* frame = nullptr;
   CRecordBar* bar = nullptr;
-  FakeAudioInput* input = nullptr;
 };
 
 }  // namespace

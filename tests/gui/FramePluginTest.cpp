@@ -13,6 +13,7 @@
 #include "gui/CRateCellEdit.h"
 #include "gui/CommandIds.h"
 #include "support/FakeAudioInput.h"
+#include "RunningProgram.h"
 #include "support/RecordingPrompts.h"
 
 #include <QAction>
@@ -29,39 +30,16 @@
 
 #include <gtest/gtest.h>
 
-static void InitArtworkForPlugins() { Q_INIT_RESOURCE(artwork); }
-
 namespace {
 
 const QString kTwoTone = QStringLiteral(ONDRIX_PLUGIN_TWOTONE16);
 const QString kSine8 = QStringLiteral(ONDRIX_PLUGIN_SINE8);
 const QString kBoth = QStringLiteral(ONDRIX_PLUGIN_BOTHWIDTHS);
 
-class FramePlugin : public ::testing::Test {
+class FramePlugin : public RunningProgram {
  protected:
-  static void SetUpTestSuite() {
-    EnsureApplication();
-    InitArtworkForPlugins();
-  }
-  FramePlugin() {
-    ResetGlobals();
-    g_appDir = dir.path();
-  }
-  ~FramePlugin() override {
-    manager.reset();
-    prompts.reset();
-    app.reset();
-    ResetGlobals();
-  }
+  ~FramePlugin() override { manager.reset(); }
 
-  void Start() {
-    auto fake = std::make_unique<FakeAudioInput>();
-    input = fake.get();
-    app = std::make_unique<COndrixApp>(std::move(fake));
-    ASSERT_TRUE(app->InitInstance());
-    frame = app->Frame();
-    prompts = std::make_unique<RecordingPrompts>();  // after start-up: replaces the message boxes
-  }
   // The program with three known plug-ins, and the manager shown.
   void StartWithList() {
     QString error;
@@ -85,12 +63,7 @@ class FramePlugin : public ::testing::Test {
   }
   CRateCellEdit* Editor() { return manager->List()->viewport()->findChild<CRateCellEdit*>(); }
 
-  QTemporaryDir dir;
-  std::unique_ptr<COndrixApp> app;
-  std::unique_ptr<RecordingPrompts> prompts;
   std::unique_ptr<CPlugInManagerDlg> manager;
-  CMainFrame* frame = nullptr;
-  FakeAudioInput* input = nullptr;
 };
 
 }  // namespace

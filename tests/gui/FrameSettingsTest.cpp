@@ -13,6 +13,7 @@
 #include "gui/CommandIds.h"
 #include "display/COndrixView.h"
 #include "support/FakeAudioInput.h"
+#include "RunningProgram.h"
 #include "support/RecordingPrompts.h"
 
 #include <QAction>
@@ -30,8 +31,6 @@
 #include <gtest/gtest.h>
 
 #include <functional>
-
-static void InitArtworkForSettings() { Q_INIT_RESOURCE(artwork); }
 
 namespace {
 
@@ -53,27 +52,9 @@ void Ok(CMyPropertySheet& sheet) { sheet.OkButton()->click(); }
 void Cancel(CMyPropertySheet& sheet) { sheet.CancelButton()->click(); }
 void Nothing(CMyPropertySheet&) {}
 
-class FrameSettings : public ::testing::Test {
+class FrameSettings : public RunningProgram {
  protected:
-  static void SetUpTestSuite() {
-    EnsureApplication();
-    InitArtworkForSettings();
-  }
-  FrameSettings() {
-    ResetGlobals();
-    g_appDir = dir.path();
-    auto fake = std::make_unique<FakeAudioInput>();
-    input = fake.get();
-    app = std::make_unique<COndrixApp>(std::move(fake));
-    EXPECT_TRUE(app->InitInstance());
-    frame = app->Frame();
-    prompts = std::make_unique<RecordingPrompts>();  // after start-up: replaces the message boxes
-  }
-  ~FrameSettings() override {
-    prompts.reset();
-    app.reset();
-    ResetGlobals();
-  }
+  FrameSettings() { Start(); }
 
   // Runs command 32775: `work` acts on the open sheet, then `close` ends it.
   void RunSheet(const Work& work, const Work& close) {
@@ -94,11 +75,6 @@ class FrameSettings : public ::testing::Test {
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(none)");
   }
 
-  QTemporaryDir dir;
-  std::unique_ptr<COndrixApp> app;
-  CMainFrame* frame = nullptr;
-  FakeAudioInput* input = nullptr;
-  std::unique_ptr<RecordingPrompts> prompts;
 };
 
 TEST_F(FrameSettings, CancelPutsBackEveryByteAfterTheDisplayFollowedTheChanges) {

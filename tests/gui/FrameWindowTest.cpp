@@ -12,6 +12,7 @@
 #include "gui/SplitterLayout.h"
 #include "display/COndrixView.h"
 #include "support/FakeAudioInput.h"
+#include "RunningProgram.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>
@@ -29,33 +30,13 @@
 
 #include <gtest/gtest.h>
 
-// The artwork is compiled into the library; its images need registering.
-static void InitArtwork() { Q_INIT_RESOURCE(artwork); }
-
 namespace {
 
-class FrameTest : public ::testing::Test {
+class FrameTest : public RunningProgram {
  protected:
-  static void SetUpTestSuite() {
-    EnsureApplication();
-    InitArtwork();
-  }
-
-  FrameTest() {
-    ResetGlobals();
-    g_appDir = dir.path();
-  }
-  ~FrameTest() override {
-    app.reset();
-    ResetGlobals();
-  }
-
+  // Starts the program and lets the window settle.
   void Start() {
-    auto fake = std::make_unique<FakeAudioInput>();
-    input = fake.get();
-    app = std::make_unique<COndrixApp>(std::move(fake));
-    ASSERT_TRUE(app->InitInstance());
-    frame = app->Frame();
+    RunningProgram::Start();
     QCoreApplication::processEvents();
   }
   void Trigger(int id) { frame->Action(id)->trigger(); }
@@ -70,11 +51,6 @@ class FrameTest : public ::testing::Test {
     }
     FAIL() << "no item " << label.toStdString();
   }
-
-  QTemporaryDir dir;
-  std::unique_ptr<COndrixApp> app;
-  CMainFrame* frame = nullptr;
-  FakeAudioInput* input = nullptr;
 };
 
 }  // namespace
@@ -300,9 +276,13 @@ TEST_F(FrameTest, MenusToolbarAndTextsAreAsDesigned) {
   // Menus show no images, so checked items show their check marks; the
   // About button's tooltip is its text without mnemonic and dots; splitters
   // resize when the drag ends.
-  for (QAction* menu : frame->menuBar()->actions())
-    for (QAction* a : menu->menu()->actions())
-      if (!a->isSeparator()) EXPECT_FALSE(a->isIconVisibleInMenu()) << a->text().toStdString();
+  for (QAction* menu : frame->menuBar()->actions()) {
+    for (QAction* a : menu->menu()->actions()) {
+      if (!a->isSeparator()) {
+        EXPECT_FALSE(a->isIconVisibleInMenu()) << a->text().toStdString();
+      }
+    }
+  }
   EXPECT_EQ(frame->Action(ID_APP_ABOUT)->toolTip(), QStringLiteral("关于 Orvanta"));
   EXPECT_FALSE(frame->MainSplitter()->opaqueResize());
   EXPECT_FALSE(frame->RightSplitter()->opaqueResize());

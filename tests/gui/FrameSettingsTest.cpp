@@ -3,6 +3,7 @@
 
 #include "support/TestApplication.h"
 #include "app/Globals.h"
+#include "gui/CBarTool.h"
 #include "gui/CMainFrame.h"
 #include "gui/CMyPropertyPage1.h"
 #include "gui/CMyPropertyPage2.h"
@@ -11,6 +12,8 @@
 #include "gui/CMyPropertySheet.h"
 #include "gui/COndrixApp.h"
 #include "gui/CommandIds.h"
+#include "gui/PanelIds.h"
+#include "gui/TrackBar.h"
 #include "display/COndrixView.h"
 #include "support/FakeAudioInput.h"
 #include "RunningProgram.h"
@@ -55,6 +58,8 @@ void Nothing(CMyPropertySheet&) {}
 class FrameSettings : public RunningProgram {
  protected:
   FrameSettings() { Start(); }
+
+  int RateSlider() const { return frame->ControlPanel()->Slider(IDC_SAMPLE_RATE)->value(); }
 
   // Runs command 32775: `work` acts on the open sheet, then `close` ends it.
   void RunSheet(const Work& work, const Work& close) {
@@ -108,6 +113,7 @@ TEST_F(FrameSettings, OkReopensTheInputInTheNewFormatAndSavesTheEditedRecord) {
   EXPECT_EQ(input->openedFormat, MakePcmFormat(1, 8000, 8));
   EXPECT_EQ(SavedFile(), Bytes(g_settings));
   EXPECT_EQ(g_settings.bitsPerSample, 8);
+  EXPECT_EQ(RateSlider(), 8000) << "the panel shows the new rate";
   EXPECT_TRUE(prompts->messages.isEmpty());
 
   // A rate from the panel's slider is in no list and survives OK untouched.
@@ -115,6 +121,7 @@ TEST_F(FrameSettings, OkReopensTheInputInTheNewFormatAndSavesTheEditedRecord) {
   RunSheet(Nothing, Ok);
   EXPECT_EQ(input->openedFormat, MakePcmFormat(1, 2000, 8));
   EXPECT_EQ(SavedFile(), Bytes(g_settings));
+  EXPECT_EQ(RateSlider(), 2000);
 }
 
 TEST_F(FrameSettings, OkWhileSamplingIsStoppedRunsTheInputButTheToolbarStillSaysStopped) {
@@ -127,10 +134,12 @@ TEST_F(FrameSettings, OkWhileSamplingIsStoppedRunsTheInputButTheToolbarStillSays
 }
 
 TEST_F(FrameSettings, OkLeavesTheInputAloneWhileAPluginSamplesOrARecordingRuns) {
+  const int slider = RateSlider();
   g_pluginEnabled = 1;
   RunSheet(PickSmallestFormat, Ok);
   EXPECT_EQ(g_settings.sampleRate, 8000);
   EXPECT_EQ(SavedFile(), Bytes(g_settings));
+  EXPECT_EQ(RateSlider(), slider) << "the plug-in, not the slider, sets the rate";
   g_pluginEnabled = 0;
   // A recording's format cannot change under it: page 1 is locked.
   g_recordState = Recording;

@@ -3,7 +3,12 @@
 # what a client plays on sink "loop" comes back at source "loopin". Needs no
 # sound card, no D-Bus and no system services; works for root too.
 #
-#   loopback-audio.sh start DIR   start a server living in DIR (made mode 700)
+#   loopback-audio.sh start DIR [--rate HZ]
+#                                 start a server living in DIR (made mode 700);
+#                                 its sink "loop" runs at HZ (default 44100),
+#                                 16-bit stereo, so a client playing and
+#                                 recording at that rate gets its samples back
+#                                 bit for bit
 #   loopback-audio.sh stop DIR    stop it and remove its socket and pid file
 #   loopback-audio.sh env DIR     print the export lines that make clients use it
 #
@@ -12,14 +17,22 @@
 set -euo pipefail
 
 usage() {
-  echo "usage: $0 start|stop|env DIR" >&2
+  echo "usage: $0 start DIR [--rate HZ] | stop DIR | env DIR" >&2
   exit 2
 }
 
-[[ $# -eq 2 ]] || usage
+[[ $# -ge 2 ]] || usage
 cmd=$1
 dir=$2
 [[ -n "$dir" ]] || usage
+shift 2
+rate=44100
+if [[ "$cmd" == start && $# -eq 2 && "$1" == --rate ]]; then
+  rate=$2
+  [[ "$rate" =~ ^[1-9][0-9]{3,5}$ ]] || { echo "loopback-audio: the rate must be a whole number of Hz, not '$rate'" >&2; exit 2; }
+  shift 2
+fi
+[[ $# -eq 0 ]] || usage
 # Absolute, so the printed exports work from any directory.
 case "$dir" in
   /*) ;;
@@ -69,9 +82,13 @@ start_server() {
   chmod 700 "$dir/pulse" "$dir/pulse/state"
   rm -f "$socket" "$pidfile"
 
+  # The keeper sink stays at 44100 Hz whatever the rate: the loopback into it
+  # adjusts its resampler's rates all the time, and with both of its sides far
+  # above 65536 Hz that adjustment overflows inside the resampler and aborts
+  # the server (seen at 200000 Hz after a few minutes).
   cat >"$dir/loopback.pa" <<EOF
 load-module module-native-protocol-unix auth-anonymous=1 socket=$socket
-load-module module-null-sink sink_name=loop rate=44100 channels=2 format=s16le
+load-module module-null-sink sink_name=loop rate=$rate channels=2 format=s16le
 load-module module-remap-source master=loop.monitor source_name=loopin
 load-module module-null-sink sink_name=keeper
 load-module module-loopback source=loop.monitor sink=keeper latency_msec=30

@@ -107,7 +107,7 @@ void QtAudioInput::StopCapture() {
 }
 
 void QtAudioInput::OnReadyRead() {
-  QIODevice* const io = io_;
+  QIODevice* const io = io_.data();
   // The handler may pause, close or reopen the input; reading stops as soon
   // as this device is no longer the current one.
   while (io && io_ == io) {

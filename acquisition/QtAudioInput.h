@@ -3,6 +3,7 @@
 #include "acquisition/AudioInput.h"
 
 #include <QObject>
+#include <QPointer>
 
 #include <array>
 #include <cstddef>
@@ -37,7 +38,9 @@ class QtAudioInput : public QObject, public AudioInput {
   void OnReadyRead();
 
   QAudioSource* source_ = nullptr;  // while open
-  QIODevice* io_ = nullptr;         // while open and not paused
+  // While open and not paused. Qt deletes it when the stream fails (the sound
+  // server went away), so it is guarded.
+  QPointer<QIODevice> io_;
   bool paused_ = false;
   // The block being filled and how many of its bytes hold data.
   std::array<uint8_t, kBlockBytes> waveInData{};

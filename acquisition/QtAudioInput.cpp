@@ -29,14 +29,19 @@ std::optional<QAudioFormat> ToQtFormat(const WaveFormat& format) {
   return qt;
 }
 
-// The device's transfer size: the largest power of two of at most about 10 ms
-// of sound, between 32 bytes and one block. A power of two divides the block,
-// so a block is complete right when a transfer ends, and is handed on soon
-// after its last byte was captured at every rate (at 2000 Hz a block spans a
-// second, at 200000 Hz stereo only 5 ms).
+// The device's transfer size: how much sound the stream hands over per
+// wake-up. The largest power of two of at most 25 ms of sound (about a
+// display tick), at least 32 bytes: a power of two either divides the block
+// or is a whole number of blocks. At 44100 and 48000 Hz stereo 16-bit that is
+// one block per wake-up (43 a second at 44100 Hz; 1 KiB transfers took 172),
+// at 200000 Hz four (49 a second instead of 195 with one). A block reaches
+// the handler at most one transfer after its last sample; at low rates,
+// where a block spans up to a second, transfers stay short so that a block
+// still goes on soon after it is complete.
 qsizetype TransferBytes(const WaveFormat& format) {
-  qsizetype bytes = AudioInput::kBlockBytes;
-  while (bytes > 32 && bytes > static_cast<qsizetype>(format.avgBytesPerSec / 100)) bytes /= 2;
+  constexpr double kMaxTransferSec = 0.025;
+  qsizetype bytes = 32;
+  while (static_cast<double>(2 * bytes) <= kMaxTransferSec * format.avgBytesPerSec) bytes *= 2;
   return bytes;
 }
 

@@ -36,6 +36,7 @@
 #include <string>
 #include <vector>
 
+#include <sys/resource.h>
 #include <unistd.h>
 
 namespace {
@@ -76,6 +77,7 @@ struct Soak {
   qint64 longestBlockGapNs = 0;
   qint64 lastTickNs = -1;
   qint64 endNs = -1;  // when the run ended
+  double startCpuSec = 0, endCpuSec = 0;
 
   void OnBlock(std::size_t size) {
     const qint64 now = clock.nsecsElapsed();
@@ -110,6 +112,15 @@ struct Soak {
            ShortfallSec(bytesPerSec) < kMaxShortfallSec;
   }
 };
+
+// The processor time this process has used so far (all its threads: the
+// GUI thread and the sound server's client thread), in seconds.
+double ProcessCpuSec() {
+  rusage usage{};
+  getrusage(RUSAGE_SELF, &usage);
+  const auto sec = [](const timeval& t) { return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_usec) * 1e-6; };
+  return sec(usage.ru_utime) + sec(usage.ru_stime);
+}
 
 // The machine's load averages, as /proc/loadavg gives them.
 std::string LoadAverage() {
@@ -155,6 +166,8 @@ void PrintReport(const Soak& s, double seconds, uint32_t rate, const WaveFormat&
               u(t.Intervals()), kTickMs, t.MeanMs(), t.EarliestMs(), t.WorstMs());
   for (std::size_t i = 0; i < TickLateness::kBins; ++i)
     std::printf("  %-26s %10llu\n", t.BinLabel(i).c_str(), u(t.Bins()[i]));
+  std::printf("processor time of this process (every thread): %.2f %% of one core\n",
+              100 * (s.endCpuSec - s.startCpuSec) / seconds);
   std::printf("result: %s\n", s.Passed(nominal) ? "PASS" : "FAIL");
 }
 
@@ -218,12 +231,14 @@ int main(int argc, char** argv) {
   engine.OpenWaveIn();  // tells "Init fail!" on stderr when no device takes the format
   if (!engine.WaveInOpen()) return 2;
   soak.clock.start();
+  soak.startCpuSec = ProcessCpuSec();
   tick.start();
   progress.start();
   QTimer::singleShot(static_cast<int>(seconds * 1000), Qt::PreciseTimer, &app, &QCoreApplication::quit);
   app.exec();
   tick.stop();
   soak.endNs = soak.clock.nsecsElapsed();
+  soak.endCpuSec = ProcessCpuSec();
   const double ran = static_cast<double>(soak.endNs) * 1e-9;
   engine.CloseWaveIn();
 

@@ -28,12 +28,15 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <atomic>
 #include <cerrno>
+#include <chrono>
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include <sys/resource.h>
@@ -113,6 +116,40 @@ struct Soak {
   }
 };
 
+// A bare 20 ms timer on a thread of its own that does nothing else: its
+// lateness is the machine's (scheduling, other processes), against which the
+// display tick's is read.
+class ReferenceTicker {
+ public:
+  void Start() {
+    thread_ = std::thread([this] { Run(); });
+  }
+  const TickLateness& Stop() {
+    stop_ = true;
+    thread_.join();
+    return ticks_;
+  }
+
+ private:
+  void Run() {
+    using Clock = std::chrono::steady_clock;
+    const auto period = std::chrono::milliseconds(kTickMs);
+    Clock::time_point last = Clock::now();
+    Clock::time_point next = last;
+    while (!stop_) {
+      next += period;
+      std::this_thread::sleep_until(next);
+      const Clock::time_point now = Clock::now();
+      ticks_.AddInterval(std::chrono::duration<double, std::milli>(now - last).count());
+      last = now;
+      if (now > next + period) next = now;  // a missed tick is not made up for
+    }
+  }
+  std::atomic<bool> stop_{false};
+  std::thread thread_;
+  TickLateness ticks_{kTickMs};
+};
+
 // The processor time this process has used so far (all its threads: the
 // GUI thread and the sound server's client thread), in seconds.
 double ProcessCpuSec() {
@@ -137,7 +174,8 @@ void PrintProgress(const Soak& s) {
                static_cast<unsigned long long>(s.count.ReorderedFrames()), s.ticks.WorstMs(), LoadAverage().c_str());
 }
 
-void PrintReport(const Soak& s, double seconds, uint32_t rate, const WaveFormat& format) {
+void PrintReport(const Soak& s, const TickLateness& reference, double seconds, uint32_t rate,
+                 const WaveFormat& format) {
   const auto u = [](uint64_t v) { return static_cast<unsigned long long>(v); };
   const CountChecker& c = s.count;
   std::printf("capture soak: %.1f s of %u Hz 16-bit stereo through QtAudioInput and SamplingEngine\n", seconds, rate);
@@ -165,7 +203,9 @@ void PrintReport(const Soak& s, double seconds, uint32_t rate, const WaveFormat&
   std::printf("display tick: %llu intervals, lateness (interval - %d ms) mean %+.3f ms, earliest %+.2f ms, worst %+.2f ms\n",
               u(t.Intervals()), kTickMs, t.MeanMs(), t.EarliestMs(), t.WorstMs());
   for (std::size_t i = 0; i < TickLateness::kBins; ++i)
-    std::printf("  %-26s %10llu\n", t.BinLabel(i).c_str(), u(t.Bins()[i]));
+    std::printf("  %-26s %10llu   (bare timer thread: %llu)\n", t.BinLabel(i).c_str(), u(t.Bins()[i]),
+                u(reference.Bins()[i]));
+  std::printf("bare timer thread, for comparison: worst %+.2f ms\n", reference.WorstMs());
   std::printf("processor time of this process (every thread): %.2f %% of one core\n",
               100 * (s.endCpuSec - s.startCpuSec) / seconds);
   std::printf("result: %s\n", s.Passed(nominal) ? "PASS" : "FAIL");
@@ -232,6 +272,8 @@ int main(int argc, char** argv) {
   if (!engine.WaveInOpen()) return 2;
   soak.clock.start();
   soak.startCpuSec = ProcessCpuSec();
+  ReferenceTicker reference;
+  reference.Start();
   tick.start();
   progress.start();
   QTimer::singleShot(static_cast<int>(seconds * 1000), Qt::PreciseTimer, &app, &QCoreApplication::quit);
@@ -239,10 +281,11 @@ int main(int argc, char** argv) {
   tick.stop();
   soak.endNs = soak.clock.nsecsElapsed();
   soak.endCpuSec = ProcessCpuSec();
+  const TickLateness& referenceTicks = reference.Stop();
   const double ran = static_cast<double>(soak.endNs) * 1e-9;
   engine.CloseWaveIn();
 
-  PrintReport(soak, ran, static_cast<uint32_t>(rate), engine.waveFormat);
+  PrintReport(soak, referenceTicks, ran, static_cast<uint32_t>(rate), engine.waveFormat);
   if (!soak.count.Started()) return 2;
   return soak.Passed(engine.waveFormat.avgBytesPerSec) ? 0 : 1;
 }

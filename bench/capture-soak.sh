@@ -32,7 +32,7 @@ trap cleanup EXIT
 eval "$("$root/scripts/loopback-audio.sh" env "$work/audio")"
 
 # The player: the counting signal through a pipe into pacat at the sink's own
-# rate and format, with pacat's default buffer (about 2 s) against stalls.
+# rate and format, with pacat's default (large) buffer against stalls.
 mkfifo "$work/signal"
 "$soak" --emit >"$work/signal" &
 emit_pid=$!

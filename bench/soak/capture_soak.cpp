@@ -227,7 +227,7 @@ int main(int argc, char** argv) {
     char* end = nullptr;
     if (std::strcmp(argv[i], "--seconds") == 0) {
       seconds = std::strtod(argv[i + 1], &end);
-      if (*end || !(seconds > 0)) return Usage();
+      if (*end || !(seconds > 0) || seconds > 86400) return Usage();
     } else if (std::strcmp(argv[i], "--rate") == 0) {
       rate = std::strtol(argv[i + 1], &end, 10);
       if (*end || rate < 2000 || rate > 200000) return Usage();

@@ -105,8 +105,11 @@ int RunGenerate(const QStringList& args) {
   // The defaults the program starts with: the runtime folder's wavedata.ini
   // (looked up, not created: the program itself seeds the folder).
   GeneratorParams defaults;
-  const QString runtimeDir = LocateRuntimeFolder(QCoreApplication::applicationDirPath(), UserDataFolder());
-  LoadGeneratorParams(QDir(runtimeDir).filePath(QStringLiteral("wavedata.ini")), defaults);
+  const QString paramsPath = QDir(LocateRuntimeFolder(QCoreApplication::applicationDirPath(), UserDataFolder()))
+                                 .filePath(QStringLiteral("wavedata.ini"));
+  RecordRepairs repairs;
+  LoadGeneratorParams(paramsPath, defaults, &repairs);
+  if (repairs.Any()) PrintError(QStringLiteral("note: ") + RepairStatusText(paramsPath, sizeof defaults, repairs));
   QString error;
   const std::optional<GenerateOptions> o = ParseGenerateArguments(args, defaults, &error);
   if (!o) {

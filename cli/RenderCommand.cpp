@@ -13,6 +13,8 @@
 #include <QFileInfo>
 #include <QImage>
 
+#include <cstdio>
+
 namespace {
 
 bool LoadSettings(const QString& path, QString* error) {
@@ -29,7 +31,12 @@ bool LoadSettings(const QString& path, QString* error) {
     *error = CliText::tr("%1: no such settings file").arg(path);
     return false;
   }
-  LoadSettingsRecord(path, g_settings);
+  RecordRepairs repairs;
+  LoadSettingsRecord(path, g_settings, &repairs);
+  if (repairs.Any()) {
+    std::fprintf(stderr, "ondrix-cli: note: %s\n",
+                 RepairStatusText(path, sizeof(SettingsRecord), repairs).toUtf8().constData());
+  }
   return true;
 }
 

@@ -30,7 +30,10 @@ COndrixView::~COndrixView() {
 
 void COndrixView::OnInitialUpdate() {
   g_view = this;
-  LoadSettingsRecord(AppFilePath(QStringLiteral("setting.ini")), g_settings);
+  RecordRepairs repairs;
+  LoadSettingsRecord(AppFilePath(QStringLiteral("setting.ini")), g_settings, &repairs);
+  if (repairs.Any())
+    CurrentPrompts().ShowStatus(RepairStatusText(QStringLiteral("setting.ini"), sizeof(SettingsRecord), repairs));
   engine_.ch1Trace.fill(0);
   engine_.ch2Trace.fill(0);
   engine_.liveBuf8.fill(0);

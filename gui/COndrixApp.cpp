@@ -25,9 +25,11 @@ bool COndrixApp::InitInstance() {
   // loads the settings before the control panel is made).
   doc_.OnNewDocument();
   frame_ = std::make_unique<CMainFrame>(std::move(input_));
-  if (!frame_->OnCreate()) return false;
+  // The window's prompts before its panes: what their first updates say
+  // (a repaired setting.ini or wavedata.ini) reaches the status line.
   prompts_ = std::make_unique<MessageBoxPrompts>(frame_.get(), title_);
   SetPrompts(prompts_.get());
+  if (!frame_->OnCreate()) return false;
 
   frame_->setWindowTitle(title_);
   frame_->showMaximized();

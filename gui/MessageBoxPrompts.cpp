@@ -23,7 +23,13 @@ void MessageBoxPrompts::ShowMessage(const QString& text) {
 }
 
 void MessageBoxPrompts::ShowStatus(const QString& text) {
-  if (auto* window = qobject_cast<QMainWindow*>(parent_)) window->statusBar()->showMessage(text);
+  auto* window = qobject_cast<QMainWindow*>(parent_);
+  if (!window) return;
+  QStatusBar* bar = window->statusBar();
+  // Notes given while the window is still being built (each repaired
+  // parameter file at start-up) are all kept; later ones replace the last.
+  const QString shown = bar->currentMessage();
+  bar->showMessage(!window->isVisible() && !shown.isEmpty() ? shown + QStringLiteral("  ") + text : text);
 }
 
 QString MessageBoxPrompts::GetSaveFileName(const QString& filter, const QString& defaultSuffix) {

@@ -2,7 +2,8 @@
 
 #include "settings/RawRecordFile.h"
 
-#include <QFileInfo>
+#include <cstring>
+#include <iterator>
 
 GeneratorParams DefaultGeneratorParams() {
   GeneratorParams p{};
@@ -17,12 +18,51 @@ GeneratorParams DefaultGeneratorParams() {
   return p;
 }
 
-bool LoadGeneratorParams(const QString& path, GeneratorParams& params) {
-  // A short file would leave zero frequencies and peaks: a generator that
-  // can only refuse. It is taken as missing.
-  const bool found = QFileInfo(path).size() >= static_cast<qint64>(sizeof params) &&
-                     ReadRawRecord(path, &params, sizeof params) == RawReadResult::Read;
-  if (!found) params = DefaultGeneratorParams();
+namespace {
+
+// Where the record's fields (the padding as one) begin, and its end.
+constexpr std::size_t kFieldStarts[] = {0, 1, 4, 8, 12, 16, 20, 24, 28, 32};
+static_assert(kFieldStarts[std::size(kFieldStarts) - 1] == sizeof(GeneratorParams));
+
+constexpr int32_t kMinPeak = 10;
+constexpr int32_t kMaxPeak = 32767;
+
+}  // namespace
+
+QStringList RepairGeneratorParams(GeneratorParams& p) {
+  const GeneratorParams d = DefaultGeneratorParams();
+  QStringList repaired;
+  auto check = [&repaired](bool inRange, int32_t& field, int32_t defaultValue, const char* name) {
+    if (inRange) return;
+    field = defaultValue;
+    repaired << QLatin1String(name);
+  };
+  auto isWave = [](int32_t w) { return w >= Sine && w <= Sawtooth; };
+  auto isPeak = [](int32_t a) { return a >= kMinPeak && a <= kMaxPeak; };
+  check(isWave(p.leftWave), p.leftWave, d.leftWave, "leftWave");
+  check(isWave(p.rightWave), p.rightWave, d.rightWave, "rightWave");
+  check(p.leftFreq > 0, p.leftFreq, d.leftFreq, "leftFreq");
+  check(p.rightFreq > 0, p.rightFreq, d.rightFreq, "rightFreq");
+  check(isPeak(p.leftPeak), p.leftPeak, d.leftPeak, "leftPeak");
+  check(isPeak(p.rightPeak), p.rightPeak, d.rightPeak, "rightPeak");
+  check(p.sweepRiseMs > 0, p.sweepRiseMs, d.sweepRiseMs, "sweepRiseMs");
+  return repaired;
+}
+
+bool LoadGeneratorParams(const QString& path, GeneratorParams& params, RecordRepairs* repairs) {
+  GeneratorParams stored;
+  std::size_t bytes = 0;
+  const bool found = ReadRawRecord(path, &stored, sizeof stored, &bytes) == RawReadResult::Read;
+  params = DefaultGeneratorParams();
+  RecordRepairs mended;
+  if (found) {
+    // A short file would leave zero frequencies and peaks, a generator that
+    // can only refuse: the fields it does not hold whole keep their defaults.
+    std::memcpy(&params, &stored, WholeFieldBytes(bytes, kFieldStarts));
+    if (bytes < sizeof stored) mended.shortFileBytes = static_cast<qint64>(bytes);
+  }
+  mended.outOfRange = RepairGeneratorParams(params);
+  if (repairs) *repairs = mended;
   return found;
 }
 

@@ -1,6 +1,9 @@
 #pragma once
 
+#include "settings/RecordRepairs.h"
+
 #include <QString>
+#include <QStringList>
 
 #include <cstddef>
 #include <cstdint>
@@ -34,9 +37,16 @@ static_assert(offsetof(GeneratorParams, sweepRiseMs) == 28);
 // switched to sweep mode the same values sweep 1 kHz to 2 kHz in 100 ms.
 GeneratorParams DefaultGeneratorParams();
 
-// Reads the 32-byte record. A missing file, or one shorter than 32 bytes,
-// gives the defaults and returns false.
-bool LoadGeneratorParams(const QString& path, GeneratorParams& params);
+// Replaces every field outside the values the generator works with by its
+// default: waveforms 0..3, frequencies and the rise time above 0, peaks of
+// 10..32767. Returns the names of the fields replaced.
+QStringList RepairGeneratorParams(GeneratorParams& params);
+
+// Reads wavedata.ini over the defaults: a file shorter than 32 bytes gives the
+// fields it holds whole, the rest keep their defaults. Then repairs the
+// record. A missing or unreadable file gives the defaults and returns false.
+// `repairs`, when given, says what was mended.
+bool LoadGeneratorParams(const QString& path, GeneratorParams& params, RecordRepairs* repairs = nullptr);
 
 // Writes the 32-byte image; the file is replaced only when fully written.
 bool SaveGeneratorParams(const QString& path, const GeneratorParams& params, QString* error);

@@ -3,6 +3,7 @@
 #include <QString>
 
 #include <cstddef>
+#include <span>
 
 // setting.ini and wavedata.ini are raw little-endian images of a record.
 // These two functions move such an image between memory and a file.
@@ -11,8 +12,15 @@ enum class RawReadResult { Missing, Read };
 
 // Zeroes `size` bytes at `record`, then reads up to `size` bytes of the file
 // over them (a short file fills only the leading bytes). Anything but a
-// regular file counts as missing.
-RawReadResult ReadRawRecord(const QString& path, void* record, std::size_t size);
+// regular file counts as missing. `bytesRead`, when given, gets the number
+// of bytes the file supplied.
+RawReadResult ReadRawRecord(const QString& path, void* record, std::size_t size,
+                            std::size_t* bytesRead = nullptr);
+
+// How many of the first `bytes` of a record hold whole fields: the largest
+// of `fieldStarts` (the offsets where the fields begin, ascending, followed
+// by the record's size) that is not above `bytes`.
+std::size_t WholeFieldBytes(std::size_t bytes, std::span<const std::size_t> fieldStarts);
 
 // Writes exactly `size` bytes through WriteOutputFile. On failure `error`
 // gets a message for the user.

@@ -3,6 +3,8 @@
 #include "settings/RawRecordFile.h"
 
 #include <cmath>
+#include <cstring>
+#include <iterator>
 
 SettingsRecord DefaultSettings() {
   SettingsRecord r{};
@@ -31,20 +33,60 @@ void ApplyLoadResets(SettingsRecord& r) {
   r.ch1Rms = 0;
 }
 
-void RepairSettings(SettingsRecord& r) {
+namespace {
+
+// Where the record's fields (the padding included) begin, and its end.
+constexpr std::size_t kFieldStarts[] = {0,  2,  4,  8,  10, 12, 16, 20, 24, 28, 32, 36, 38, 40,
+                                        44, 48, 52, 56, 60, 64, 68, 72, 76, 80, 84, 88};
+static_assert(kFieldStarts[std::size(kFieldStarts) - 1] == sizeof(SettingsRecord));
+
+constexpr int32_t kMinSampleRate = 2000;
+constexpr int32_t kMaxSampleRate = 200000;
+constexpr int16_t kMaxCalibrationOffset = 32000;
+
+bool IsColorref(uint32_t color) { return (color & 0xFF000000u) == 0; }
+
+}  // namespace
+
+QStringList RepairSettings(SettingsRecord& r) {
   const SettingsRecord d = DefaultSettings();
-  if (r.channels != 1 && r.channels != 2) r.channels = d.channels;
-  if (r.sampleRate <= 0) r.sampleRate = d.sampleRate;
-  if (r.bitsPerSample != 8 && r.bitsPerSample != 16) r.bitsPerSample = d.bitsPerSample;
-  if (r.logicRef < 1) r.logicRef = d.logicRef;
-  if (!std::isfinite(r.voltageRefMv) || r.voltageRefMv < 1.0f) r.voltageRefMv = d.voltageRefMv;
+  QStringList repaired;
+  auto check = [&repaired](bool inRange, auto& field, auto defaultValue, const char* name) {
+    if (inRange) return;
+    field = defaultValue;
+    repaired << QLatin1String(name);
+  };
+  check(r.channels == 1 || r.channels == 2, r.channels, d.channels, "channels");
+  check(r.sampleRate >= kMinSampleRate && r.sampleRate <= kMaxSampleRate, r.sampleRate, d.sampleRate,
+        "sampleRate");
+  check(r.bitsPerSample == 8 || r.bitsPerSample == 16, r.bitsPerSample, d.bitsPerSample, "bitsPerSample");
+  check(IsColorref(r.ch1Color), r.ch1Color, d.ch1Color, "ch1Color");
+  check(IsColorref(r.ch2Color), r.ch2Color, d.ch2Color, "ch2Color");
+  check(r.coordSystem >= LogicLevel && r.coordSystem <= Millivolt, r.coordSystem, d.coordSystem, "coordSystem");
+  check(r.logicRef >= 1, r.logicRef, d.logicRef, "logicRef");
+  check(std::isfinite(r.voltageRefMv) && r.voltageRefMv >= 1.0f, r.voltageRefMv, d.voltageRefMv, "voltageRefMv");
+  check(r.timeUnit == Milliseconds || r.timeUnit == Microseconds, r.timeUnit, d.timeUnit, "timeUnit");
+  check(r.calibrationOffset >= -kMaxCalibrationOffset && r.calibrationOffset <= kMaxCalibrationOffset,
+        r.calibrationOffset, d.calibrationOffset, "calibrationOffset");
+  check(r.triggerEdge == 0 || r.triggerEdge == 1, r.triggerEdge, d.triggerEdge, "triggerEdge");
+  return repaired;
 }
 
-bool LoadSettingsRecord(const QString& path, SettingsRecord& record) {
-  const bool found = ReadRawRecord(path, &record, sizeof record) == RawReadResult::Read;
-  if (!found) record = DefaultSettings();
-  RepairSettings(record);
+bool LoadSettingsRecord(const QString& path, SettingsRecord& record, RecordRepairs* repairs) {
+  SettingsRecord stored;
+  std::size_t bytes = 0;
+  const bool found = ReadRawRecord(path, &stored, sizeof stored, &bytes) == RawReadResult::Read;
+  record = DefaultSettings();
+  RecordRepairs mended;
+  if (found) {
+    // The fields a short file holds whole are its own; those it cuts off or
+    // lacks keep their defaults (all-zero colours and rates are no settings).
+    std::memcpy(&record, &stored, WholeFieldBytes(bytes, kFieldStarts));
+    if (bytes < sizeof stored) mended.shortFileBytes = static_cast<qint64>(bytes);
+  }
+  mended.outOfRange = RepairSettings(record);
   ApplyLoadResets(record);
+  if (repairs) *repairs = mended;
   return found;
 }
 

@@ -1,6 +1,9 @@
 #pragma once
 
+#include "settings/RecordRepairs.h"
+
 #include <QString>
+#include <QStringList>
 
 #include <cstddef>
 #include <cstdint>
@@ -71,15 +74,20 @@ SettingsRecord DefaultSettings();
 // The resets applied right after every load: live values never persist.
 void ApplyLoadResets(SettingsRecord& record);
 
-// Replaces fields that would make the program divide by zero or index out of
-// range (no channel count of 1 or 2, no positive sample rate, a bit depth other
-// than 8 or 16, calibration values below 1) by the defaults.
-void RepairSettings(SettingsRecord& record);
+// Replaces every field outside the values the program works with by its
+// default: channels 1 or 2, a sample rate of 2000..200000, 8 or 16 bits,
+// colours with a zero top byte, a known coordinate system and time unit,
+// calibration values of at least 1 (finite), a calibration offset within
+// ±32000, a rising or falling trigger edge. Returns the names of the fields
+// replaced; a record in range is left byte for byte as it is.
+QStringList RepairSettings(SettingsRecord& record);
 
-// Reads up to 88 bytes of `path` over an all-zero record (a short file fills
-// only the leading bytes), then repairs and resets the record. A missing or
-// unreadable file gives the defaults. Returns false when the file was missing.
-bool LoadSettingsRecord(const QString& path, SettingsRecord& record);
+// Reads setting.ini over the defaults: a file shorter than 88 bytes gives
+// the fields it holds whole, the rest keep their defaults. Then repairs and
+// resets the record. A missing or unreadable file gives the defaults and
+// returns false. `repairs`, when given, says what was mended (nothing for a
+// missing file).
+bool LoadSettingsRecord(const QString& path, SettingsRecord& record, RecordRepairs* repairs = nullptr);
 
 // Writes the 88-byte image; the file is replaced only when fully written.
 // On failure returns false and sets `error` to a message for the user.

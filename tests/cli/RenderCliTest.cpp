@@ -97,6 +97,14 @@ TEST_F(RenderCli, MonoFileHasOnlyTheFirstTraceAndSettingsChangeItsColour) {
   image = QImage(dir.filePath("red.png"));
   EXPECT_GT(CountColour(image, 0xFF0000), 300);
   EXPECT_EQ(CountColour(image, kYellow), 0);
+
+  // A setting.ini cut off before the colours: the defaults draw, with a note.
+  QFile cut(dir.filePath("setting.ini"));
+  ASSERT_TRUE(cut.resize(12));
+  r = RunRender({wav, dir.filePath("cut.png"), "--settings", dir.filePath("setting.ini")});
+  ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
+  EXPECT_TRUE(r.err.contains(QStringLiteral("setting.ini 已修复：文件只有 12 字节"))) << r.err.toStdString();
+  EXPECT_GT(CountColour(QImage(dir.filePath("cut.png")), kYellow), 300);
 }
 
 TEST_F(RenderCli, MistakesExitWithStatus2AndOneLineAndWriteNothing) {

@@ -24,6 +24,7 @@
 #include <QMenuBar>
 #include <QScreen>
 #include <QSplitter>
+#include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolBar>
@@ -80,6 +81,39 @@ TEST_F(FrameTest, StartUpBuildsTheWindowAndOpensTheSoundCard) {
   block[0] = 0x21;
   input->Deliver(block);
   EXPECT_TRUE(QTest::qWaitFor([&] { return frame->View()->Engine().ch1Trace[0] == 0x21; }, 1000));
+}
+
+TEST_F(FrameTest, DamagedParameterFilesStartAWorkingInstrumentAndTheStatusLineSaysSo) {
+  // setting.ini: a garbage rate, an unknown coordinate system and a colour
+  // with a top byte; wavedata.ini: cut off after the left frequency.
+  SettingsRecord settings = DefaultSettings();
+  settings.sampleRate = 7;
+  settings.coordSystem = 9;
+  settings.ch1Color = 0xFF00FF00;
+  const QByteArray settingsFile(reinterpret_cast<const char*>(&settings), sizeof settings);
+  const QByteArray generatorFile = QByteArray::fromHex("00000000" "02000000" "03000000" "b8010000");
+  for (const auto& [name, bytes] : {std::pair{"setting.ini", settingsFile}, {"wavedata.ini", generatorFile}}) {
+    QFile f(dir.filePath(name));
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    ASSERT_EQ(f.write(bytes), bytes.size());
+  }
+  Start();
+  EXPECT_EQ(input->openedFormat, MakePcmFormat(2, 44100, 16));
+  EXPECT_EQ(g_settings.coordSystem, LogicLevel);
+  EXPECT_EQ(g_settings.ch1Color, DefaultSettings().ch1Color);
+  EXPECT_EQ(g_generator.leftWave, Square);  // the file's own fields stay
+  EXPECT_EQ(g_generator.leftFreq, 440);
+  EXPECT_EQ(g_generator.leftPeak, DefaultGeneratorParams().leftPeak);
+  const QString status = frame->statusBar()->currentMessage();
+  EXPECT_TRUE(status.contains(QStringLiteral("setting.ini 已修复：超出范围的 sampleRate、ch1Color、coordSystem")))
+      << status.toStdString();
+  EXPECT_TRUE(status.contains(QStringLiteral("wavedata.ini 已修复：文件只有 16 字节"))) << status.toStdString();
+  // The files stay as they were until the user saves.
+  for (const auto& [name, bytes] : {std::pair{"setting.ini", settingsFile}, {"wavedata.ini", generatorFile}}) {
+    QFile f(dir.filePath(name));
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_EQ(f.readAll(), bytes) << name;
+  }
 }
 
 TEST_F(FrameTest, AnEnabledPluginThatCannotLoadFallsBackToTheSoundCard) {

@@ -36,23 +36,93 @@ TEST(GeneratorParams, FileIsThe32ByteImage) {
   EXPECT_EQ(back.sweepRiseMs, 250);
 }
 
-TEST(GeneratorParams, MissingOrShortFileGivesDefaults) {
+namespace {
+
+QByteArray Image(const GeneratorParams& p) { return QByteArray(reinterpret_cast<const char*>(&p), sizeof p); }
+
+void WriteAll(const QString& path, const QByteArray& bytes) {
+  QFile f(path);
+  ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+  ASSERT_EQ(f.write(bytes), bytes.size());
+}
+
+// A sweep of 440 Hz to 880 Hz over 250 ms, a square left and sawtooth right.
+GeneratorParams Sample() {
+  GeneratorParams p{};
+  p.functionMode = 0;
+  p.leftWave = Square;
+  p.rightWave = Sawtooth;
+  p.leftFreq = 440;
+  p.rightFreq = 880;
+  p.leftPeak = 10;
+  p.rightPeak = 32767;
+  p.sweepRiseMs = 250;
+  return p;
+}
+
+}  // namespace
+
+TEST(GeneratorParams, MissingFileGivesDefaults) {
   QTemporaryDir dir;
   const GeneratorParams defaults = DefaultGeneratorParams();
   GeneratorParams p{};
-  EXPECT_FALSE(LoadGeneratorParams(dir.filePath("none.ini"), p));
+  RecordRepairs repairs;
+  EXPECT_FALSE(LoadGeneratorParams(dir.filePath("none.ini"), p, &repairs));
   EXPECT_EQ(p.functionMode, 1);
   EXPECT_GT(p.leftFreq, 0);
   EXPECT_GT(p.leftPeak, 0);
   EXPECT_EQ(0, std::memcmp(&p, &defaults, sizeof p));
+  EXPECT_FALSE(repairs.Any());
+}
 
-  const QString path = dir.filePath("short.ini");
-  QFile f(path);
-  ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-  // 31 bytes: everything but the top byte of the rise time.
-  f.write(QByteArray::fromHex("00000000" "01000000" "03000000" "e8030000" "d0070000" "00400000" "00400000" "640000"));
-  f.close();
-  p = GeneratorParams{};
-  EXPECT_FALSE(LoadGeneratorParams(path, p));
-  EXPECT_EQ(0, std::memcmp(&p, &defaults, sizeof p));
+TEST(GeneratorParams, FieldsBeyondTheEndOfAShortFileTakeTheDefaults) {
+  QTemporaryDir dir;
+  const QString path = dir.filePath("wavedata.ini");
+  const QByteArray full = Image(Sample());
+  const QByteArray defaults = Image(DefaultGeneratorParams());
+  // The file's length and how many leading bytes of it are whole fields.
+  const struct {
+    int length;
+    int whole;
+  } cases[] = {{0, 0}, {1, 1}, {3, 1}, {4, 4}, {14, 12}, {31, 28}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.length);
+    WriteAll(path, full.left(c.length));
+    GeneratorParams p{};
+    RecordRepairs repairs;
+    ASSERT_TRUE(LoadGeneratorParams(path, p, &repairs));
+    EXPECT_EQ(Image(p).toHex(), (full.left(c.whole) + defaults.mid(c.whole)).toHex());
+    EXPECT_EQ(repairs.shortFileBytes, c.length);
+    EXPECT_TRUE(repairs.outOfRange.isEmpty());
+  }
+}
+
+TEST(GeneratorParams, OutOfRangeFieldsTakeTheirDefaultsAndAreNamed) {
+  QTemporaryDir dir;
+  const QString path = dir.filePath("wavedata.ini");
+  const QByteArray defaults = Image(DefaultGeneratorParams());
+  const struct {
+    const char* field;
+    int offset;
+    int32_t value;
+    bool inRange;
+  } cases[] = {
+      {"leftWave", 4, 3, true},         {"leftWave", 4, 4, false},       {"rightWave", 8, -1, false},
+      {"leftFreq", 12, 1, true},        {"leftFreq", 12, 0, false},      {"rightFreq", 16, -5, false},
+      {"leftPeak", 20, 9, false},       {"leftPeak", 20, 32768, false},  {"rightPeak", 24, 10, true},
+      {"rightPeak", 24, 0, false},      {"sweepRiseMs", 28, 1, true},    {"sweepRiseMs", 28, 0, false},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(testing::Message() << c.field << " = " << c.value);
+    QByteArray file = Image(Sample());
+    std::memcpy(file.data() + c.offset, &c.value, 4);
+    WriteAll(path, file);
+    GeneratorParams p{};
+    RecordRepairs repairs;
+    ASSERT_TRUE(LoadGeneratorParams(path, p, &repairs));
+    QByteArray expected = file;
+    if (!c.inRange) expected.replace(c.offset, 4, defaults.mid(c.offset, 4));
+    EXPECT_EQ(Image(p).toHex(), expected.toHex());
+    EXPECT_EQ(repairs.outOfRange, c.inRange ? QStringList() : QStringList{c.field});
+  }
 }

@@ -55,6 +55,8 @@ SettingsRecord Sample() {
   return r;
 }
 
+QByteArray Image(const SettingsRecord& r) { return QByteArray(reinterpret_cast<const char*>(&r), sizeof r); }
+
 }  // namespace
 
 TEST(SettingsRecord, FileIsTheLittleEndianImageWithFieldsAtTheirOffsets) {
@@ -121,7 +123,10 @@ TEST(SettingsRecord, LoadKeepsPersistentFieldsAndResetsLiveOnes) {
 TEST(SettingsRecord, MissingFileGivesWorkingDefaults) {
   QTemporaryDir dir;
   SettingsRecord r = Sample();
-  EXPECT_FALSE(LoadSettingsRecord(dir.filePath("none.ini"), r));
+  RecordRepairs repairs;
+  repairs.shortFileBytes = 1;
+  EXPECT_FALSE(LoadSettingsRecord(dir.filePath("none.ini"), r, &repairs));
+  EXPECT_FALSE(repairs.Any());  // nothing to say about a file that is not there
   EXPECT_EQ(r.channels, 2);
   EXPECT_EQ(r.sampleRate, 44100);
   EXPECT_EQ(r.bitsPerSample, 16);
@@ -134,20 +139,94 @@ TEST(SettingsRecord, MissingFileGivesWorkingDefaults) {
   EXPECT_EQ(r.gainDivisor, 32);
 }
 
-TEST(SettingsRecord, ShortFileFillsOnlyTheLeadingBytes) {
+TEST(SettingsRecord, FieldsBeyondTheEndOfAShortFileTakeTheDefaults) {
   QTemporaryDir dir;
   const QString path = dir.filePath("setting.ini");
-  // channels = 1, padding, then the low half of sampleRate = 22050.
-  WriteAll(path, QByteArray::fromHex("010000002256"));
-  SettingsRecord r = Sample();
-  ASSERT_TRUE(LoadSettingsRecord(path, r));
-  EXPECT_EQ(r.channels, 1);
-  EXPECT_EQ(r.sampleRate, 22050);
-  EXPECT_EQ(r.triggerLevel, 0);     // zero, not the earlier value
-  EXPECT_EQ(r.ch1Color, 0u);        // zero from the short file
-  EXPECT_EQ(r.bitsPerSample, 16);   // zero is no bit depth: repaired
-  EXPECT_EQ(r.logicRef, 1);         // divisors never zero
-  EXPECT_EQ(r.voltageRefMv, 1.0f);
+  const QByteArray full = Image(Sample());
+  const QByteArray defaults = Image(DefaultSettings());
+  // The file's length and how many leading bytes of it are whole fields
+  // (a field cut off by the end keeps its default too).
+  const struct {
+    int length;
+    int whole;
+  } cases[] = {{0, 0}, {6, 4}, {14, 12}, {37, 36}, {40, 40}, {87, 84}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.length);
+    WriteAll(path, full.left(c.length));
+    SettingsRecord r{};
+    RecordRepairs repairs;
+    ASSERT_TRUE(LoadSettingsRecord(path, r, &repairs));
+    SettingsRecord expected;
+    const QByteArray image = full.left(c.whole) + defaults.mid(c.whole);
+    std::memcpy(&expected, image.constData(), sizeof expected);
+    ApplyLoadResets(expected);
+    EXPECT_EQ(Image(r).toHex(), Image(expected).toHex());
+    EXPECT_EQ(repairs.shortFileBytes, c.length);
+    EXPECT_TRUE(repairs.outOfRange.isEmpty());
+  }
+  // A short file keeps working colours: not black traces on a black plot.
+  WriteAll(path, full.left(12));
+  SettingsRecord r{};
+  LoadSettingsRecord(path, r);
+  EXPECT_EQ(r.ch1Color, DefaultSettings().ch1Color);
+  EXPECT_EQ(r.ch2Color, DefaultSettings().ch2Color);
+}
+
+TEST(SettingsRecord, OutOfRangeFieldsTakeTheirDefaultsAndAreNamed) {
+  QTemporaryDir dir;
+  const QString path = dir.filePath("setting.ini");
+  const QByteArray defaults = Image(DefaultSettings());
+  // One field at a time, stored as `bits` in `width` bytes at `offset`.
+  const struct {
+    const char* field;
+    int offset;
+    int width;
+    int64_t bits;
+    bool inRange;
+  } cases[] = {
+      {"channels", 0, 2, 0, false},           {"channels", 0, 2, 2, true},
+      {"sampleRate", 4, 4, 1999, false},      {"sampleRate", 4, 4, 2000, true},
+      {"sampleRate", 4, 4, 200000, true},     {"sampleRate", 4, 4, 200001, false},
+      {"sampleRate", 4, 4, -44100, false},    {"bitsPerSample", 8, 2, 12, false},
+      {"ch1Color", 12, 4, 0x00FFFFFF, true},  {"ch1Color", 12, 4, 0x01000000, false},
+      {"ch2Color", 16, 4, 0xFF00FF00, false}, {"coordSystem", 20, 4, 2, true},
+      {"coordSystem", 20, 4, 3, false},       {"coordSystem", 20, 4, -1, false},
+      {"logicRef", 24, 4, 0, false},          {"voltageRefMv", 28, 4, 0x3F800000, true},  // 1.0f
+      {"voltageRefMv", 28, 4, 0x7FC00000, false},                                          // NaN
+      {"timeUnit", 32, 4, 1, true},           {"timeUnit", 32, 4, 2, false},
+      {"calibrationOffset", 36, 2, -32000, true}, {"calibrationOffset", 36, 2, 32000, true},
+      {"calibrationOffset", 36, 2, 32001, false}, {"calibrationOffset", 36, 2, -32001, false},
+      {"triggerEdge", 40, 4, 1, true},        {"triggerEdge", 40, 4, 2, false},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(testing::Message() << c.field << " = " << c.bits);
+    QByteArray file = Image(Sample());
+    std::memcpy(file.data() + c.offset, &c.bits, c.width);  // little-endian: the low bytes
+    WriteAll(path, file);
+    SettingsRecord r{};
+    RecordRepairs repairs;
+    ASSERT_TRUE(LoadSettingsRecord(path, r, &repairs));
+    QByteArray expectedImage = file;
+    if (!c.inRange) expectedImage.replace(c.offset, c.width, defaults.mid(c.offset, c.width));
+    SettingsRecord expected;
+    std::memcpy(&expected, expectedImage.constData(), sizeof expected);
+    ApplyLoadResets(expected);
+    EXPECT_EQ(Image(r).toHex(), Image(expected).toHex());
+    EXPECT_EQ(repairs.outOfRange, c.inRange ? QStringList() : QStringList{c.field});
+    EXPECT_EQ(repairs.Any(), !c.inRange);
+  }
+}
+
+TEST(SettingsRecord, RepairNoteNamesTheFileAndWhatWasMended) {
+  RecordRepairs repairs;
+  repairs.shortFileBytes = 40;
+  repairs.outOfRange = {"sampleRate", "coordSystem"};
+  EXPECT_EQ(RepairStatusText("setting.ini", 88, repairs),
+            QStringLiteral("setting.ini 已修复：文件只有 40 字节（应为 88 字节），缺少的设置取默认值；"
+                           "超出范围的 sampleRate、coordSystem 已恢复为默认值"));
+  repairs.shortFileBytes = -1;
+  EXPECT_EQ(RepairStatusText("wavedata.ini", 32, repairs),
+            QStringLiteral("wavedata.ini 已修复：超出范围的 sampleRate、coordSystem 已恢复为默认值"));
 }
 
 TEST(SettingsRecord, ValuesThatWouldBreakTheEngineAreRepairedAlone) {

@@ -1,0 +1,17 @@
+#include "settings/RecordRepairs.h"
+
+#include <QCoreApplication>
+
+QString RepairStatusText(const QString& fileName, qsizetype recordBytes, const RecordRepairs& repairs) {
+  QStringList what;
+  if (repairs.shortFileBytes >= 0) {
+    what << QCoreApplication::translate("RecordRepairs", "文件只有 %1 字节（应为 %2 字节），缺少的设置取默认值")
+                .arg(repairs.shortFileBytes)
+                .arg(recordBytes);
+  }
+  if (!repairs.outOfRange.isEmpty()) {
+    what << QCoreApplication::translate("RecordRepairs", "超出范围的 %1 已恢复为默认值")
+                .arg(repairs.outOfRange.join(QStringLiteral("、")));
+  }
+  return QCoreApplication::translate("RecordRepairs", "%1 已修复：%2").arg(fileName, what.join(QStringLiteral("；")));
+}

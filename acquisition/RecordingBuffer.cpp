@@ -8,6 +8,22 @@ void RecordingBuffer::Clear() {
   chunks_.clear();
   chunks_.shrink_to_fit();
   size_ = 0;
+  firstCapacity_ = 0;
+}
+
+bool RecordingBuffer::ReserveFirstChunk(std::size_t bytes) {
+  if (bytes <= firstCapacity_) return true;
+  const std::size_t capacity = std::min(kChunkBytes, std::max({bytes, 2 * firstCapacity_, kFirstChunkMinBytes}));
+  std::unique_ptr<uint8_t[]> chunk(new (std::nothrow) uint8_t[capacity]);
+  if (!chunk) return false;
+  if (chunks_.empty()) {
+    chunks_.push_back(std::move(chunk));
+  } else {
+    std::memcpy(chunk.get(), chunks_[0].get(), std::min(size_, firstCapacity_));
+    chunks_[0] = std::move(chunk);
+  }
+  firstCapacity_ = capacity;
+  return true;
 }
 
 bool RecordingBuffer::Append(const uint8_t* data, std::size_t count) {
@@ -16,6 +32,7 @@ bool RecordingBuffer::Append(const uint8_t* data, std::size_t count) {
   const std::size_t chunksNeeded = (size_ + count + kChunkBytes - 1) / kChunkBytes;
   try {
     if (chunksNeeded > chunks_.capacity()) chunks_.reserve(std::max(chunksNeeded, 2 * chunks_.capacity()));
+    if (!ReserveFirstChunk(std::min(size_ + count, kChunkBytes))) return false;
     while (chunks_.size() < chunksNeeded) {
       std::unique_ptr<uint8_t[]> chunk(new (std::nothrow) uint8_t[kChunkBytes]);
       if (!chunk) return false;

@@ -9,10 +9,14 @@
 // The growing recording: bytes kept in fixed 1 MiB chunks, so appending never
 // moves what is already recorded. A plain growing array would copy the whole
 // recording on every doubling (hundreds of milliseconds at 100 MiB) while
-// input blocks keep arriving every few milliseconds.
+// input blocks keep arriving every few milliseconds. Only the first chunk
+// starts small and doubles up to 1 MiB (moving at most half a MiB at a
+// time), so a short recording, a generated signal or a single frame takes
+// about its own size.
 class RecordingBuffer {
  public:
   static constexpr std::size_t kChunkBytes = std::size_t{1} << 20;
+  static constexpr std::size_t kFirstChunkMinBytes = std::size_t{64} << 10;
   // Largest recording kept: element counts of either sample width then fit
   // the 32-bit positions the replay slider works with, and a WAV file of it
   // fits the 32-bit RIFF sizes.
@@ -39,7 +43,11 @@ class RecordingBuffer {
   std::vector<std::span<const uint8_t>> Pieces() const;
 
  private:
+  // Makes the first chunk hold at least `bytes` (at most kChunkBytes).
+  bool ReserveFirstChunk(std::size_t bytes);
+
   std::vector<std::unique_ptr<uint8_t[]>> chunks_;
+  std::size_t firstCapacity_ = 0;
   std::size_t size_ = 0;
   std::size_t maxBytes_;
 };

@@ -41,7 +41,23 @@ QString CliUsage() {
       "FILE.wav (and --at): the frame a sampling plug-in delivers on its first tick.\n");
 }
 
-std::optional<CliArguments> ParseCliArguments(const QStringList& args, QString* error) {
+QString OneLine(const QString& text) {
+  QString out;
+  out.reserve(text.size());
+  for (const QChar c : text) {
+    const char16_t u = c.unicode();
+    if (u == '\n') out += QStringLiteral("\\n");
+    else if (u == '\r') out += QStringLiteral("\\r");
+    else if (u == '\t') out += QStringLiteral("\\t");
+    else if (u < 0x20 || u == 0x7F) out += QStringLiteral("\\x%1").arg(int(u), 2, 16, QLatin1Char('0'));
+    else out += c;
+  }
+  return out;
+}
+
+namespace {
+
+std::optional<CliArguments> ParseArguments(const QStringList& args, QString* error) {
   CliArguments a;
   if (args.isEmpty()) {
     *error = CliText::tr("no command given");
@@ -172,4 +188,12 @@ std::optional<CliArguments> ParseCliArguments(const QStringList& args, QString* 
     return std::nullopt;
   }
   return a;
+}
+
+}  // namespace
+
+std::optional<CliArguments> ParseCliArguments(const QStringList& args, QString* error) {
+  std::optional<CliArguments> parsed = ParseArguments(args, error);
+  if (!parsed) *error = OneLine(*error);
+  return parsed;
 }

@@ -29,3 +29,8 @@ struct CliArguments {
 std::optional<CliArguments> ParseCliArguments(const QStringList& args, QString* error);
 
 QString CliUsage();
+
+// `text` with line breaks and other control characters written as escapes
+// (\n, \r, \t, \xHH): a message that names a value or a file the user gave
+// stays one line.
+QString OneLine(const QString& text);

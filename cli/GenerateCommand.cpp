@@ -2,6 +2,8 @@
 
 #include "app/RuntimeFolder.h"
 #include "cli/CliText.h"
+
+#include "cli/CliArguments.h"
 #include "files/WavFile.h"
 #include "generator/QtAudioOutput.h"
 #include "generator/SignalGenerator.h"
@@ -32,7 +34,9 @@ bool ToWave(const QString& text, int32_t* out) {
   return true;
 }
 
-void PrintError(const QString& message) { std::fprintf(stderr, "ondrix-cli: %s\n", message.toUtf8().constData()); }
+void PrintError(const QString& message) {
+  std::fprintf(stderr, "ondrix-cli: %s\n", OneLine(message).toUtf8().constData());
+}
 
 }  // namespace
 
@@ -52,7 +56,7 @@ std::optional<GenerateOptions> ParseGenerateArguments(const QStringList& args, c
   o.params.functionMode = 1;
   QStringList outputs;
   auto fail = [error](const QString& message) {
-    *error = message;
+    *error = OneLine(message);
     return std::nullopt;
   };
   for (int i = 0; i < args.size(); ++i) {

@@ -28,7 +28,7 @@ namespace {
 void Print(const QString& text) { std::fputs(text.toUtf8().constData(), stdout); }
 
 int Fail(const QString& message) {
-  std::fprintf(stderr, "ondrix-cli: %s\n", message.toUtf8().constData());
+  std::fprintf(stderr, "ondrix-cli: %s\n", OneLine(message).toUtf8().constData());
   return 2;
 }
 

@@ -152,6 +152,9 @@ TEST_F(Cli, MistakesExitWithStatus2AndOneLine) {
       {"measure", dir.filePath("missing.wav")},
       {"info", garbage},
       {"spectrum", garbage},
+      // A value or a name with a line break still gives one line.
+      {"measure", good, "--edge", "up\nand down"},
+      {"info", dir.filePath("two\nlines.wav")},
   };
   for (const QStringList& args : cases) {
     const ProgramRun r = RunCli(args);

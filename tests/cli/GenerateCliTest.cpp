@@ -53,7 +53,7 @@ TEST(GenerateCli, RefusesBadValuesWithOneLineAndNoFile) {
   const QStringList refused[] = {
       {"--left-freq", "0"}, {"--left", "sinus"}, {"--channels", "3"}, {"--rate", "0"}, {"--left-peak", "5"},
       {"--sweep", "--rise", "0"}, {"--play", "0"}, {"--left-freq"}, {"--volume", "3"}, {"--right-freq", "9e99"},
-      {"--left", "triangle", "--left-freq", "22051"}, {"second.wav"},
+      {"--left", "triangle", "--left-freq", "22051"}, {"second.wav"}, {"--left", "sine\r\nsquare"},
   };
   for (const QStringList& args : refused) {
     const ProgramRun r = RunCli(QStringList{"generate", out} + args);

@@ -10,6 +10,9 @@ packages=(
   pulseaudio pulseaudio-utils sox libsox-fmt-all
   fonts-wqy-microhei qt6-translations-l10n xvfb xauth imagemagick poppler-utils linux-perf
   desktop-file-utils dpkg-dev file pavucontrol
+  # The sanitizer and fuzzing builds: clang, its sanitizer and libFuzzer
+  # runtimes, and the symbolizer that names the frames of a report.
+  clang libclang-rt-14-dev llvm
 )
 
 missing=()

@@ -1,0 +1,60 @@
+#!/usr/bin/env bash
+# Builds the libFuzzer targets of fuzz/ with clang (ASan + UBSan) into
+# build-fuzz/ and runs each for SECONDS (default 60), two at a time, from the
+# seed corpora in fuzz/corpus/. Inputs that find new code are kept in
+# build-fuzz/corpus/, crashes in build-fuzz/artifacts/, each target's log in
+# build-fuzz/logs/. Fails when a target found a crash, a leak or a hang.
+#
+#   scripts/fuzz.sh [SECONDS] [TARGET...]     targets: wav settings plugin_files cli_arguments
+set -euo pipefail
+cd "$(dirname "$0")/.."
+seconds="${1:-60}"
+shift || true
+targets=("$@")
+[ ${#targets[@]} -gt 0 ] || targets=(wav settings plugin_files cli_arguments)
+
+scripts/install-deps.sh
+# No compiler cache here: it does not see the coverage ignore list's contents.
+cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=Release -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
+  -DONDRIX_FUZZ=ON -DONDRIX_BUILD_TESTS=OFF -DONDRIX_BUILD_BENCH=OFF \
+  -UCMAKE_CXX_COMPILER_LAUNCHER -UCMAKE_C_COMPILER_LAUNCHER >/dev/null
+cmake --build build-fuzz --target fuzz_targets --parallel "$(nproc)"
+source scripts/sanitizer-env.sh
+
+mkdir -p build-fuzz/logs build-fuzz/artifacts
+run() {
+  local name="$1" dict=()
+  [ -f "fuzz/$name.dict" ] && dict=("-dict=fuzz/$name.dict")
+  mkdir -p "build-fuzz/corpus/$name"
+  "build-fuzz/fuzz/fuzz_$name" "build-fuzz/corpus/$name" "fuzz/corpus/$name" "${dict[@]}" \
+    -max_total_time="$seconds" -timeout=10 -print_final_stats=1 \
+    -artifact_prefix="build-fuzz/artifacts/$name-" >"build-fuzz/logs/$name.log" 2>&1
+}
+
+declare -A status
+pids=()
+for name in "${targets[@]}"; do
+  run "$name" & pids+=("$!:$name")
+  # Two at a time: each target is one process.
+  if [ ${#pids[@]} -ge 2 ]; then
+    entry="${pids[0]}"; pids=("${pids[@]:1}")
+    if wait "${entry%%:*}"; then status[${entry#*:}]=ok; else status[${entry#*:}]=FAILED; fi
+  fi
+done
+for entry in "${pids[@]}"; do
+  if wait "${entry%%:*}"; then status[${entry#*:}]=ok; else status[${entry#*:}]=FAILED; fi
+done
+
+failed=0
+for name in "${targets[@]}"; do
+  log="build-fuzz/logs/$name.log"
+  runs=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log" | tail -1)
+  speed=$(sed -n 's/^stat::average_exec_per_sec: *//p' "$log" | tail -1)
+  cov=$(grep -o 'cov: [0-9]* ft: [0-9]*' "$log" | tail -1)
+  printf '%-14s %-6s %12s runs %8s exec/s  %s\n' "$name" "${status[$name]}" "${runs:-?}" "${speed:-?}" "${cov:-}"
+  if [ "${status[$name]}" != ok ]; then
+    failed=1
+    grep -E 'ERROR|property failed|SUMMARY|Test unit written' "$log" | head -5 || true
+  fi
+done
+exit "$failed"

@@ -1,9 +1,8 @@
 #include "cli/GenerateCommand.h"
 
 #include "app/RuntimeFolder.h"
-#include "cli/CliText.h"
-
 #include "cli/CliArguments.h"
+#include "cli/CliText.h"
 #include "files/WavFile.h"
 #include "generator/QtAudioOutput.h"
 #include "generator/SignalGenerator.h"

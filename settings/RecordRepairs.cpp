@@ -11,7 +11,8 @@ QString RepairStatusText(const QString& fileName, qsizetype recordBytes, const R
   }
   if (!repairs.outOfRange.isEmpty()) {
     what << QCoreApplication::translate("RecordRepairs", "超出范围的 %1 已恢复为默认值")
-                .arg(repairs.outOfRange.join(QStringLiteral("、")));
+                .arg(repairs.outOfRange.join(QCoreApplication::translate("RecordRepairs", "、")));
   }
-  return QCoreApplication::translate("RecordRepairs", "%1 已修复：%2").arg(fileName, what.join(QStringLiteral("；")));
+  const QString separator = QCoreApplication::translate("RecordRepairs", "；");
+  return QCoreApplication::translate("RecordRepairs", "%1 已修复：%2").arg(fileName, what.join(separator));
 }

@@ -1189,6 +1189,29 @@ reports (else the user&apos;s UI language: English for English, else Chinese).
     </message>
 </context>
 <context>
+    <name>RecordRepairs</name>
+    <message>
+        <source>文件只有 %1 字节（应为 %2 字节），缺少的设置取默认值</source>
+        <translation>the file has only %1 bytes (%2 expected), the missing settings take their defaults</translation>
+    </message>
+    <message>
+        <source>超出范围的 %1 已恢复为默认值</source>
+        <translation>%1 out of range, restored to the defaults</translation>
+    </message>
+    <message>
+        <source>%1 已修复：%2</source>
+        <translation>%1 repaired: %2</translation>
+    </message>
+    <message>
+        <source>、</source>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>；</source>
+        <translation>; </translation>
+    </message>
+</context>
+<context>
     <name>Report</name>
     <message>
         <source>通道数: %1</source>

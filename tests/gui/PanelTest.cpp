@@ -22,7 +22,7 @@ TEST_F(PanelTest, ControlsSitAtTheirTemplateRectanglesWithTheirRangesAndFirstVal
   settings.sampleRate = 48000;
   settings.triggerLevel = 1200;
   generator.leftPeak = 1234;
-  generator.rightPeak = 5;  // below the slider's range: brought up to 10
+  generator.rightPeak = 5;  // out of range in wavedata.ini: repaired to the default
   generator.leftFreq = 440;
   Start();
   struct Expected {
@@ -41,7 +41,7 @@ TEST_F(PanelTest, ControlsSitAtTheirTemplateRectanglesWithTheirRangesAndFirstVal
       {1013, 380, 30, 15, 43, -65535, 0, -40000},    {1012, 403, 30, 15, 43, -65535, 0, -30000},  // Mic wins
       {1015, 380, 76, 20, 14, 0, 0, 0, "高级"},       {1014, 400, 76, 19, 14, 0, 0, 0, "高级"},
       {1040, 438, 19, 48, 10, 0, 0, 0, "函数信号"},   {1041, 490, 19, 48, 10, 0, 0, 0, "扫频信号"},
-      {1045, 459, 31, 50, 12, 10, 32767, 1234},      {1050, 514, 31, 50, 12, 10, 32767, 10},
+      {1045, 459, 31, 50, 12, 10, 32767, 1234},      {1050, 514, 31, 50, 12, 10, 32767, 16384},
       {1048, 438, 64, 37, 8, 0, 0, 0, "左[Hz]:"},     {1043, 475, 62, 25, 12, 0, 0, 0, "440"},
       {1049, 502, 64, 29, 8, 0, 0, 0, "右[Hz]:"},     {1044, 532, 62, 32, 12, 0, 0, 0, "2000"},
       {1046, 506, 78, 24, 12, 0, 0, 0, "100"},       {1047, 532, 78, 32, 12, 0, 0, 0, "开始"},
@@ -81,7 +81,7 @@ TEST_F(PanelTest, ControlsSitAtTheirTemplateRectanglesWithTheirRangesAndFirstVal
   EXPECT_FALSE(panel->Edit(1046)->isEnabled());
   // What the sliders show is in effect.
   EXPECT_EQ(g_settings.gainDivisor, 32);
-  EXPECT_EQ(g_generator.rightPeak, 10);
+  EXPECT_EQ(g_generator.rightPeak, 16384);
   EXPECT_EQ(g_controlPanel, panel.get());
 }
 

@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
-# Builds the libFuzzer targets of fuzz/ with clang (ASan + UBSan) into
-# build-fuzz/ and runs each for SECONDS (default 60), two at a time, from the
-# seed corpora in fuzz/corpus/. Inputs that find new code are kept in
-# build-fuzz/corpus/, crashes in build-fuzz/artifacts/, each target's log in
-# build-fuzz/logs/. Fails when a target found a crash, a leak or a hang.
+# Builds the libFuzzer targets of fuzz/ with clang (ASan + UBSan) in
+# build-asan/ (scripts/build-asan.sh) and runs each for SECONDS (default 60),
+# two at a time, from the seed corpora in fuzz/corpus/. Inputs that find new
+# code are kept in build-asan/fuzzing/corpus/, crashes in
+# build-asan/fuzzing/artifacts/, each target's log in build-asan/fuzzing/logs/.
+# Fails when a target found a crash, a leak or a hang.
 #
 #   scripts/fuzz.sh [SECONDS] [TARGET...]     targets: wav settings plugin_files cli_arguments
 set -euo pipefail
@@ -13,22 +14,17 @@ shift || true
 targets=("$@")
 [ ${#targets[@]} -gt 0 ] || targets=(wav settings plugin_files cli_arguments)
 
-scripts/install-deps.sh
-# No compiler cache here: it does not see the coverage ignore list's contents.
-cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=Release -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
-  -DONDRIX_FUZZ=ON -DONDRIX_BUILD_TESTS=OFF -DONDRIX_BUILD_BENCH=OFF \
-  -UCMAKE_CXX_COMPILER_LAUNCHER -UCMAKE_C_COMPILER_LAUNCHER >/dev/null
-cmake --build build-fuzz --target fuzz_targets --parallel "$(nproc)"
+scripts/build-asan.sh fuzz_targets
 source scripts/sanitizer-env.sh
 
-mkdir -p build-fuzz/logs build-fuzz/artifacts
+mkdir -p build-asan/fuzzing/logs build-asan/fuzzing/artifacts
 run() {
   local name="$1" dict=()
   [ -f "fuzz/$name.dict" ] && dict=("-dict=fuzz/$name.dict")
-  mkdir -p "build-fuzz/corpus/$name"
-  "build-fuzz/fuzz/fuzz_$name" "build-fuzz/corpus/$name" "fuzz/corpus/$name" "${dict[@]}" \
+  mkdir -p "build-asan/fuzzing/corpus/$name"
+  "build-asan/fuzz/fuzz_$name" "build-asan/fuzzing/corpus/$name" "fuzz/corpus/$name" "${dict[@]}" \
     -max_total_time="$seconds" -timeout=10 -print_final_stats=1 \
-    -artifact_prefix="build-fuzz/artifacts/$name-" >"build-fuzz/logs/$name.log" 2>&1
+    -artifact_prefix="build-asan/fuzzing/artifacts/$name-" >"build-asan/fuzzing/logs/$name.log" 2>&1
 }
 
 declare -A status
@@ -47,7 +43,7 @@ done
 
 failed=0
 for name in "${targets[@]}"; do
-  log="build-fuzz/logs/$name.log"
+  log="build-asan/fuzzing/logs/$name.log"
   runs=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log" | tail -1)
   speed=$(sed -n 's/^stat::average_exec_per_sec: *//p' "$log" | tail -1)
   cov=$(grep -o 'cov: [0-9]* ft: [0-9]*' "$log" | tail -1)

@@ -1,15 +1,11 @@
 #!/usr/bin/env bash
 # Builds everything with clang under AddressSanitizer and
-# UndefinedBehaviorSanitizer into build-asan/ and runs every test there.
+# UndefinedBehaviorSanitizer into build-asan/ (scripts/build-asan.sh) and runs
+# every test there.
 # A sanitizer report ends the test that made it, which then fails.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-scripts/install-deps.sh
-launcher=()
-if command -v ccache >/dev/null; then launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache -DCMAKE_C_COMPILER_LAUNCHER=ccache); fi
-cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Release -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
-  -DONDRIX_SANITIZE=ON -DONDRIX_BUILD_BENCH=OFF "${launcher[@]}" >/dev/null
-cmake --build build-asan --parallel "$(nproc)"
+scripts/build-asan.sh
 source scripts/sanitizer-env.sh
 cd build-asan
 # The real-audio tests measure rates and levels: they run after the others,

@@ -51,12 +51,9 @@ cleanup() {
 }
 trap cleanup EXIT
 
-# A private X server; it writes the display number it took.
-Xvfb -displayfd 3 -screen 0 1920x1080x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
-xvfb_pid=$!
-for _ in $(seq 100); do [[ -s "$work/display" ]] && break; sleep 0.05; done
-[[ -s "$work/display" ]] || { echo "measure-cpu: Xvfb did not start" >&2; cat "$work/xvfb.log" >&2; exit 1; }
-export DISPLAY=:$(head -n1 "$work/display")
+# A private X server.
+source "$root/scripts/private-xvfb.sh"
+start_private_xvfb "$work" 1920x1080x24 measure-cpu
 
 # The sound server first: Qt does not find one that starts later.
 "$root/scripts/loopback-audio.sh" start "$work/audio"

@@ -49,12 +49,9 @@ export HOME=$work/home XDG_CONFIG_HOME=$work/home/.config XDG_DATA_HOME=$work/ho
 export XDG_CACHE_HOME=$work/home/.cache QT_QPA_PLATFORM=xcb
 mkdir -p "$HOME"
 
-# A private X server; it writes the display number it took.
-Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
-xvfb_pid=$!
-for _ in $(seq 100); do [[ -s "$work/display" ]] && break; sleep 0.05; done
-[[ -s "$work/display" ]] || { echo "screenshots: Xvfb did not start" >&2; cat "$work/xvfb.log" >&2; exit 1; }
-export DISPLAY=:$(head -n1 "$work/display")
+# A private X server.
+source "$root/scripts/private-xvfb.sh"
+start_private_xvfb "$work" 1280x800x24 screenshots
 
 # The sound server first: Qt does not find one that starts later.
 "$root/scripts/loopback-audio.sh" start "$work/audio"

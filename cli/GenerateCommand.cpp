@@ -112,7 +112,7 @@ int RunGenerate(const QStringList& args) {
                                  .filePath(QStringLiteral("wavedata.ini"));
   RecordRepairs repairs;
   LoadGeneratorParams(paramsPath, defaults, &repairs);
-  if (repairs.Any()) PrintError(QStringLiteral("note: ") + RepairStatusText(paramsPath, sizeof defaults, repairs));
+  if (repairs.Any()) PrintError(QStringLiteral("note: ") + RepairStatusText(paramsPath, repairs));
   QString error;
   const std::optional<GenerateOptions> o = ParseGenerateArguments(args, defaults, &error);
   if (!o) {

@@ -35,7 +35,7 @@ bool LoadSettings(const QString& path, QString* error) {
   LoadSettingsRecord(path, g_settings, &repairs);
   if (repairs.Any()) {
     std::fprintf(stderr, "ondrix-cli: note: %s\n",
-                 OneLine(RepairStatusText(path, sizeof(SettingsRecord), repairs)).toUtf8().constData());
+                 OneLine(RepairStatusText(path, repairs)).toUtf8().constData());
   }
   return true;
 }

@@ -33,7 +33,7 @@ void COndrixView::OnInitialUpdate() {
   RecordRepairs repairs;
   LoadSettingsRecord(AppFilePath(QStringLiteral("setting.ini")), g_settings, &repairs);
   if (repairs.Any())
-    CurrentPrompts().ShowStatus(RepairStatusText(QStringLiteral("setting.ini"), sizeof(SettingsRecord), repairs));
+    CurrentPrompts().ShowStatus(RepairStatusText(QStringLiteral("setting.ini"), repairs));
   engine_.ch1Trace.fill(0);
   engine_.ch2Trace.fill(0);
   engine_.liveBuf8.fill(0);

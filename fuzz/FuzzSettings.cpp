@@ -90,7 +90,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     ApplyLoadResets(stored);
     FUZZ_CHECK(std::memcmp(&stored, &g_settings, sizeof stored) == 0);
   } else {
-    FUZZ_CHECK(RepairStatusText(QStringLiteral("setting.ini"), sizeof(SettingsRecord), settingsRepairs)
+    FUZZ_CHECK(RepairStatusText(QStringLiteral("setting.ini"), settingsRepairs)
                    .startsWith(QStringLiteral("setting.ini ")));
   }
   if (!generatorRepairs.Any()) FUZZ_CHECK(std::memcmp(generatorFile, &g_generator, sizeof g_generator) == 0);

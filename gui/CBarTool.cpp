@@ -301,7 +301,7 @@ void CBarTool::OnInitialUpdate() {
   RecordRepairs repairs;
   LoadGeneratorParams(AppFilePath(QStringLiteral("wavedata.ini")), g_generator, &repairs);
   if (repairs.Any())
-    CurrentPrompts().ShowStatus(RepairStatusText(QStringLiteral("wavedata.ini"), sizeof(GeneratorParams), repairs));
+    CurrentPrompts().ShowStatus(RepairStatusText(QStringLiteral("wavedata.ini"), repairs));
 
   for (int id : {IDC_LEFT_PEAK, IDC_RIGHT_PEAK}) Slider(id)->SetRange(10, 32767);
   Slider(IDC_LEFT_PEAK)->SetPositionQuietly(g_generator.leftPeak);

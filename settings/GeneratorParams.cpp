@@ -32,20 +32,15 @@ constexpr int32_t kMaxPeak = 32767;
 QStringList RepairGeneratorParams(GeneratorParams& p) {
   const GeneratorParams d = DefaultGeneratorParams();
   QStringList repaired;
-  auto check = [&repaired](bool inRange, int32_t& field, int32_t defaultValue, const char* name) {
-    if (inRange) return;
-    field = defaultValue;
-    repaired << QLatin1String(name);
-  };
   auto isWave = [](int32_t w) { return w >= Sine && w <= Sawtooth; };
   auto isPeak = [](int32_t a) { return a >= kMinPeak && a <= kMaxPeak; };
-  check(isWave(p.leftWave), p.leftWave, d.leftWave, "leftWave");
-  check(isWave(p.rightWave), p.rightWave, d.rightWave, "rightWave");
-  check(p.leftFreq > 0, p.leftFreq, d.leftFreq, "leftFreq");
-  check(p.rightFreq > 0, p.rightFreq, d.rightFreq, "rightFreq");
-  check(isPeak(p.leftPeak), p.leftPeak, d.leftPeak, "leftPeak");
-  check(isPeak(p.rightPeak), p.rightPeak, d.rightPeak, "rightPeak");
-  check(p.sweepRiseMs > 0, p.sweepRiseMs, d.sweepRiseMs, "sweepRiseMs");
+  RepairField(repaired, isWave(p.leftWave), p.leftWave, d.leftWave, "leftWave");
+  RepairField(repaired, isWave(p.rightWave), p.rightWave, d.rightWave, "rightWave");
+  RepairField(repaired, p.leftFreq > 0, p.leftFreq, d.leftFreq, "leftFreq");
+  RepairField(repaired, p.rightFreq > 0, p.rightFreq, d.rightFreq, "rightFreq");
+  RepairField(repaired, isPeak(p.leftPeak), p.leftPeak, d.leftPeak, "leftPeak");
+  RepairField(repaired, isPeak(p.rightPeak), p.rightPeak, d.rightPeak, "rightPeak");
+  RepairField(repaired, p.sweepRiseMs > 0, p.sweepRiseMs, d.sweepRiseMs, "sweepRiseMs");
   return repaired;
 }
 
@@ -55,6 +50,7 @@ bool LoadGeneratorParams(const QString& path, GeneratorParams& params, RecordRep
   const bool found = ReadRawRecord(path, &stored, sizeof stored, &bytes) == RawReadResult::Read;
   params = DefaultGeneratorParams();
   RecordRepairs mended;
+  mended.recordBytes = sizeof stored;
   if (found) {
     // A short file would leave zero frequencies and peaks, a generator that
     // can only refuse: the fields it does not hold whole keep their defaults.

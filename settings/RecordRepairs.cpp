@@ -2,12 +2,12 @@
 
 #include <QCoreApplication>
 
-QString RepairStatusText(const QString& fileName, qsizetype recordBytes, const RecordRepairs& repairs) {
+QString RepairStatusText(const QString& fileName, const RecordRepairs& repairs) {
   QStringList what;
   if (repairs.shortFileBytes >= 0) {
     what << QCoreApplication::translate("RecordRepairs", "文件只有 %1 字节（应为 %2 字节），缺少的设置取默认值")
                 .arg(repairs.shortFileBytes)
-                .arg(recordBytes);
+                .arg(repairs.recordBytes);
   }
   if (!repairs.outOfRange.isEmpty()) {
     what << QCoreApplication::translate("RecordRepairs", "超出范围的 %1 已恢复为默认值")

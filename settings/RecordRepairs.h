@@ -7,6 +7,8 @@
 // works. The file itself is left as it is: the mended record reaches it only
 // when the user next saves.
 struct RecordRepairs {
+  // The size of the whole record, in bytes.
+  qsizetype recordBytes = 0;
   // The file's size when it was shorter than the record (the fields it does
   // not hold whole took their defaults), else -1.
   qint64 shortFileBytes = -1;
@@ -16,6 +18,14 @@ struct RecordRepairs {
   bool Any() const { return shortFileBytes >= 0 || !outOfRange.isEmpty(); }
 };
 
-// The status line's note that `fileName` (a record of `recordBytes` bytes)
-// was repaired, and how.
-QString RepairStatusText(const QString& fileName, qsizetype recordBytes, const RecordRepairs& repairs);
+// The status line's note that `fileName` was repaired, and how.
+QString RepairStatusText(const QString& fileName, const RecordRepairs& repairs);
+
+// Puts `defaultValue` into `field` and adds `name` to `repaired` unless the
+// stored value is `inRange`.
+template <typename Field>
+void RepairField(QStringList& repaired, bool inRange, Field& field, Field defaultValue, const char* name) {
+  if (inRange) return;
+  field = defaultValue;
+  repaired << QLatin1String(name);
+}

@@ -51,24 +51,22 @@ bool IsColorref(uint32_t color) { return (color & 0xFF000000u) == 0; }
 QStringList RepairSettings(SettingsRecord& r) {
   const SettingsRecord d = DefaultSettings();
   QStringList repaired;
-  auto check = [&repaired](bool inRange, auto& field, auto defaultValue, const char* name) {
-    if (inRange) return;
-    field = defaultValue;
-    repaired << QLatin1String(name);
-  };
-  check(r.channels == 1 || r.channels == 2, r.channels, d.channels, "channels");
-  check(r.sampleRate >= kMinSampleRate && r.sampleRate <= kMaxSampleRate, r.sampleRate, d.sampleRate,
-        "sampleRate");
-  check(r.bitsPerSample == 8 || r.bitsPerSample == 16, r.bitsPerSample, d.bitsPerSample, "bitsPerSample");
-  check(IsColorref(r.ch1Color), r.ch1Color, d.ch1Color, "ch1Color");
-  check(IsColorref(r.ch2Color), r.ch2Color, d.ch2Color, "ch2Color");
-  check(r.coordSystem >= LogicLevel && r.coordSystem <= Millivolt, r.coordSystem, d.coordSystem, "coordSystem");
-  check(r.logicRef >= 1, r.logicRef, d.logicRef, "logicRef");
-  check(std::isfinite(r.voltageRefMv) && r.voltageRefMv >= 1.0f, r.voltageRefMv, d.voltageRefMv, "voltageRefMv");
-  check(r.timeUnit == Milliseconds || r.timeUnit == Microseconds, r.timeUnit, d.timeUnit, "timeUnit");
-  check(r.calibrationOffset >= -kMaxCalibrationOffset && r.calibrationOffset <= kMaxCalibrationOffset,
-        r.calibrationOffset, d.calibrationOffset, "calibrationOffset");
-  check(r.triggerEdge == 0 || r.triggerEdge == 1, r.triggerEdge, d.triggerEdge, "triggerEdge");
+  RepairField(repaired, r.channels == 1 || r.channels == 2, r.channels, d.channels, "channels");
+  RepairField(repaired, r.sampleRate >= kMinSampleRate && r.sampleRate <= kMaxSampleRate, r.sampleRate,
+              d.sampleRate, "sampleRate");
+  RepairField(repaired, r.bitsPerSample == 8 || r.bitsPerSample == 16, r.bitsPerSample, d.bitsPerSample,
+              "bitsPerSample");
+  RepairField(repaired, IsColorref(r.ch1Color), r.ch1Color, d.ch1Color, "ch1Color");
+  RepairField(repaired, IsColorref(r.ch2Color), r.ch2Color, d.ch2Color, "ch2Color");
+  RepairField(repaired, r.coordSystem >= LogicLevel && r.coordSystem <= Millivolt, r.coordSystem, d.coordSystem,
+              "coordSystem");
+  RepairField(repaired, r.logicRef >= 1, r.logicRef, d.logicRef, "logicRef");
+  RepairField(repaired, std::isfinite(r.voltageRefMv) && r.voltageRefMv >= 1.0f, r.voltageRefMv, d.voltageRefMv,
+              "voltageRefMv");
+  RepairField(repaired, r.timeUnit == Milliseconds || r.timeUnit == Microseconds, r.timeUnit, d.timeUnit, "timeUnit");
+  RepairField(repaired, r.calibrationOffset >= -kMaxCalibrationOffset && r.calibrationOffset <= kMaxCalibrationOffset,
+              r.calibrationOffset, d.calibrationOffset, "calibrationOffset");
+  RepairField(repaired, r.triggerEdge == 0 || r.triggerEdge == 1, r.triggerEdge, d.triggerEdge, "triggerEdge");
   return repaired;
 }
 
@@ -78,6 +76,7 @@ bool LoadSettingsRecord(const QString& path, SettingsRecord& record, RecordRepai
   const bool found = ReadRawRecord(path, &stored, sizeof stored, &bytes) == RawReadResult::Read;
   record = DefaultSettings();
   RecordRepairs mended;
+  mended.recordBytes = sizeof stored;
   if (found) {
     // The fields a short file holds whole are its own; those it cuts off or
     // lacks keep their defaults (all-zero colours and rates are no settings).

@@ -219,13 +219,14 @@ TEST(SettingsRecord, OutOfRangeFieldsTakeTheirDefaultsAndAreNamed) {
 
 TEST(SettingsRecord, RepairNoteNamesTheFileAndWhatWasMended) {
   RecordRepairs repairs;
+  repairs.recordBytes = 88;
   repairs.shortFileBytes = 40;
   repairs.outOfRange = {"sampleRate", "coordSystem"};
-  EXPECT_EQ(RepairStatusText("setting.ini", 88, repairs),
+  EXPECT_EQ(RepairStatusText("setting.ini", repairs),
             QStringLiteral("setting.ini 已修复：文件只有 40 字节（应为 88 字节），缺少的设置取默认值；"
                            "超出范围的 sampleRate、coordSystem 已恢复为默认值"));
   repairs.shortFileBytes = -1;
-  EXPECT_EQ(RepairStatusText("wavedata.ini", 32, repairs),
+  EXPECT_EQ(RepairStatusText("wavedata.ini", repairs),
             QStringLiteral("wavedata.ini 已修复：超出范围的 sampleRate、coordSystem 已恢复为默认值"));
 }
 

@@ -28,7 +28,7 @@ TEST_F(PanelTest, ControlsSitAtTheirTemplateRectanglesWithTheirRangesAndFirstVal
   struct Expected {
     int id, x, y, w, h;
     int min, max, pos;  // sliders
-    const char* text;   // everything else
+    const char* text = nullptr;  // everything else
   };
   const Expected controls[] = {
       {1016, 14, 20, 93, 14, 2000, 200000, 48000},   {1017, 109, 20, 28, 14, 0, 0, 0, "48000"},
@@ -114,7 +114,9 @@ TEST_F(PanelTest, SlidersDriveTheirValuesAndEdits) {
     SCOPED_TRACE(m.id);
     Key(m.id, m.key);
     EXPECT_EQ(*m.value, m.expected);
-    if (m.edit) EXPECT_EQ(Text(m.edit), m.text);
+    if (m.edit) {
+      EXPECT_EQ(Text(m.edit), m.text);
+    }
   }
   Click(1024);
   EXPECT_EQ(g_settings.triggerEdge, 1);

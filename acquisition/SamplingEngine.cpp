@@ -25,9 +25,17 @@ void SamplingEngine::SetAudioInput(AudioInput* input) {
 
 // ---------------------------------------------------------------- the input
 
+namespace {
+
+// The input format the settings ask for.
+WaveFormat SettingsInputFormat() {
+  return MakePcmFormat(g_settings.channels, static_cast<uint32_t>(g_settings.sampleRate), g_settings.bitsPerSample);
+}
+
+}  // namespace
+
 void SamplingEngine::OpenWaveIn() {
-  waveFormat = MakePcmFormat(g_settings.channels, static_cast<uint32_t>(g_settings.sampleRate),
-                             g_settings.bitsPerSample);
+  waveFormat = SettingsInputFormat();
   if (input_ && input_->IsOpen()) input_->Close();
   if (!input_ || !input_->Open(waveFormat))
     CurrentPrompts().ShowMessage(QCoreApplication::translate("SamplingEngine", "Init fail!"));
@@ -247,7 +255,15 @@ bool SamplingEngine::FinishRecording(const QString& path) {
 TransportResult SamplingEngine::StartSampling(bool samplingOn) {
   TransportResult r;
   if ((g_recordState == Idle || g_recordState == Paused) && !samplingOn && g_displayMode != FunctionSignal) {
-    StartWaveIn();
+    // The generator puts its own rate and 16 bits in force while the input
+    // stays open, paused, in the format it had. Resuming that would read an
+    // 8-bit stream as 16-bit samples, or time the picture at the wrong rate:
+    // such an input is reopened in the format now in force. A plug-in keeps
+    // the card as it is (its rate is not the card's).
+    if (!g_pluginEnabled && WaveInOpen() && waveFormat != SettingsInputFormat())
+      OpenWaveIn();
+    else
+      StartWaveIn();
     g_recordState = Idle;
     r.samplingStarted = true;
   }

@@ -204,6 +204,40 @@ TEST_F(RecordStates, StartAndStopSamplingFollowTheirRules) {
   EXPECT_EQ(input.stopCount, 1);
 }
 
+TEST_F(RecordStates, StartReopensAnInputLeftInAnotherFormat) {
+  // The input was opened 8-bit mono at 8000 Hz; then the settings changed
+  // under it (as the generator changes them) or did not.
+  struct Case {
+    int channels, bits, rate;
+    bool plugin;
+    bool reopened;
+  };
+  const Case cases[] = {
+      {1, 8, 8000, false, false},   // unchanged: resumed
+      {1, 16, 8000, false, true},   // width
+      {1, 8, 44100, false, true},   // rate
+      {2, 8, 8000, false, true},    // channels
+      {1, 16, 44100, true, false},  // a plug-in is the source: the card is left alone
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(testing::Message() << c.channels << " channels, " << c.bits << " bits, " << c.rate << " Hz");
+    input = FakeAudioInput();
+    engine.SetAudioInput(&input);
+    UseFormat(1, 8, 8000);
+    engine.OpenWaveIn();
+    engine.StopSampling(true);
+    UseFormat(c.channels, c.bits, c.rate);
+    g_pluginEnabled = c.plugin;
+    EXPECT_TRUE(engine.StartSampling(false).samplingStarted);
+    EXPECT_TRUE(input.running);
+    EXPECT_EQ(input.openCount, c.reopened ? 2 : 1);
+    const WaveFormat expected = c.reopened ? MakePcmFormat(c.channels, c.rate, c.bits) : MakePcmFormat(1, 8000, 8);
+    EXPECT_EQ(input.openedFormat, expected);
+    EXPECT_EQ(engine.waveFormat, expected);
+    g_pluginEnabled = false;
+  }
+}
+
 TEST_F(RecordStates, RecordingOfTheOtherWidthIsNotPlayed) {
   // A 16-bit recording is not the 8-bit one: switching width leaves nothing to play.
   UseFormat(2, 16);

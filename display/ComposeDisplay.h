@@ -8,6 +8,8 @@
 #include "display/DisplayStyle.h"
 #include "display/PaintDisplayList.h"
 
+#include <QSize>
+
 class QImage;
 class QPainter;
 
@@ -21,6 +23,12 @@ struct ViewGeometry {
 
 // plotLeft = (width - 600) / 4, plotTop = (height - 400) / 2 - 6, truncating.
 ViewGeometry GeometryForClient(int clientWidth, int clientHeight);
+
+// The smallest client area that holds the whole picture, in either language:
+// the Y labels left of the plot, the readout column right of it, the X labels
+// below and the handles above. A window with less room for the view shows
+// the picture at this size, scrolled.
+inline constexpr QSize kWholePictureClient{840, 436};
 
 struct ComposeOptions {
   // Screen: CH2 then CH1 are measured before the renderer, so the readouts

@@ -139,6 +139,7 @@ CBarTool::CBarTool(QWidget* parent) : QWidget(parent) {
   launcher_ = [](const QString& program, const QStringList& arguments) {
     return QProcess::startDetached(program, arguments);
   };
+  setMinimumHeight(sizeHint().height());
   CreateControls();
   ConnectControls();
 }

@@ -23,8 +23,9 @@ class TrackBar;
 // the output; the two volume sliders set the sound card's mixer. Every
 // control acts when its value changes, by the user or by the keyboard.
 //
-// The size is only a hint: like a form view it may be shown narrower than
-// the form (a minimum would take the outlook bar's column on a small screen).
+// The form's height is its minimum: the bar above it never cuts it off. Its
+// width is only a hint, so a window narrower than the form keeps its outlook
+// bar; the main splitter's bar stops short of the form instead.
 class CBarTool : public QWidget {
   Q_OBJECT
 

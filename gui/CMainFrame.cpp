@@ -82,6 +82,11 @@ bool CMainFrame::OnCreateClient() {
   controlPanel_->OnInitialUpdate();
   rightSplitter_->addWidget(view_);
   rightSplitter_->addWidget(controlPanel_);
+  // The panel keeps its form's size: the bar above it stops at its height
+  // and never hides it (only command 32771 does), the outlook bar's edge
+  // stops at its width.
+  rightSplitter_->setCollapsible(1, false);
+  mainSplitter_->SetLastPaneDragMinimum(controlPanel_->sizeHint().width());
   view_->Engine().onPlaybackAdvanced = [this](int32_t) { SyncPlaybackSlider(); };
   setCentralWidget(mainSplitter_);
   // As in a static splitter, the first pane keeps its size when the window

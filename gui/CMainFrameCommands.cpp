@@ -48,11 +48,14 @@ void CMainFrame::OnCaptureSample() { view_->CaptureSample(); }
 void CMainFrame::OnClearSample() { view_->ClearSample(); }
 
 void CMainFrame::OnHideControlPanel() {
-  // Showing again always restores the panel's row, whatever was dragged.
+  // Only this command collapses the panel's row (a dragged bar stops at the
+  // panel); the view then takes the whole column. Showing the panel again
+  // always restores its row, whatever was dragged.
+  rightSplitter_->setCollapsible(1, !controlPanelHidden_);
   if (controlPanelHidden_)
     LayOutRightSplitter(screenHeight_ - 320, 150);
   else
-    LayOutRightSplitter(screenHeight_ - 160, 150);
+    LayOutRightSplitter(rightSplitter_->height(), 0);
   controlPanelHidden_ = !controlPanelHidden_;
   UpdateCheckMarks();
 }

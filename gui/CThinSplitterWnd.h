@@ -14,7 +14,16 @@ class CThinSplitterWnd : public QSplitter {
 
   explicit CThinSplitterWnd(Qt::Orientation orientation = Qt::Horizontal, QWidget* parent = nullptr);
 
+  // A dragged bar stops where the last pane would get less than `pixels`
+  // across. Only the mouse is held back: a window too small for it lays the
+  // panes out as any splitter does.
+  void SetLastPaneDragMinimum(int pixels) { lastPaneDragMinimum_ = pixels; }
+  int LastPaneDragMinimum() const { return lastPaneDragMinimum_; }
+
  protected:
   QSplitterHandle* createHandle() override;
   void paintEvent(QPaintEvent* event) override;
+
+ private:
+  int lastPaneDragMinimum_ = 0;
 };

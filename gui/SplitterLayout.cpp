@@ -4,11 +4,6 @@
 
 QList<int> TwoPaneSizes(int available, int firstIdeal, int secondMinimum) {
   available = std::max(available, 0);
-  int first = std::clamp(firstIdeal, 0, available);
-  int second = available - first;
-  if (second < secondMinimum) {
-    first = available;
-    second = 0;
-  }
-  return {first, second};
+  const int first = std::clamp(firstIdeal, 0, std::max(available - secondMinimum, 0));
+  return {first, available - first};
 }

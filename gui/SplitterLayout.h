@@ -2,7 +2,7 @@
 
 #include <QList>
 
-// How a two-pane static splitter shares `available` pixels: the first pane
-// takes its ideal size (at most all of it), the second the rest; a second
-// pane left with less than its minimum gets no room at all.
+// How a two-pane splitter shares `available` pixels: the first pane takes
+// its ideal size, but leaves the second at least its minimum; the second
+// takes the rest.
 QList<int> TwoPaneSizes(int available, int firstIdeal, int secondMinimum);

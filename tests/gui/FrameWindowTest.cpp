@@ -56,8 +56,9 @@ class FrameTest : public RunningProgram {
 
 }  // namespace
 
-TEST(SplitterLayout, FirstPaneTakesItsIdealAndASqueezedSecondPaneVanishes) {
-  EXPECT_EQ(TwoPaneSizes(700, 580, 150), (QList<int>{700, 0}));  // 120 left < 150
+TEST(SplitterLayout, FirstPaneTakesItsIdealButLeavesTheSecondItsMinimum) {
+  EXPECT_EQ(TwoPaneSizes(700, 580, 150), (QList<int>{550, 150}));  // 120 left < 150: the first yields
+  EXPECT_EQ(TwoPaneSizes(100, 580, 150), (QList<int>{0, 100}));
   EXPECT_EQ(TwoPaneSizes(730, 580, 150), (QList<int>{580, 150}));
   EXPECT_EQ(TwoPaneSizes(900, 580, 150), (QList<int>{580, 320}));
   EXPECT_EQ(TwoPaneSizes(500, 580, 0), (QList<int>{500, 0}));

@@ -19,6 +19,7 @@
 #include <QMenuBar>
 #include <QPrinter>
 #include <QScreen>
+#include <QScrollArea>
 #include <QStatusBar>
 #include <QToolBar>
 
@@ -29,6 +30,17 @@ QList<QPixmap> CutStrip(const QPixmap& strip, int size) {
   QList<QPixmap> images;
   for (int x = 0; x + size <= strip.width(); x += size) images << strip.copy(x, 0, size, size);
   return images;
+}
+
+// The view in a frameless scroll area: it fills its pane, but is never made
+// smaller than the whole picture; a smaller pane shows it with scroll bars.
+QScrollArea* ScrolledView(COndrixView* view) {
+  auto* area = new QScrollArea;
+  area->setFrameShape(QFrame::NoFrame);
+  area->setWidgetResizable(true);
+  view->setMinimumSize(kWholePictureClient);
+  area->setWidget(view);
+  return area;
 }
 
 }  // namespace
@@ -80,7 +92,7 @@ bool CMainFrame::OnCreateClient() {
   view_->OnInitialUpdate();
   controlPanel_ = new CBarTool;
   controlPanel_->OnInitialUpdate();
-  rightSplitter_->addWidget(view_);
+  rightSplitter_->addWidget(ScrolledView(view_));
   rightSplitter_->addWidget(controlPanel_);
   // The panel keeps its form's size: the bar above it stops at its height
   // and never hides it (only command 32771 does), the outlook bar's edge

@@ -3,6 +3,7 @@
 // started with -screen 0 1366x768x24).
 #include "support/EnglishTranslation.h"
 #include "app/Globals.h"
+#include "display/COndrixView.h"
 #include "gui/CBarTool.h"
 #include "gui/CMainFrame.h"
 #include "gui/CRecordBar.h"
@@ -13,11 +14,14 @@
 
 #include <QAction>
 #include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QSplitter>
 #include <QSplitterHandle>
 #include <QTemporaryFile>
 #include <QTest>
 #include <QToolBar>
+#include <QWindow>
 
 #include <optional>
 
@@ -121,4 +125,29 @@ TEST_F(LaptopScreen, NoDragOfABarHidesOrShrinksTheControlPanel) {
   frame->Action(ID_HIDE_CONTROL_PANEL)->trigger();
   EXPECT_TRUE(panel->isVisible());
   EXPECT_GE(panel->height(), PanelTemplate().height());
+}
+
+TEST_F(LaptopScreen, AViewSmallerThanThePictureScrollsAndMeasuresInThePicture) {
+  StartMaximised();
+  COndrixView* view = frame->View();
+  auto* scroller = qobject_cast<QScrollArea*>(view->parentWidget() ? view->parentWidget()->parentWidget() : nullptr);
+  ASSERT_NE(scroller, nullptr) << "the view is not in a scroll area";
+  DragBar(frame->RightSplitter(), 1, QPoint(0, -200));  // the view's pane made low
+  const QSize picture = view->size();
+  ASSERT_LT(scroller->viewport()->height(), picture.height());
+  ASSERT_TRUE(scroller->verticalScrollBar()->isVisible());
+
+  // Scrolled to the bottom, the picture is the same: its plot sits where the
+  // picture's own size puts it, and a press where the plot's lower part now
+  // shows lands on that point of the plot.
+  scroller->verticalScrollBar()->setValue(scroller->verticalScrollBar()->maximum());
+  QCoreApplication::processEvents();
+  EXPECT_EQ(view->size(), picture);
+  EXPECT_EQ(view->plotTop(), (picture.height() - 400) / 2 - 6);
+  EXPECT_EQ(view->mapFrom(scroller->viewport(), QPoint(0, scroller->viewport()->height())).y(), picture.height());
+  const QPoint inPlot(view->plotLeft() + 500, view->plotTop() + 390);
+  ASSERT_TRUE(scroller->viewport()->rect().contains(view->mapTo(scroller->viewport(), inPlot)));
+  // Through the window, which hands the press to the widget under it.
+  QTest::mouseClick(frame->windowHandle(), Qt::LeftButton, Qt::NoModifier, view->mapTo(frame, inPlot));
+  EXPECT_EQ(QPoint(g_crossX, g_crossY), inPlot);
 }

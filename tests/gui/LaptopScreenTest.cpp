@@ -40,7 +40,7 @@ void EnsureLaptopScreen() {
     static QTemporaryFile config;
     if (config.open()) {
       config.write(QStringLiteral(R"({"screens": [{"name": "laptop", "x": 0, "y": 0, "width": %1, "height": %2,
-                                      "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]})")
+                                      "logicalDpi": 96}]})")
                        .arg(kScreen.width())
                        .arg(kScreen.height())
                        .toUtf8());

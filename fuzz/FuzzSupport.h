@@ -69,6 +69,9 @@ inline bool GeneratorRunIsSmall(const GeneratorParams& p, int32_t sampleRate, in
     return bytes <= 0 || static_cast<uint64_t>(bytes) * channels <= maxBytes;
   }
   if (p.leftFreq <= 0 || p.rightFreq <= 0) return true;
-  if (PeriodBytes(rate, channels, p.leftFreq) < 1 || PeriodBytes(rate, channels, p.rightFreq) < 1) return true;
-  return PlanFunctionSignal(rate, channels, p.leftFreq, p.rightFreq).bufferBytes <= maxBytes;
+  const WaveChannel left{p.leftWave, p.leftFreq, p.leftPeak}, right{p.rightWave, p.rightFreq, p.rightPeak};
+  if (PeriodFrames(rate, channels, left.wave, left.freq) < 1 ||
+      PeriodFrames(rate, channels, right.wave, right.freq, channels == 2) < 1)
+    return true;
+  return PlanFunctionSignal(rate, channels, left, right).bufferBytes <= maxBytes;
 }

@@ -61,10 +61,11 @@ std::optional<GeneratedSignal> MakeFunctionSignal(int32_t leftWave, int32_t righ
     return std::nullopt;
   }
 
-  const FunctionSignalLayout layout = PlanFunctionSignal(rate, channels, leftFreq, rightFreq);
+  const WaveChannel left{leftWave, leftFreq, leftPeak};
+  const WaveChannel right{rightWave, rightFreq, rightPeak};
+  const FunctionSignalLayout layout = PlanFunctionSignal(rate, channels, left, right);
   GeneratedSignal signal;
-  signal.bytes = SynthesizeFunctionSignal(layout, {leftWave, leftFreq, leftPeak}, {rightWave, rightFreq, rightPeak},
-                                          rate, channels);
+  signal.bytes = SynthesizeFunctionSignal(layout, left, right, rate, channels);
   signal.format = SignalFormat(channels, rate);
   if (layout.leftPeriodsOnly && stereo) {
     signal.note = Texts::tr("左右声道的周期在 16 MiB 内没有公倍数：信号只含左声道的整周期，右声道在每次循环处相位跳变");

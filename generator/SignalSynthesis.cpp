@@ -14,6 +14,10 @@ inline void Store(std::vector<uint8_t>& out, std::size_t index, int32_t s) {
   out[2 * index + 1] = static_cast<uint8_t>(static_cast<uint32_t>(s) >> 8);
 }
 
+// N and H of a channel whose period is `periodBytes` long.
+int64_t SamplesPerPeriod(int64_t periodBytes, int channels) { return periodBytes / (2 * channels); }
+int64_t HalfPeriodFrames(int64_t periodBytes, int channels) { return periodBytes / (4 * channels); }
+
 // One channel of the function signal while it is being synthesised.
 struct ChannelState {
   int32_t wave = -1;
@@ -27,8 +31,8 @@ struct ChannelState {
   bool up = false;
 
   ChannelState(const WaveChannel& c, int64_t periodBytes, int channels) : wave(c.wave), peak(c.peak) {
-    samplesPerPeriod = periodBytes / (2 * channels);
-    halfPeriod = periodBytes / (4 * channels);
+    samplesPerPeriod = SamplesPerPeriod(periodBytes, channels);
+    halfPeriod = HalfPeriodFrames(periodBytes, channels);
     phaseStep = kFullCircle / static_cast<double>(samplesPerPeriod);
     triangleStep = static_cast<double>(8 * int64_t{peak} * channels) / static_cast<double>(periodBytes);
     level = -peak;
@@ -62,19 +66,30 @@ int64_t PeriodBytes(int32_t rate, int channels, int32_t freqHz) {
   return static_cast<int64_t>(static_cast<double>(2 * int64_t{rate} * channels) / freqHz);
 }
 
-FunctionSignalLayout PlanFunctionSignal(int32_t rate, int channels, int32_t leftFreq, int32_t rightFreq) {
+int64_t PeriodFrames(int32_t rate, int channels, int32_t wave, int32_t freqHz, bool heard) {
+  const int64_t periodBytes = PeriodBytes(rate, channels, freqHz);
+  return heard && wave == Triangle ? 2 * HalfPeriodFrames(periodBytes, channels)
+                                   : SamplesPerPeriod(periodBytes, channels);
+}
+
+FunctionSignalLayout PlanFunctionSignal(int32_t rate, int channels, const WaveChannel& left,
+                                        const WaveChannel& right) {
   FunctionSignalLayout layout;
-  layout.leftPeriodBytes = PeriodBytes(rate, channels, leftFreq);
-  layout.rightPeriodBytes = PeriodBytes(rate, channels, rightFreq);
-  const auto left = static_cast<uint64_t>(layout.leftPeriodBytes);
-  layout.commonBytes = CommonPeriodBytes(left, static_cast<uint64_t>(layout.rightPeriodBytes));
-  if (layout.commonBytes > kSignalMaxBytes) {
+  layout.leftPeriodBytes = PeriodBytes(rate, channels, left.freq);
+  layout.rightPeriodBytes = PeriodBytes(rate, channels, right.freq);
+  layout.leftPeriodFrames = PeriodFrames(rate, channels, left.wave, left.freq);
+  layout.rightPeriodFrames = PeriodFrames(rate, channels, right.wave, right.freq, channels == 2);
+  const auto leftFrames = static_cast<uint64_t>(layout.leftPeriodFrames);
+  const auto frameBytes = 2 * static_cast<uint64_t>(channels);
+  layout.loopFrames = CommonPeriodBytes(leftFrames, static_cast<uint64_t>(layout.rightPeriodFrames));
+  const uint64_t loopBytes = layout.loopFrames * frameBytes;
+  if (loopBytes > kSignalMaxBytes) {
     // The right channel then jumps in phase where the buffer starts again.
     layout.leftPeriodsOnly = true;
-    layout.bufferBytes = kSignalMaxBytes / left * left;
+    layout.bufferBytes = kSignalMaxBytes / frameBytes / leftFrames * leftFrames * frameBytes;
   } else {
-    const uint64_t periods = std::max<uint64_t>(1, (kSignalMinBytes + layout.commonBytes - 1) / layout.commonBytes);
-    layout.bufferBytes = periods * layout.commonBytes;
+    const uint64_t loops = std::max<uint64_t>(1, (kSignalMinBytes + loopBytes - 1) / loopBytes);
+    layout.bufferBytes = loops * loopBytes;
   }
   return layout;
 }

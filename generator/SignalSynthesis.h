@@ -27,31 +27,42 @@ uint64_t CommonPeriodBytes(uint64_t a, uint64_t b);
 // channels: 2 × rate × channels / freq, truncated toward zero.
 int64_t PeriodBytes(int32_t rate, int channels, int32_t freqHz);
 
-// How long a function signal's buffer is.
-struct FunctionSignalLayout {
-  int64_t leftPeriodBytes = 0;
-  int64_t rightPeriodBytes = 0;
-  uint64_t commonBytes = 0;    // CommonPeriodBytes of the two
-  uint64_t bufferBytes = 0;    // B
-  bool leftPeriodsOnly = false;  // the common multiple was above kSignalMaxBytes
-};
-
-// B is the smallest multiple of the common period that reaches
-// kSignalMinBytes; when the common period is above kSignalMaxBytes, B is the
-// largest whole number of left periods within kSignalMaxBytes instead. Both
-// frequencies must give periods of at least 1 byte.
-FunctionSignalLayout PlanFunctionSignal(int32_t rate, int channels, int32_t leftFreq, int32_t rightFreq);
-
 struct WaveChannel {
   int32_t wave;  // Waveform; any other value leaves the channel silent
   int32_t freq;
   int32_t peak;
 };
 
-// The function signal: layout.bufferBytes bytes, the frames B / (2 × channels)
-// filled, any bytes after the last whole frame zero. In mono only `left` is
-// used. Every used channel's frequency must give at least one sample per
-// period (two for a triangle).
+// The frames one period of `wave` at `freqHz` takes as synthesised, from P =
+// PeriodBytes: N = P / (2 × channels) for a sine, square and sawtooth (and a
+// silent channel), 2 × H with H = P / (4 × channels) for a triangle, which
+// reverses every H frames. `heard` false is the right channel of a mono
+// signal: not synthesised, it counts N frames whatever its waveform.
+int64_t PeriodFrames(int32_t rate, int channels, int32_t wave, int32_t freqHz, bool heard = true);
+
+// How long a function signal's buffer is.
+struct FunctionSignalLayout {
+  int64_t leftPeriodBytes = 0;   // P, which the samples are computed from
+  int64_t rightPeriodBytes = 0;
+  int64_t leftPeriodFrames = 0;  // PeriodFrames of each channel
+  int64_t rightPeriodFrames = 0;
+  uint64_t loopFrames = 0;       // the common multiple of the two
+  uint64_t bufferBytes = 0;      // B
+  bool leftPeriodsOnly = false;  // the common multiple was above kSignalMaxBytes
+};
+
+// The loop holds a whole number of each channel's periods in frames, so it
+// repeats without a jump in phase: B is the smallest whole number of loops
+// of loopFrames × 2 × channels bytes that reaches kSignalMinBytes. When one
+// loop is above kSignalMaxBytes, B is the largest whole number of left
+// periods within kSignalMaxBytes instead. Both periods must be at least one
+// frame.
+FunctionSignalLayout PlanFunctionSignal(int32_t rate, int channels, const WaveChannel& left,
+                                        const WaveChannel& right);
+
+// The function signal: layout.bufferBytes bytes, B / (2 × channels) frames.
+// In mono only `left` is synthesised. Every synthesised channel's frequency
+// must give at least one sample per period (two for a triangle).
 std::vector<uint8_t> SynthesizeFunctionSignal(const FunctionSignalLayout& layout, const WaveChannel& left,
                                               const WaveChannel& right, int32_t rate, int channels);
 

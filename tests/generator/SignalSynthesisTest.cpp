@@ -51,27 +51,39 @@ TEST(SignalSynthesis, CommonPeriodIsTheSmallestCountUpFromTheLarger) {
   EXPECT_EQ(CommonPeriodBytes(800000, 266666), 106666400000u);  // far beyond counting up
 }
 
-TEST(SignalSynthesis, LayoutOfTheFunctionSignal) {
+TEST(SignalSynthesis, TheLoopHoldsWholePeriodsOfBothChannelsInFrames) {
   struct Case {
-    int rate, channels, left, right;
-    int64_t leftP, rightP;
-    uint64_t common, bytes;
+    int rate, channels;
+    WaveChannel left, right;
+    int64_t leftP, rightP, leftFrames, rightFrames;
+    uint64_t loopFrames, bytes;
     bool leftOnly;
   } const cases[] = {
-      {44100, 2, 1000, 1000, 176, 176, 176, 4224, false},  // 24 periods, 1056 frames
-      {44100, 2, 1000, 500, 176, 352, 352, 4224, false},
-      {44100, 1, 1000, 500, 88, 176, 176, 4224, false},  // the right frequency still sets the length
-      {44100, 1, 1000, 1000, 88, 88, 88, 4136, false},   // 47 periods reach 4096
-      {44100, 2, 10, 7, 17640, 25200, 176400, 176400, false},
-      {44100, 2, 13, 13, 13569, 13569, 13569, 13569, false},             // odd: a trailing half frame
-      {200000, 2, 1, 3, 800000, 266666, 106666400000u, 16000000, true},  // 20 left periods
+      {44100, 2, {Sine, 1000, 1}, {Sine, 1000, 1}, 176, 176, 44, 44, 44, 4224, false},  // 24 periods
+      {44100, 2, {Sine, 1000, 1}, {Sine, 500, 1}, 176, 352, 44, 88, 88, 4224, false},
+      {44100, 1, {Sine, 1000, 1}, {Sine, 500, 1}, 88, 176, 44, 88, 88, 4224, false},  // the right still counts
+      {44100, 1, {Sine, 1000, 1}, {Sine, 1000, 1}, 88, 88, 44, 44, 44, 4136, false},  // 47 periods reach 4096
+      {44100, 2, {Sine, 10, 1}, {Sine, 7, 1}, 17640, 25200, 4410, 6300, 44100, 176400, false},
+      // Periods that are no whole number of frames: the loop is counted in
+      // frames (58 bytes are 14.5 frames; 74 periods of 14, not 73.5).
+      {44100, 2, {Sine, 3000, 1}, {Sine, 3000, 1}, 58, 58, 14, 14, 14, 4144, false},
+      {44100, 2, {Sine, 1500, 1}, {Square, 400, 1}, 117, 441, 29, 110, 3190, 12760, false},
+      {44100, 2, {Triangle, 13, 1}, {Sawtooth, 13, 1}, 13569, 13569, 3392, 3392, 3392, 13568, false},
+      // A triangle reverses every H = 22 frames: its period is 44, not N = 45.
+      {44100, 2, {Triangle, 980, 1}, {Sine, 1000, 1}, 180, 176, 44, 44, 44, 4224, false},
+      // The right channel of a mono signal is not synthesised: it counts N.
+      {44100, 1, {Sine, 1000, 1}, {Triangle, 30000, 1}, 88, 2, 44, 1, 44, 4136, false},
+      {200000, 2, {Sine, 1, 1}, {Sine, 3, 1}, 800000, 266666, 200000, 66666, 6666600000u, 16000000, true},
   };
   for (const Case& c : cases) {
     const FunctionSignalLayout l = PlanFunctionSignal(c.rate, c.channels, c.left, c.right);
-    SCOPED_TRACE(testing::Message() << c.rate << " Hz, " << c.channels << " ch, " << c.left << "/" << c.right);
+    SCOPED_TRACE(testing::Message() << c.rate << " Hz, " << c.channels << " ch, " << c.left.freq << "/"
+                                    << c.right.freq);
     EXPECT_EQ(l.leftPeriodBytes, c.leftP);
     EXPECT_EQ(l.rightPeriodBytes, c.rightP);
-    EXPECT_EQ(l.commonBytes, c.common);
+    EXPECT_EQ(l.leftPeriodFrames, c.leftFrames);
+    EXPECT_EQ(l.rightPeriodFrames, c.rightFrames);
+    EXPECT_EQ(l.loopFrames, c.loopFrames);
     EXPECT_EQ(l.bufferBytes, c.bytes);
     EXPECT_EQ(l.leftPeriodsOnly, c.leftOnly);
   }
@@ -85,14 +97,14 @@ TEST(SignalSynthesis, FunctionSignalMatchesTheFormulasBitForBit) {
       {44100, 2, {Sine, 1000, 16384}, {Triangle, 2000, 16384}},
       {48000, 2, {Square, 997, 32767}, {Sawtooth, 440, 10}},
       {96000, 2, {Triangle, 3, 32767}, {Square, 5, 1000}},          // long periods, a large buffer
-      {44100, 2, {Triangle, 22050, 32767}, {Sine, 44100, 32767}},   // the shortest periods allowed
+      {44100, 2, {Triangle, 22050, 32767}, {Sine, 44100, 32767}},   // the shortest periods synthesised
       {44100, 2, {Triangle, 13, 32767}, {Sawtooth, 13, 32767}},     // odd period length
       {192000, 1, {Sawtooth, 19000, 32767}, {Triangle, 1000, 1}},   // mono: the left only
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(testing::Message() << c.rate << " Hz, " << c.channels << " ch, waves " << c.left.wave << "/"
                                     << c.right.wave);
-    const FunctionSignalLayout layout = PlanFunctionSignal(c.rate, c.channels, c.left.freq, c.right.freq);
+    const FunctionSignalLayout layout = PlanFunctionSignal(c.rate, c.channels, c.left, c.right);
     const std::vector<uint8_t> bytes = SynthesizeFunctionSignal(layout, c.left, c.right, c.rate, c.channels);
     ASSERT_EQ(bytes.size(), layout.bufferBytes);
     const long frames = static_cast<long>(layout.bufferBytes / (2 * c.channels));
@@ -105,14 +117,14 @@ TEST(SignalSynthesis, FunctionSignalMatchesTheFormulasBitForBit) {
         ASSERT_EQ(s[2 * i + 1], right[i]) << "right, frame " << i;
       }
     }
-    for (std::size_t k = frames * 2 * c.channels; k < bytes.size(); ++k) ASSERT_EQ(bytes[k], 0);
+    EXPECT_EQ(bytes.size(), static_cast<std::size_t>(frames * 2 * c.channels));  // whole frames only
   }
 }
 
 TEST(SignalSynthesis, WaveformsStartWhereTheyShouldAndUnknownOnesStaySilent) {
   // 1000 Hz, 44100 Hz stereo, peak 20000: P = 176, d = 8 × 20000 × 2 / 176 = 1818.2.
   const int firsts[][2] = {{Sine, 0}, {Triangle, -18181}, {Square, 20000}, {Sawtooth, -19090}, {4, 0}, {-1, 0}};
-  const FunctionSignalLayout layout = PlanFunctionSignal(44100, 2, 1000, 1000);
+  const FunctionSignalLayout layout = PlanFunctionSignal(44100, 2, {Sine, 1000, 1}, {Sine, 1000, 1});
   for (const auto& [wave, first] : firsts) {
     const auto s = Samples(SynthesizeFunctionSignal(layout, {Sine, 1000, 100}, {wave, 1000, 20000}, 44100, 2));
     EXPECT_EQ(s[1], first) << "wave " << wave;

@@ -23,16 +23,15 @@ bool PeakInRange(int32_t peak) { return peak >= kMinPeak && peak <= kMaxPeak; }
 // the loop length).
 QString CheckChannel(bool left, bool heard, int32_t wave, int32_t freq, int32_t peak, int32_t rate, int channels) {
   if (freq <= 0) return Texts::tr("%1的频率必须大于 0 Hz（现为 %2 Hz）").arg(ChannelName(left)).arg(freq);
-  const int64_t period = PeriodBytes(rate, channels, freq);
-  const bool triangle = heard && wave == Triangle;
-  // A triangle reverses every half period, every other waveform needs a
-  // whole period of at least one sample.
-  if (triangle ? period / (4 * channels) == 0 : period / (2 * channels) == 0) {
+  // A heard channel needs kMinHeardPeriodFrames a period; one that is not
+  // heard only sets the loop's length and needs one frame.
+  const int64_t minFrames = heard ? kMinHeardPeriodFrames : 1;
+  if (PeriodFrames(rate, channels, wave, freq, heard) < minFrames) {
     return Texts::tr("%1的频率 %2 Hz 太高：在 %3 Hz 采样率下最高 %4 Hz")
         .arg(ChannelName(left))
         .arg(freq)
         .arg(rate)
-        .arg(triangle ? rate / 2 : rate);
+        .arg(HighestFrequency(rate, channels, wave, heard, minFrames));
   }
   if (heard && !PeakInRange(peak))
     return Texts::tr("%1的峰值必须在 10 到 32767 之间（现为 %2）").arg(ChannelName(left)).arg(peak);

@@ -23,9 +23,10 @@ int32_t GeneratorSampleRate(int32_t sampleRate);
 // with `channels` (1 or 2). A refused parameter set gives nothing and sets
 // `refusal` to one line for the user:
 // - function signal: a frequency of 0 or less, or one so high that a period
-//   holds no sample (above half the rate for a triangle, above the rate
-//   otherwise), a peak outside 10 .. 32767; in mono only the left channel is
-//   heard, the right frequency still sets the loop length and must be positive;
+//   as synthesised is shorter than kMinHeardPeriodFrames (the message names
+//   the highest that waveform plays), a peak outside 10 .. 32767; in mono
+//   only the left channel is heard, the right frequency still sets the loop
+//   length and must give a period of at least one frame;
 // - sweep: an end frequency of 0 or less, a start frequency above the rate, a
 //   rise time of 0 or less or one whose buffer would pass kSignalMaxBytes, a
 //   peak outside 10 .. 32767.

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <numeric>
 
 namespace {
@@ -70,6 +71,25 @@ int64_t PeriodFrames(int32_t rate, int channels, int32_t wave, int32_t freqHz, b
   const int64_t periodBytes = PeriodBytes(rate, channels, freqHz);
   return heard && wave == Triangle ? 2 * HalfPeriodFrames(periodBytes, channels)
                                    : SamplesPerPeriod(periodBytes, channels);
+}
+
+int32_t HighestFrequency(int32_t rate, int channels, int32_t wave, bool heard, int64_t minFrames) {
+  // A period only shortens as the frequency rises: the answer is the end of
+  // the frequencies that fit, found by halving [1, 2^31 - 1].
+  const auto fits = [&](int64_t f) {
+    return PeriodFrames(rate, channels, wave, static_cast<int32_t>(f), heard) >= minFrames;
+  };
+  if (!fits(1)) return 0;
+  int64_t lo = 1, hi = std::numeric_limits<int32_t>::max();
+  while (lo < hi) {
+    const int64_t mid = lo + (hi - lo + 1) / 2;
+    if (fits(mid)) {
+      lo = mid;
+    } else {
+      hi = mid - 1;
+    }
+  }
+  return static_cast<int32_t>(lo);
 }
 
 FunctionSignalLayout PlanFunctionSignal(int32_t rate, int channels, const WaveChannel& left,

@@ -40,6 +40,14 @@ struct WaveChannel {
 // signal: not synthesised, it counts N frames whatever its waveform.
 int64_t PeriodFrames(int32_t rate, int channels, int32_t wave, int32_t freqHz, bool heard = true);
 
+// The fewest frames a heard period may take: at two a sine is sampled only
+// where it crosses zero (silence) and a square holds one level.
+constexpr int64_t kMinHeardPeriodFrames = 3;
+
+// The highest frequency whose PeriodFrames is at least `minFrames`, exactly
+// as synthesised (with its truncations); 0 when not even 1 Hz is.
+int32_t HighestFrequency(int32_t rate, int channels, int32_t wave, bool heard, int64_t minFrames);
+
 // How long a function signal's buffer is.
 struct FunctionSignalLayout {
   int64_t leftPeriodBytes = 0;   // P, which the samples are computed from

@@ -54,6 +54,7 @@ TEST(GenerateCli, RefusesBadValuesWithOneLineAndNoFile) {
       {"--left-freq", "0"}, {"--left", "sinus"}, {"--channels", "3"}, {"--rate", "0"}, {"--left-peak", "5"},
       {"--sweep", "--rise", "0"}, {"--play", "0"}, {"--left-freq"}, {"--volume", "3"}, {"--right-freq", "9e99"},
       {"--left", "triangle", "--left-freq", "22051"}, {"second.wav"}, {"--left", "sine\r\nsquare"},
+      {"--left-freq", "14701"}, {"--right", "triangle", "--right-freq", "11026"},
   };
   for (const QStringList& args : refused) {
     const ProgramRun r = RunCli(QStringList{"generate", out} + args);
@@ -61,6 +62,8 @@ TEST(GenerateCli, RefusesBadValuesWithOneLineAndNoFile) {
     EXPECT_EQ(r.err.count('\n'), 1) << r.err.toStdString();
     EXPECT_FALSE(QFile::exists(out)) << args.join(' ').toStdString();
   }
+  // A frequency too high for its waveform names the highest it can play.
+  EXPECT_TRUE(RunCli({"generate", out, "--left-freq", "14701"}).err.contains("14700"));
 }
 
 TEST(GenerateCli, TakesItsDefaultsFromTheRuntimeFolderAndSaysWhenItCannotPlay) {

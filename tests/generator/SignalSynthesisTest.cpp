@@ -89,6 +89,30 @@ TEST(SignalSynthesis, TheLoopHoldsWholePeriodsOfBothChannelsInFrames) {
   }
 }
 
+TEST(SignalSynthesis, HighestFrequencyIsTheLastWhosePeriodIsLongEnough) {
+  struct Case {
+    int rate, channels, wave;
+    bool heard;
+    int64_t minFrames;
+    int32_t highest;
+  } const cases[] = {
+      {44100, 2, Sine, true, 3, 14700},     {44100, 1, Square, true, 3, 14700},
+      {44100, 2, Triangle, true, 3, 11025}, {44100, 2, Sawtooth, true, 3, 14700},
+      {48000, 2, Sine, true, 3, 16000},     {44101, 2, Triangle, true, 3, 11025},
+      {192000, 1, Triangle, true, 3, 48000}, {200000, 2, Sine, true, 3, 66666},
+      {44100, 1, Triangle, false, 1, 44100},  // the unheard right of a mono signal
+      {44100, 2, Sine, true, 44101, 0},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(testing::Message() << c.rate << " Hz, " << c.channels << " ch, wave " << c.wave);
+    const int32_t h = HighestFrequency(c.rate, c.channels, c.wave, c.heard, c.minFrames);
+    EXPECT_EQ(h, c.highest);
+    if (h == 0) continue;
+    EXPECT_GE(PeriodFrames(c.rate, c.channels, c.wave, h, c.heard), c.minFrames);
+    EXPECT_LT(PeriodFrames(c.rate, c.channels, c.wave, h + 1, c.heard), c.minFrames);
+  }
+}
+
 TEST(SignalSynthesis, FunctionSignalMatchesTheFormulasBitForBit) {
   struct Case {
     int rate, channels;

@@ -48,6 +48,27 @@ TEST_F(PanelTest, StartButtonActsOnlyInTheFunctionSignalDisplay) {
   EXPECT_FALSE(output->playing);
 }
 
+TEST_F(PanelTest, AFrequencyItsWaveformCannotPlayIsRefusedNamingTheHighest) {
+  // 44100 Hz: a sine needs three frames a period, a triangle four (2 × H).
+  const struct {
+    int edit;
+    const char* frequency;
+    const char* message;
+  } cases[] = {{1043, "14701", "左声道的频率 14701 Hz 太高：在 44100 Hz 采样率下最高 14700 Hz"},
+               {1044, "11026", "右声道的频率 11026 Hz 太高：在 44100 Hz 采样率下最高 11025 Hz"}};
+  Start();  // a sine on the left, a triangle on the right
+  g_displayMode = FunctionSignal;
+  for (const auto& c : cases) {
+    prompts.messages.clear();
+    Type(c.edit, c.frequency);
+    Click(1047);
+    EXPECT_EQ(prompts.messages, QStringList{QString::fromUtf8(c.message)});
+    EXPECT_EQ(panel->Button(1047)->text(), QStringLiteral("开始"));
+    EXPECT_EQ(output->startCount, 0);
+    Type(c.edit, "1000");
+  }
+}
+
 TEST_F(PanelTest, ModeRadiosSetLabelsListsAndTheRiseTime) {
   Start();
   auto label = [this](int id) { return panel->Label(id)->text(); };

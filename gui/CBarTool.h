@@ -52,6 +52,11 @@ class CBarTool : public QWidget {
   // from triggerLevel (at the initial update only).
   void SetTriggerRange();
 
+  // Shows the generator's output as it is: "停止" on the start button while it
+  // plays, "开始" when it does not (it did not start, was stopped, or was
+  // lost), and the next press starts or stops it accordingly.
+  void ShowGeneratorState();
+
   // Data exchange with the eight integer edits. false: every edit shows its
   // value. true: the edits are read in order into their values; the first
   // one that holds no integer stops it with "请键入一个整数。" and takes the

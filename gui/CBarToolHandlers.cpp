@@ -143,10 +143,14 @@ void CBarTool::OnGeneratorButton() {
     if (!g_view->StartGenerator()) return;
     // The generator runs at a rate of its own, which stands.
     SyncSampleRateSlider();
-    Button(IDC_GENERATOR)->setText(tr("停止"));
   } else {
     g_view->StopSignalOutput();
-    Button(IDC_GENERATOR)->setText(tr("开始"));
   }
-  generatorStopped = !generatorStopped;
+  // An output that did not open has said why on the status line.
+  ShowGeneratorState();
+}
+
+void CBarTool::ShowGeneratorState() {
+  generatorStopped = !(g_view && g_view->SignalOutputRunning());
+  Button(IDC_GENERATOR)->setText(generatorStopped ? tr("开始") : tr("停止"));
 }

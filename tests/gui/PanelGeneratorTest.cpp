@@ -69,6 +69,30 @@ TEST_F(PanelTest, AFrequencyItsWaveformCannotPlayIsRefusedNamingTheHighest) {
   }
 }
 
+TEST_F(PanelTest, TheButtonSaysStopOnlyWhileTheOutputPlays) {
+  Start();
+  g_displayMode = FunctionSignal;
+  output->acceptStart = false;  // no output device opens
+  Click(1047);
+  EXPECT_EQ(output->startCount, 1);
+  EXPECT_EQ(panel->Button(1047)->text(), QStringLiteral("开始"));
+  EXPECT_TRUE(panel->GeneratorStopped());
+  EXPECT_EQ(prompts.statuses.value(0), QStringLiteral("信号输出没有启动：no device"));
+
+  // The next press tries again; an output lost while it plays shows "开始",
+  // and the press after that starts it anew.
+  output->acceptStart = true;
+  Click(1047);
+  EXPECT_EQ(panel->Button(1047)->text(), QStringLiteral("停止"));
+  output->playing = false;
+  panel->ShowGeneratorState();
+  EXPECT_EQ(panel->Button(1047)->text(), QStringLiteral("开始"));
+  Click(1047);
+  EXPECT_EQ(output->startCount, 3);
+  EXPECT_EQ(output->stopCount, 0);
+  EXPECT_EQ(panel->Button(1047)->text(), QStringLiteral("停止"));
+}
+
 TEST_F(PanelTest, ModeRadiosSetLabelsListsAndTheRiseTime) {
   Start();
   auto label = [this](int id) { return panel->Label(id)->text(); };

@@ -112,9 +112,17 @@ int RunGenerate(const QStringList& args) {
                                  .filePath(QStringLiteral("wavedata.ini"));
   RecordRepairs repairs;
   LoadGeneratorParams(paramsPath, defaults, &repairs);
-  if (repairs.Any()) PrintError(QStringLiteral("note: ") + RepairStatusText(paramsPath, repairs));
+  // The stored values are judged as the generator will play them, in the
+  // mode and at the rate and channels the arguments ask for; the arguments
+  // are then read again over the mended values.
   QString error;
-  const std::optional<GenerateOptions> o = ParseGenerateArguments(args, defaults, &error);
+  std::optional<GenerateOptions> o = ParseGenerateArguments(args, defaults, &error);
+  if (o) {
+    defaults.functionMode = o->params.functionMode;
+    repairs.outOfRange = RepairGeneratorParams(defaults, o->rate, o->channels);
+    o = ParseGenerateArguments(args, defaults, &error);
+  }
+  if (repairs.Any()) PrintError(QStringLiteral("note: ") + RepairStatusText(paramsPath, repairs));
   if (!o) {
     PrintError(error + CliText::tr(" (see ondrix-cli --help)"));
     return 2;

@@ -33,10 +33,11 @@ void CheckWorking(const SettingsRecord& s) {
   FUZZ_CHECK(s.triggerEdge == 0 && s.gainDivisor == 32);
 }
 
+// A mended record is one the panel shows and the generator plays.
 void CheckWorking(const GeneratorParams& p) {
   FUZZ_CHECK(p.leftWave >= Sine && p.leftWave <= Sawtooth && p.rightWave >= Sine && p.rightWave <= Sawtooth);
-  FUZZ_CHECK(p.leftFreq > 0 && p.rightFreq > 0 && p.sweepRiseMs > 0);
   FUZZ_CHECK(p.leftPeak >= 10 && p.leftPeak <= 32767 && p.rightPeak >= 10 && p.rightPeak <= 32767);
+  FUZZ_CHECK(GeneratorFaults(p, g_settings.sampleRate, g_settings.channels).isEmpty());
 }
 
 // One input block of a two-tone signal, as the sound card would deliver it.
@@ -82,6 +83,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   FUZZ_CHECK(LoadSettingsRecord(settingsPath, g_settings, &settingsRepairs));
   FUZZ_CHECK(LoadGeneratorParams(generatorPath, g_generator, &generatorRepairs));
   CheckWorking(g_settings);
+  generatorRepairs.outOfRange = RepairGeneratorParams(g_generator, g_settings.sampleRate, g_settings.channels);
   CheckWorking(g_generator);
   FUZZ_CHECK(settingsRepairs.Any() == (settingsBytes < sizeof(SettingsRecord) || !settingsRepairs.outOfRange.isEmpty()));
   if (!settingsRepairs.Any()) {

@@ -63,15 +63,9 @@ constexpr uint64_t kSmallSignalBytes = 16 << 10;
 // does, a signal of up to `maxBytes` does.
 inline bool GeneratorRunIsSmall(const GeneratorParams& p, int32_t sampleRate, int channels,
                                 uint64_t maxBytes = kSmallSignalBytes) {
+  if (!GeneratorFaults(p, sampleRate, channels).isEmpty()) return true;
   const int32_t rate = GeneratorSampleRate(sampleRate);
-  if (p.functionMode == 0) {
-    const int64_t bytes = SweepMonoBytes(rate, p.sweepRiseMs);
-    return bytes <= 0 || static_cast<uint64_t>(bytes) * channels <= maxBytes;
-  }
-  if (p.leftFreq <= 0 || p.rightFreq <= 0) return true;
+  if (p.functionMode == 0) return static_cast<uint64_t>(SweepMonoBytes(rate, p.sweepRiseMs)) * channels <= maxBytes;
   const WaveChannel left{p.leftWave, p.leftFreq, p.leftPeak}, right{p.rightWave, p.rightFreq, p.rightPeak};
-  if (PeriodFrames(rate, channels, left.wave, left.freq) < 1 ||
-      PeriodFrames(rate, channels, right.wave, right.freq, channels == 2) < 1)
-    return true;
   return PlanFunctionSignal(rate, channels, left, right).bufferBytes <= maxBytes;
 }

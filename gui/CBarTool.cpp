@@ -6,6 +6,7 @@
 #include "acquisition/PluginSettings.h"
 #include "app/Globals.h"
 #include "app/Prompts.h"
+#include "generator/GeneratorLimits.h"
 #include "generator/MixerSlider.h"
 #include "gui/CompactComboBox.h"
 #include "gui/DialogFont.h"
@@ -301,6 +302,8 @@ void CBarTool::OnInitialUpdate() {
   generatorStopped = true;
   RecordRepairs repairs;
   LoadGeneratorParams(AppFilePath(QStringLiteral("wavedata.ini")), g_generator, &repairs);
+  // Judged as the start button judges it, at the rate and channels in force.
+  repairs.outOfRange = RepairGeneratorParams(g_generator, g_settings.sampleRate, g_settings.channels);
   if (repairs.Any())
     CurrentPrompts().ShowStatus(RepairStatusText(QStringLiteral("wavedata.ini"), repairs));
 

@@ -3,7 +3,6 @@
 #include "settings/RecordRepairs.h"
 
 #include <QString>
-#include <QStringList>
 
 #include <cstddef>
 #include <cstdint>
@@ -33,19 +32,20 @@ static_assert(offsetof(GeneratorParams, leftPeak) == 20);
 static_assert(offsetof(GeneratorParams, rightPeak) == 24);
 static_assert(offsetof(GeneratorParams, sweepRiseMs) == 28);
 
+// The range of a peak: the peak sliders' range.
+constexpr int32_t kMinPeak = 10;
+constexpr int32_t kMaxPeak = 32767;
+
 // A 1 kHz sine on the left and a 2 kHz triangle on the right at half scale;
 // switched to sweep mode the same values sweep 1 kHz to 2 kHz in 100 ms.
 GeneratorParams DefaultGeneratorParams();
 
-// Replaces every field outside the values the generator works with by its
-// default: waveforms 0..3, frequencies and the rise time above 0, peaks of
-// 10..32767. Returns the names of the fields replaced.
-QStringList RepairGeneratorParams(GeneratorParams& params);
-
 // Reads wavedata.ini over the defaults: a file shorter than 32 bytes gives the
-// fields it holds whole, the rest keep their defaults. Then repairs the
-// record. A missing or unreadable file gives the defaults and returns false.
-// `repairs`, when given, says what was mended.
+// fields it holds whole, the rest keep their defaults. The values are taken
+// as stored: what the generator plays depends on the rate and channels
+// (RepairGeneratorParams mends the rest). A missing or unreadable file gives
+// the defaults and returns false. `repairs`, when given, says whether the
+// file was short.
 bool LoadGeneratorParams(const QString& path, GeneratorParams& params, RecordRepairs* repairs = nullptr);
 
 // Writes the 32-byte image; the file is replaced only when fully written.

@@ -87,3 +87,30 @@ TEST(GenerateCli, TakesItsDefaultsFromTheRuntimeFolderAndSaysWhenItCannotPlay) {
   own.functionMode = 1;
   EXPECT_EQ(Contents(dir.filePath("out.wav")), ProgramFile(dir, own, 44100, 2));
 }
+
+TEST(GenerateCli, TakesTheStoredValuesTheGeneratorPlaysAndMendsTheRest) {
+  QTemporaryDir tmp;
+  const QDir dir(tmp.path());
+  const QString cli = dir.filePath("ondrix-cli");
+  ASSERT_TRUE(QFile::copy(QStringLiteral(ONDRIX_CLI), cli));
+  // A sweep from 0 Hz plays from 1 Hz and is taken as stored; a sine at the
+  // largest integer cannot play and takes the default, with a note.
+  const GeneratorParams d = DefaultGeneratorParams();
+  const struct {
+    GeneratorParams stored, played;
+    QStringList args;
+    bool noted;
+  } cases[] = {
+      {{0, {}, Sine, Sine, 0, 5000, 9000, 9000, 300}, {0, {}, Sine, Sine, 0, 5000, 9000, 9000, 300}, {"--sweep"}, false},
+      {{1, {}, Sine, Sine, 2147483647, 500, 9000, 9000, 300},
+       {1, {}, Sine, Sine, d.leftFreq, 500, 9000, 9000, 300}, {}, true},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.stored.leftFreq);
+    ASSERT_TRUE(SaveGeneratorParams(dir.filePath("wavedata.ini"), c.stored, nullptr));
+    const ProgramRun r = RunProgram(cli, QStringList{"generate", dir.filePath("out.wav")} + c.args);
+    ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
+    EXPECT_EQ(r.err.contains("leftFreq"), c.noted) << r.err.toStdString();
+    EXPECT_EQ(Contents(dir.filePath("out.wav")), ProgramFile(dir, c.played, 44100, 2));
+  }
+}

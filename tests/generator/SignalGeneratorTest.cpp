@@ -47,6 +47,8 @@ TEST(SignalGenerator, RefusesWhatCannotBeSynthesised) {
       {"peak above 32767", F(Sine, Sine, 1000, 1000, 100, 32768), 44100, 2, "32768"},
       {"peaks at the limits", F(Sine, Sine, 1000, 1000, 10, 32767), 44100, 2, nullptr},
       {"mono right peak is not heard", F(Sine, Sine, 1000, 1000, 100, 0), 44100, 1, nullptr},
+      {"a waveform outside the lists", F(Sine, 4, 1000, 1000, 100, 100), 44100, 2, "右声道的波形"},
+      {"mono right waveform is not heard", F(Sine, 4, 1000, 1000, 100, 100), 44100, 1, nullptr},
       {"sweep end 0", S(100, 0, 100, 100), 44100, 2, "结束频率"},
       {"sweep start above R", S(44101, 1000, 100, 100), 44100, 2, "起始频率"},
       {"sweep start 0 and end 30000 are clamped", S(0, 30000, 100, 100), 44100, 2, nullptr},

@@ -93,6 +93,32 @@ TEST_F(PanelTest, TheButtonSaysStopOnlyWhileTheOutputPlays) {
   EXPECT_EQ(panel->Button(1047)->text(), QStringLiteral("停止"));
 }
 
+TEST_F(PanelTest, WavedataLoadsExactlyWhatTheStartButtonPlays) {
+  // A sweep from 0 Hz plays (from 1 Hz) and is kept as stored; a sine at the
+  // largest integer cannot play and takes the default, with a note.
+  const struct {
+    GeneratorParams stored;
+    int32_t leftFreq;
+    bool noted;
+  } cases[] = {{{0, {}, Sine, Sine, 0, 5000, 16384, 16384, 300}, 0, false},
+               {{1, {}, Sine, Sine, 2147483647, 5000, 16384, 16384, 300}, 1000, true}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.stored.leftFreq);
+    panel.reset();
+    view.reset();
+    prompts.statuses.clear();
+    generator = c.stored;
+    Start();
+    EXPECT_EQ(g_generator.leftFreq, c.leftFreq);
+    EXPECT_EQ(Text(1043), QString::number(c.leftFreq));
+    EXPECT_EQ(prompts.statuses.join(' ').contains("leftFreq"), c.noted) << prompts.statuses.join(' ').toStdString();
+    g_displayMode = FunctionSignal;
+    Click(1047);
+    EXPECT_TRUE(prompts.messages.isEmpty()) << prompts.messages.join(' ').toStdString();
+    EXPECT_EQ(panel->Button(1047)->text(), QStringLiteral("停止"));
+  }
+}
+
 TEST_F(PanelTest, ModeRadiosSetLabelsListsAndTheRiseTime) {
   Start();
   auto label = [this](int id) { return panel->Label(id)->text(); };

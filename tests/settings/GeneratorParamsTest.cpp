@@ -96,33 +96,3 @@ TEST(GeneratorParams, FieldsBeyondTheEndOfAShortFileTakeTheDefaults) {
     EXPECT_TRUE(repairs.outOfRange.isEmpty());
   }
 }
-
-TEST(GeneratorParams, OutOfRangeFieldsTakeTheirDefaultsAndAreNamed) {
-  QTemporaryDir dir;
-  const QString path = dir.filePath("wavedata.ini");
-  const QByteArray defaults = Image(DefaultGeneratorParams());
-  const struct {
-    const char* field;
-    int offset;
-    int32_t value;
-    bool inRange;
-  } cases[] = {
-      {"leftWave", 4, 3, true},         {"leftWave", 4, 4, false},       {"rightWave", 8, -1, false},
-      {"leftFreq", 12, 1, true},        {"leftFreq", 12, 0, false},      {"rightFreq", 16, -5, false},
-      {"leftPeak", 20, 9, false},       {"leftPeak", 20, 32768, false},  {"rightPeak", 24, 10, true},
-      {"rightPeak", 24, 0, false},      {"sweepRiseMs", 28, 1, true},    {"sweepRiseMs", 28, 0, false},
-  };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(testing::Message() << c.field << " = " << c.value);
-    QByteArray file = Image(Sample());
-    std::memcpy(file.data() + c.offset, &c.value, 4);
-    WriteAll(path, file);
-    GeneratorParams p{};
-    RecordRepairs repairs;
-    ASSERT_TRUE(LoadGeneratorParams(path, p, &repairs));
-    QByteArray expected = file;
-    if (!c.inRange) expected.replace(c.offset, 4, defaults.mid(c.offset, 4));
-    EXPECT_EQ(Image(p).toHex(), expected.toHex());
-    EXPECT_EQ(repairs.outOfRange, c.inRange ? QStringList() : QStringList{c.field});
-  }
-}

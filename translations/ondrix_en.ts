@@ -1333,6 +1333,10 @@ reports (else the user&apos;s UI language: English for English, else Chinese).
         <source>扫频信号的峰值必须在 10 到 32767 之间（现为 %1）</source>
         <translation>The sweep signal&apos;s peak must be between 10 and 32767 (it is %1)</translation>
     </message>
+    <message>
+        <source>%1的波形必须在 0 到 3 之间（现为 %2）</source>
+        <translation>%1&apos;s waveform must be between 0 and 3 (it is %2)</translation>
+    </message>
 </context>
 <context>
     <name>Translations</name>

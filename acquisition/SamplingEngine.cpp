@@ -37,7 +37,9 @@ WaveFormat SettingsInputFormat() {
 void SamplingEngine::OpenWaveIn() {
   waveFormat = SettingsInputFormat();
   if (input_ && input_->IsOpen()) input_->Close();
-  if (!input_ || !input_->Open(waveFormat))
+  if (input_ && input_->Open(waveFormat))
+    inputFormat_ = waveFormat;
+  else
     CurrentPrompts().ShowMessage(QCoreApplication::translate("SamplingEngine", "Init fail!"));
 }
 
@@ -55,6 +57,13 @@ void SamplingEngine::StopWaveIn() {
 }
 
 bool SamplingEngine::WaveInOpen() const { return input_ && input_->IsOpen(); }
+
+void SamplingEngine::ResumeInput() {
+  if (!WaveInOpen() || inputFormat_ != SettingsInputFormat())
+    OpenWaveIn();
+  else
+    StartWaveIn();
+}
 
 void SamplingEngine::OnWaveInData(const uint8_t* data, std::size_t count) {
   // A plug-in replaces the sound card: its blocks are neither shown nor recorded.
@@ -199,11 +208,33 @@ void SamplingEngine::SetPlaybackPos(int32_t position) { g_playbackPos = position
 
 // ------------------------------------------------- recording and replay commands
 
-TransportResult SamplingEngine::Record() {
+TransportResult SamplingEngine::Record(bool samplingOn) {
+  TransportResult r;
+  // A plug-in's data is never recorded: the record bar offers no Record then.
+  // The generator's view shows a signal of its own, not the input.
+  if (g_pluginEnabled || g_displayMode == FunctionSignal) {
+    if (!g_pluginEnabled)
+      CurrentPrompts().ShowMessage(
+          QCoreApplication::translate("SamplingEngine", "函数信号视图中不能录制：请先选择“时域”或“频域”。"));
+    r.refused = true;
+    return r;
+  }
+  // A recording needs input: Record starts it, in the format in force (the
+  // one of a loaded file that the recording extends).
+  if (!samplingOn || !WaveInOpen()) {
+    ResumeInput();
+    if (!WaveInOpen()) {  // "Init fail!" has been shown
+      r.refused = true;
+      return r;
+    }
+    r.samplingStarted = true;
+  }
   if (g_recordState == Idle) CurrentRecording().Clear();
+  if (g_recordState == Idle || !userRecording_) recordFormat_ = waveFormat;
+  userRecording_ = true;
   recordingHalted_ = false;
   g_recordState = Recording;
-  return {};
+  return r;
 }
 
 TransportResult SamplingEngine::Playback() {
@@ -227,6 +258,9 @@ TransportResult SamplingEngine::Stop() {
   TransportResult r;
   switch (g_recordState) {
     case Recording:
+      // From this moment no block is appended, however long the user takes
+      // to choose a file.
+      g_recordState = Idle;
       r.setSliderRange = true;
       r.sliderMax = ReplaySliderMax();
       r.setSliderPos = true;
@@ -241,26 +275,21 @@ TransportResult SamplingEngine::Stop() {
       break;
     default:
       g_recordState = Idle;
+      r.askForFile = userRecording_;
       break;
   }
   return r;
 }
 
-bool SamplingEngine::FinishRecording(const QString& path) {
-  const bool written = SaveRecording(path, waveFormat);
-  g_recordState = Idle;
-  return written;
-}
-
 TransportResult SamplingEngine::StartSampling(bool samplingOn) {
   TransportResult r;
   if ((g_recordState == Idle || g_recordState == Paused) && !samplingOn && g_displayMode != FunctionSignal) {
-    // The generator puts its own rate and 16 bits in force while the input
-    // stays open, paused, in the format it had. Resuming that would read an
+    // The generator (and an opened file) put their own rate and width in
+    // force while the input stays open, paused, in the format it had. Resuming that would read an
     // 8-bit stream as 16-bit samples, or time the picture at the wrong rate:
     // such an input is reopened in the format now in force. A plug-in keeps
     // the card as it is (its rate is not the card's).
-    if (!g_pluginEnabled && WaveInOpen() && waveFormat != SettingsInputFormat())
+    if (!g_pluginEnabled && WaveInOpen() && inputFormat_ != SettingsInputFormat())
       OpenWaveIn();
     else
       StartWaveIn();

@@ -19,7 +19,8 @@ struct TransportResult {
   bool noData = false;           // tell the user "No data played!" and select Stop
   bool samplingStopped = false;  // the frame's samplingOn becomes 0
   bool samplingStarted = false;  // the frame's samplingOn becomes 1
-  bool askForFile = false;       // show the save dialog, then FinishRecording or nothing
+  bool askForFile = false;       // show the save dialog, then SaveUserRecording or nothing
+  bool refused = false;          // the command did nothing (the user has been told why)
   bool setSliderRange = false;   // set the replay slider's range to 0..sliderMax
   int32_t sliderMax = 0;
   bool setSliderPos = false;     // move the replay slider to sliderPos
@@ -68,14 +69,21 @@ class SamplingEngine {
   void ClearSample();
 
   // --- recording and replay commands ---
-  TransportResult Record();
+  // Record starts the sound card's input when it is not running; it is
+  // refused (with a message) in the function-signal view and while a
+  // plug-in is the source.
+  TransportResult Record(bool samplingOn);
   TransportResult Playback();
   TransportResult Pause();
+  // Stop ends a recording at once: no block is appended after it. The
+  // recording then waits, unsaved, until SaveUserRecording succeeds (or it
+  // is discarded); Stop asks for a file whenever one is waiting.
   TransportResult Stop();
-  // Second half of Stop while recording, once the user chose a file: writes
-  // the recording with waveFormat and returns to Idle (also when writing
-  // failed: the user has been told, the recording stays in memory).
-  bool FinishRecording(const QString& path);
+  // Writes the unsaved recording in the format it was recorded in. False
+  // after telling the user why: the recording stays unsaved.
+  bool SaveUserRecording(const QString& path);
+  // A recording the user made that is in progress or not yet saved.
+  bool HasUserRecording() const { return userRecording_; }
   TransportResult StartSampling(bool samplingOn);
   TransportResult StopSampling(bool samplingOn);
   // The replay slider was moved (by the user or by the program).
@@ -113,16 +121,23 @@ class SamplingEngine {
   WaveFormat waveFormat;
 
  private:
-  // Writes the recording; false after telling the user why not.
-  bool SaveRecording(const QString& path, const WaveFormat& format);
+  // Writes `recording`; false after telling the user why not.
+  bool SaveRecording(const QString& path, const WaveFormat& format, const RecordingBuffer& recording);
   void AppendToRecording(const uint8_t* data, std::size_t count);
   // `liveStalled`: the live buffer got no new data this tick, so a live
   // frame is not converted again.
   template <typename Element, typename ToValue>
   void ConvertFrameFrom(const Element* live, const Element* sample, bool liveStalled, ToValue toValue);
 
+  // Resumes the input, reopening it when the format in force is not the
+  // one it runs in (the generator or an opened file changed it).
+  void ResumeInput();
+
   AudioInput* input_ = nullptr;
+  WaveFormat inputFormat_;        // the format the input was last opened with
   bool recordingHalted_ = false;  // memory ran out: recording stopped, data kept
+  bool userRecording_ = false;    // see HasUserRecording
+  WaveFormat recordFormat_;       // the format of the user's recording
   // Staging for one frame taken from the recording (2048 elements of up to
   // 2 bytes; 8-bit frames use its bytes).
   std::array<int16_t, kBlockBytes / 2> frameStage_{};

@@ -56,9 +56,9 @@ bool LoadConverted(const QString& path, const WavLayout& layout, uint16_t target
 
 }  // namespace
 
-bool SamplingEngine::SaveRecording(const QString& path, const WaveFormat& format) {
+bool SamplingEngine::SaveRecording(const QString& path, const WaveFormat& format, const RecordingBuffer& recording) {
   QString error;
-  if (!::WriteWavFile(path, format, CurrentRecording().Pieces(), &error)) {
+  if (!::WriteWavFile(path, format, recording.Pieces(), &error)) {
     CurrentPrompts().ShowMessage(error);
     return false;
   }
@@ -66,7 +66,16 @@ bool SamplingEngine::SaveRecording(const QString& path, const WaveFormat& format
 }
 
 uint32_t SamplingEngine::WriteWavFile(const QString& path, const WaveFormat& format) {
-  return SaveRecording(path, format) ? static_cast<uint32_t>(RecBytes() / 2) : 0;
+  return SaveRecording(path, format, CurrentRecording()) ? static_cast<uint32_t>(RecBytes() / 2) : 0;
+}
+
+bool SamplingEngine::SaveUserRecording(const QString& path) {
+  // The buffer and the label of the width it was recorded in, whatever
+  // width is in force now.
+  const RecordingBuffer& recording = recordFormat_.bitsPerSample == 8 ? recBuf8 : recBuf16;
+  if (!SaveRecording(path, recordFormat_, recording)) return false;
+  userRecording_ = false;
+  return true;
 }
 
 bool SamplingEngine::WriteSampleWavFile(const QString& path) {

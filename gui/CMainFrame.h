@@ -58,6 +58,9 @@ class CMainFrame : public QMainWindow, public OutbarEventOwner {
   void OnPluginSettings();
   // Moves the replay slider to g_playbackPos (while the view replays).
   void SyncPlaybackSlider();
+  // Greys Record while a plug-in is the source and says why on the status
+  // line when that begins (at start-up, after the plug-in manager).
+  void RefreshRecordAvailability();
 
   // Recorder and files.
   void OnRecord();
@@ -110,6 +113,8 @@ class CMainFrame : public QMainWindow, public OutbarEventOwner {
   QAction* AddAction(int id, const QString& text, const QString& prompt);
   void UpdateCheckMarks();
   void ShowRecordButtons(bool record, bool playback, bool pause, bool stop, int selected);
+  void ApplyRecordLook();
+  static QString WaveFilter();
   void ApplyTransport(const TransportResult& result);
   void PrintPage(QPrinter* printer);
 
@@ -122,6 +127,12 @@ class CMainFrame : public QMainWindow, public OutbarEventOwner {
   int outlookBarWidth_ = 0;
   bool mainLaidOut_ = false;
   bool rightLaidOut_ = false;
+  // The record bar's buttons as the last command left them (see ApplyRecordLook).
+  struct RecordLook {
+    bool record = true, playback = true, pause = false, stop = false;
+    int selected = 1038;  // IDC_STOP
+  } recordLook_;
+  bool recordBlocked_ = false;  // Record was greyed for a plug-in
 
   CThinSplitterWnd* mainSplitter_ = nullptr;
   QSplitter* rightSplitter_ = nullptr;

@@ -80,6 +80,7 @@ void CMainFrame::OnPluginSettings() {
   // Owned by the main window, so it stays above it and its messages above it.
   CPlugInManagerDlg dialog(this);
   dialog.exec();
+  RefreshRecordAvailability();
 }
 
 void CMainFrame::OnHomePage() {

@@ -1,5 +1,5 @@
-// The main window's recorder and file commands: the record bar, open, save
-// sample, the CSV and bitmap exports and printing.
+// The main window's file commands: open, save sample, the CSV and bitmap
+// exports and printing.
 
 #include "app/Globals.h"
 #include "app/Prompts.h"
@@ -22,73 +22,6 @@
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QSlider>
-
-namespace {
-
-QString WaveFilter() { return CMainFrame::tr("波形文件(*.wav)"); }
-
-}  // namespace
-
-// Enable states and selection of the four record-bar buttons.
-void CMainFrame::ShowRecordButtons(bool record, bool playback, bool pause, bool stop, int selected) {
-  recordBar_->SetEnabled(IDC_RECORD, record);
-  recordBar_->SetEnabled(IDC_PLAYBACK, playback);
-  recordBar_->SetEnabled(IDC_PAUSE, pause);
-  recordBar_->SetEnabled(IDC_STOP, stop);
-  recordBar_->Select(selected);
-}
-
-void CMainFrame::ApplyTransport(const TransportResult& r) {
-  if (r.samplingStopped) samplingOn_ = false;
-  if (r.samplingStarted) samplingOn_ = true;
-  if (r.setSliderRange) recordBar_->SetSliderRange(0, r.sliderMax);
-  if (r.setSliderPos) {
-    recordBar_->SetSliderPosition(r.sliderPos);
-    g_playbackPos = r.sliderPos;
-  }
-  UpdateCheckMarks();
-}
-
-void CMainFrame::OnRecord() {
-  ShowRecordButtons(false, false, true, true, IDC_RECORD);
-  ApplyTransport(view_->Engine().Record());
-}
-
-void CMainFrame::OnPlayback() {
-  const TransportResult r = view_->Engine().Playback();
-  if (r.noData) {
-    recordBar_->Select(IDC_STOP);
-    CurrentPrompts().ShowMessage(tr("No data played!"));
-    return;
-  }
-  ShowRecordButtons(false, false, true, true, IDC_PLAYBACK);
-  ApplyTransport(r);
-}
-
-void CMainFrame::OnPause() {
-  ShowRecordButtons(g_recordState == Recording, g_recordState == Playing, false, true, IDC_PAUSE);
-  ApplyTransport(view_->Engine().Pause());
-}
-
-void CMainFrame::OnStop() {
-  ShowRecordButtons(true, true, false, false, IDC_STOP);
-  const TransportResult r = view_->Engine().Stop();
-  ApplyTransport(r);
-  if (!r.askForFile) return;
-  // Cancelling keeps the recording going.
-  const QString path = CurrentPrompts().GetSaveFileName(WaveFilter(), QStringLiteral("wav"));
-  if (!path.isEmpty()) view_->Engine().FinishRecording(path);
-}
-
-void CMainFrame::OnPlaybackSlider(int position) { view_->Engine().SetPlaybackPos(position); }
-
-void CMainFrame::SyncPlaybackSlider() {
-  if (!recordBar_) return;
-  recordBar_->SetSliderPosition(g_playbackPos);
-  // The slider keeps its position inside its range, and the replay with it:
-  // replay stops advancing at the range's upper end.
-  g_playbackPos = recordBar_->Slider()->value();
-}
 
 void CMainFrame::OnFileOpen() {
   const QString path = CurrentPrompts().GetOpenFileName(WaveFilter());

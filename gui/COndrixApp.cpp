@@ -43,6 +43,7 @@ bool COndrixApp::InitInstance() {
     // The panel disabled the rate slider for a plug-in that did not load.
     frame_->ControlPanel()->EnableSampleRateSlider(true);
   }
+  frame_->RefreshRecordAvailability();
 
   frame_->View()->setFocus();
   frame_->View()->StartDisplayTimer();

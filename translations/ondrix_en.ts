@@ -469,6 +469,10 @@ Settings</translation>
         <source>无法写入文件 %1：%2</source>
         <translation>Cannot write the file %1: %2</translation>
     </message>
+    <message>
+        <source>采样插件是输入源时不能录制（插件的数据不录制）。</source>
+        <translation>Recording is not available while a sampling plug-in is the input (plug-in data is not recorded).</translation>
+    </message>
 </context>
 <context>
     <name>CMyPropertyPage1</name>
@@ -1274,6 +1278,10 @@ reports (else the user&apos;s UI language: English for English, else Chinese).
     <message>
         <source>数据有 %1 字节，超过了录音的上限 %2 字节</source>
         <translation>The data has %1 bytes, more than the recording&apos;s limit of %2 bytes</translation>
+    </message>
+    <message>
+        <source>函数信号视图中不能录制：请先选择“时域”或“频域”。</source>
+        <translation>Cannot record in the Function Signal view: choose Time Domain or Frequency Domain first.</translation>
     </message>
 </context>
 <context>

@@ -33,13 +33,13 @@ TEST_F(EngineFiles, StopThenSaveWritesTheRecordingInTheDeviceFormat) {
   QTemporaryDir dir;
   UseFormat(2, 16, 48000);
   engine.OpenWaveIn();
-  engine.Record();
+  engine.Record(true);
   const auto block = Block16([](int i) { return i * 7; });
   input.Deliver(block);
   input.Deliver(block);
   ASSERT_TRUE(engine.Stop().askForFile);
   const QString path = dir.filePath("rec.wav");
-  EXPECT_TRUE(engine.FinishRecording(path));
+  EXPECT_TRUE(engine.SaveUserRecording(path));
   EXPECT_EQ(g_recordState, Idle);
 
   WaveFormat format;
@@ -52,10 +52,10 @@ TEST_F(EngineFiles, StopThenSaveWritesTheRecordingInTheDeviceFormat) {
 TEST_F(EngineFiles, UnwritableFileIsReportedAndStopStillEndsRecording) {
   QTemporaryDir dir;
   UseFormat(2, 16);
-  engine.Record();
+  engine.Record(true);
   input.Deliver(Block16([](int) { return 1; }));
   engine.Stop();
-  EXPECT_FALSE(engine.FinishRecording(dir.filePath("missing/dir/rec.wav")));
+  EXPECT_FALSE(engine.SaveUserRecording(dir.filePath("missing/dir/rec.wav")));
   EXPECT_EQ(g_recordState, Idle);
   ASSERT_EQ(prompts.messages.size(), 1);
   EXPECT_TRUE(prompts.messages[0].startsWith("Error creating file"));

@@ -38,7 +38,7 @@ TEST_F(SamplingEngineInput, DeviceFailuresAreReportedWithTheirTexts) {
 TEST_F(SamplingEngineInput, CalibrationShiftsLive16BitDataButNotTheRecording) {
   UseFormat(2, 16);
   g_settings.calibrationOffset = 100;
-  engine.Record();
+  engine.Record(true);
   const auto block = Block16([](int i) { return i == 0 ? -32768 : i == 1 ? 50 : 1000; });
   input.Deliver(block);
 
@@ -61,7 +61,7 @@ TEST_F(SamplingEngineInput, EightBitInputIsNeverShifted) {
 
 TEST_F(SamplingEngineInput, InputIsIgnoredWhileAPluginSamples) {
   UseFormat(2, 16);
-  engine.Record();
+  engine.Record(true);
   g_pluginEnabled = 1;
   input.Deliver(Block16([](int) { return 1234; }));
   EXPECT_EQ(engine.liveBuf16[0], 0);
@@ -72,7 +72,7 @@ TEST_F(SamplingEngineInput, OnlyRecordingStateAppends) {
   UseFormat(2, 16);
   input.Deliver(Block16([](int) { return 1; }));
   EXPECT_EQ(engine.RecBytes(), 0u);
-  engine.Record();
+  engine.Record(true);
   input.Deliver(Block16([](int) { return 1; }));
   input.Deliver(Block16([](int) { return 2; }));
   EXPECT_EQ(engine.RecBytes(), 8192u);
@@ -81,7 +81,7 @@ TEST_F(SamplingEngineInput, OnlyRecordingStateAppends) {
 TEST_F(SamplingEngineInput, RecordingThatRunsOutOfRoomStopsAndKeepsItsData) {
   UseFormat(2, 16);
   engine.recBuf16 = RecordingBuffer(10000);
-  engine.Record();
+  engine.Record(true);
   for (int i = 0; i < 4; ++i) input.Deliver(Block16([i](int) { return i; }));
   EXPECT_EQ(engine.RecBytes(), 8192u);
   EXPECT_EQ(prompts.messages.size(), 1);  // told once, not on every block

@@ -102,13 +102,13 @@ TEST_F(Replay, FunctionSignalShowsTheStartOfTheSignalWithoutAdvancing) {
 TEST_F(RecordStates, RecordFromIdleStartsAfreshOtherwiseExtends) {
   UseFormat(2, 16);
   RecordRamp16(engine, 4096);
-  engine.Record();
+  engine.Record(true);
   EXPECT_EQ(g_recordState, Recording);
   EXPECT_EQ(engine.RecBytes(), 0u);
 
   RecordRamp16(engine, 4096);
   g_recordState = Paused;  // as after opening a file
-  engine.Record();
+  engine.Record(true);
   input.Deliver(Block16([](int) { return 5; }));
   EXPECT_EQ(engine.RecBytes(), 8192u + 4096u);
   int16_t last;
@@ -143,7 +143,7 @@ TEST_F(RecordStates, PauseOnlyActsWhilePlaying) {
 
 TEST_F(RecordStates, StopWhileRecordingAsksForAFileAndSetsTheSliderRange) {
   UseFormat(2, 16);
-  engine.Record();
+  engine.Record(true);
   for (int i = 0; i < 3; ++i) input.Deliver(Block16([](int) { return 0; }));
   TransportResult r = engine.Stop();
   EXPECT_TRUE(r.askForFile);
@@ -151,11 +151,16 @@ TEST_F(RecordStates, StopWhileRecordingAsksForAFileAndSetsTheSliderRange) {
   EXPECT_EQ(r.sliderMax, 4096);
   EXPECT_TRUE(r.setSliderPos);
   EXPECT_EQ(r.sliderPos, 0);
-  // The dialog was cancelled: still recording.
-  EXPECT_EQ(g_recordState, Recording);
+  // Stop ended the recording whatever the dialog does; cancelled, the
+  // recording waits and Stop asks again.
+  EXPECT_EQ(g_recordState, Idle);
+  input.Deliver(Block16([](int) { return 0; }));
+  EXPECT_EQ(engine.RecBytes(), 3u * 4096u);
+  EXPECT_TRUE(engine.HasUserRecording());
+  EXPECT_TRUE(engine.Stop().askForFile);
 
   UseFormat(2, 8);
-  engine.Record();  // Recording: extends the (empty) 8-bit recording
+  engine.Record(true);  // Idle: a new 8-bit recording
   for (int i = 0; i < 3; ++i) input.Deliver(Block8([](int) { return 0; }));
   r = engine.Stop();
   EXPECT_EQ(r.sliderMax, 10240);
@@ -163,7 +168,7 @@ TEST_F(RecordStates, StopWhileRecordingAsksForAFileAndSetsTheSliderRange) {
 
 TEST_F(RecordStates, ShortRecordingGivesASliderThatCannotMove) {
   UseFormat(2, 16);
-  engine.Record();
+  engine.Record(true);
   input.Deliver(std::vector<uint8_t>(100, 0));
   EXPECT_EQ(engine.Stop().sliderMax, 0);
 }

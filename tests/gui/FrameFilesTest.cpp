@@ -50,8 +50,9 @@ class FrameFiles : public RunningProgram {
     EXPECT_EQ(Enabled(IDC_STOP), stop);
     EXPECT_TRUE(Selected(selected)) << selected;
   }
+  // Blocks from the sound card, which delivers only while it runs.
   void DeliverBlocks(int n, uint8_t fill = 0) {
-    for (int i = 0; i < n; ++i) input->Deliver(std::vector<uint8_t>(4096, fill));
+    for (int i = 0; i < n && input->running; ++i) input->Deliver(std::vector<uint8_t>(4096, fill));
   }
   QString WriteWav(const QString& name, const WaveFormat& format, const std::vector<uint8_t>& data) {
     const QString path = dir.filePath(name);
@@ -84,25 +85,20 @@ TEST_F(FrameFiles, RecordBarFollowsTheStateTable) {
   EXPECT_EQ(g_recordState, Recording);
   ExpectButtons(true, false, false, true, IDC_PAUSE);
 
-  // Stop asks for a file; cancelling keeps recording.
+  // Stop ends the recording and asks for a file. Cancelled, the recording
+  // waits unsaved and Stop stays enabled to offer it again.
   Click(IDC_STOP);
-  ExpectButtons(true, true, false, false, IDC_STOP);
+  ExpectButtons(true, true, false, true, IDC_STOP);
   EXPECT_EQ(prompts->dialogs.last(), QStringLiteral("save 波形文件(*.wav) wav"));
-  EXPECT_EQ(g_recordState, Recording);
+  EXPECT_EQ(g_recordState, Idle);
   EXPECT_EQ(bar->Slider()->maximum(), 4096);  // 3 blocks of 16-bit stereo
-  DeliverBlocks(1);  // still recording
-  EXPECT_FALSE(Enabled(IDC_STOP));
-
-  // Record again (it extends the recording), then Stop and save.
-  Click(IDC_RECORD);
-  EXPECT_EQ(frame->View()->Engine().RecBytes(), 4u * 4096u);
+  DeliverBlocks(1);  // no longer appended
   prompts->paths << dir.filePath("rec.wav");
   Click(IDC_STOP);
-  EXPECT_EQ(g_recordState, Idle);
+  ExpectButtons(true, true, false, false, IDC_STOP);  // saved: the bar as at creation
   const WavProbe probe = ProbeWavFile(dir.filePath("rec.wav"));
   ASSERT_TRUE(probe.ok);
-  EXPECT_EQ(probe.layout.dataBytes, 4u * 4096u);
-  EXPECT_EQ(bar->Slider()->maximum(), 2048 * 4 - 2048);
+  EXPECT_EQ(probe.layout.dataBytes, 3u * 4096u);
 
   // Replay: sampling stops, the slider follows, Stop rewinds and pauses.
   Click(IDC_PLAYBACK);
@@ -124,6 +120,26 @@ TEST_F(FrameFiles, RecordBarFollowsTheStateTable) {
   EXPECT_EQ(g_recordState, Paused);
   EXPECT_EQ(g_playbackPos, 0);
   EXPECT_EQ(bar->Slider()->value(), 0);
+}
+
+TEST_F(FrameFiles, RecordStartsAStoppedInputButNotInTheGeneratorsView) {
+  ClickOutlookItem(0, QStringLiteral("函数信号"));  // the input stops
+  Click(IDC_RECORD);
+  EXPECT_EQ(g_recordState, Idle);
+  EXPECT_TRUE(Selected(IDC_STOP));
+  ASSERT_EQ(prompts->messages.size(), 1);
+  EXPECT_TRUE(prompts->messages[0].contains(QStringLiteral("时域"))) << prompts->messages[0].toStdString();
+
+  ClickOutlookItem(0, QStringLiteral("时域"));
+  ASSERT_FALSE(input->running);
+  Click(IDC_RECORD);
+  EXPECT_TRUE(frame->SamplingOn());
+  DeliverBlocks(2);
+  prompts->paths << dir.filePath("rec.wav");
+  Click(IDC_STOP);
+  const WavProbe probe = ProbeWavFile(dir.filePath("rec.wav"));
+  ASSERT_TRUE(probe.ok);
+  EXPECT_EQ(probe.layout.dataBytes, 2u * 4096u);
 }
 
 TEST_F(FrameFiles, EightBitRecordingSliderCountsBytes) {
@@ -170,8 +186,10 @@ TEST_F(FrameFiles, OpeningAFileMakesItTheRecordingToReplay) {
   EXPECT_EQ(frame->ControlPanel()->Edit(1017)->text(), QStringLiteral("22050"));  // the file's rate stands
   EXPECT_EQ(bar->Slider()->maximum(), 6144 - 2048);
 
-  // Record while paused on the loaded file appends to it.
+  // Record while paused on the loaded file appends to it, the input running
+  // in the file's format.
   Click(IDC_RECORD);
+  EXPECT_EQ(input->openedFormat, MakePcmFormat(1, 22050, 16));
   DeliverBlocks(1);
   EXPECT_EQ(frame->View()->Engine().RecBytes(), 4u * 4096u);
 }

@@ -11,6 +11,7 @@
 #include "gui/COndrixApp.h"
 #include "gui/CPlugInManagerDlg.h"
 #include "gui/CRateCellEdit.h"
+#include "gui/CRecordBar.h"
 #include "gui/CommandIds.h"
 #include "support/FakeAudioInput.h"
 #include "RunningProgram.h"
@@ -23,6 +24,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSettings>
+#include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -62,6 +64,14 @@ class FramePlugin : public RunningProgram {
     return QSettings(dir.filePath("plus.ini"), QSettings::IniFormat).value("PLUS/" + key).toString();
   }
   CRateCellEdit* Editor() { return manager->List()->viewport()->findChild<CRateCellEdit*>(); }
+  // The program started with `plugin` named in plus.ini.
+  void StartOnPlugin(const QString& plugin) {
+    QFile plus(dir.filePath("plus.ini"));
+    ASSERT_TRUE(plus.open(QIODevice::WriteOnly));
+    plus.write(QStringLiteral("[PLUS]\nisPlus=1\nPath=%1\n").arg(plugin).toUtf8());
+    plus.close();
+    Start();
+  }
 
   std::unique_ptr<CPlugInManagerDlg> manager;
 };
@@ -69,11 +79,7 @@ class FramePlugin : public RunningProgram {
 }  // namespace
 
 TEST_F(FramePlugin, StartUpSamplesThePluginNamedInPlusIni) {
-  QFile plus(dir.filePath("plus.ini"));
-  ASSERT_TRUE(plus.open(QIODevice::WriteOnly));
-  plus.write(QStringLiteral("[PLUS]\nisPlus=1\nPath=%1\n").arg(kTwoTone).toUtf8());
-  plus.close();
-  Start();
+  StartOnPlugin(kTwoTone);
   EXPECT_EQ(g_pluginEnabled, 1);
   EXPECT_EQ(input->openCount, 0);  // the sound card stays closed
   EXPECT_FALSE(frame->ControlPanel()->Slider(1016)->isEnabled());
@@ -91,6 +97,27 @@ TEST_F(FramePlugin, StartUpSamplesThePluginNamedInPlusIni) {
   });
   frame->Action(ID_PLUGIN_SETTINGS)->trigger();
   EXPECT_TRUE(shown);
+}
+
+TEST_F(FramePlugin, RecordIsGreyedWhileAPluginIsTheSourceAndTheStatusLineSaysWhy) {
+  StartOnPlugin(kTwoTone);
+  QAbstractButton* record = frame->RecordBar()->Button(IDC_RECORD);
+  EXPECT_FALSE(record->isEnabled());
+  EXPECT_TRUE(frame->statusBar()->currentMessage().contains(QStringLiteral("插件"))) << frame->statusBar()->currentMessage().toStdString();
+  frame->OnRecord();  // nor does the command record
+  EXPECT_EQ(g_recordState, Idle);
+
+  // Back to the sound card in the manager: Record is offered again.
+  QTimer::singleShot(0, [&] {
+    auto* dialog = qobject_cast<CPlugInManagerDlg*>(QApplication::activeModalWidget());
+    if (!dialog) return;
+    dialog->UseCheck()->setChecked(false);
+    qobject_cast<QPushButton*>(dialog->Control(CPlugInManagerDlg::kApplyButton))->click();
+    dialog->reject();
+  });
+  frame->Action(ID_PLUGIN_SETTINGS)->trigger();
+  EXPECT_EQ(g_pluginEnabled, 0);
+  EXPECT_TRUE(record->isEnabled());
 }
 
 TEST_F(FramePlugin, OpenLoadsAtOnceAndAppendsARow) {

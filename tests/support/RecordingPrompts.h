@@ -5,6 +5,8 @@
 #include <QList>
 #include <QStringList>
 
+#include <functional>
+
 // Collects the messages shown to the user while it is installed.
 class RecordingPrompts : public Prompts {
  public:
@@ -15,6 +17,7 @@ class RecordingPrompts : public Prompts {
   // File dialogs answer with the next of `paths` ("" = cancelled) and record what they showed.
   QString GetSaveFileName(const QString& filter, const QString& defaultSuffix) override {
     dialogs << QStringLiteral("save %1 %2").arg(filter, defaultSuffix);
+    if (whileSaveDialogOpen) whileSaveDialogOpen();
     return paths.isEmpty() ? QString() : paths.takeFirst();
   }
   QString GetOpenFileName(const QString& filter) override {
@@ -32,4 +35,6 @@ class RecordingPrompts : public Prompts {
   QStringList dialogs;
   QStringList paths;
   QList<uint32_t> colors;
+  // Runs while the save dialog is "open" (the user takes their time).
+  std::function<void()> whileSaveDialogOpen;
 };

@@ -27,6 +27,8 @@ class RecordingBuffer {
   RecordingBuffer& operator=(RecordingBuffer&&) noexcept = default;
 
   std::size_t Size() const { return size_; }
+  // The most the recording may hold (the cap, not what memory allows).
+  std::size_t MaxBytes() const { return maxBytes_; }
   bool Empty() const { return size_ == 0; }
 
   // Drops the recording and gives its memory back.

@@ -7,6 +7,7 @@
 #include "app/Prompts.h"
 
 #include <QCoreApplication>
+#include <QLocale>
 
 #include <algorithm>
 #include <cstring>
@@ -83,10 +84,17 @@ void SamplingEngine::OnWaveInData(const uint8_t* data, std::size_t count) {
 
 void SamplingEngine::AppendToRecording(const uint8_t* data, std::size_t count) {
   if (recordingHalted_) return;
-  if (!CurrentRecording().Append(data, count)) {
+  RecordingBuffer& recording = CurrentRecording();
+  if (!recording.Append(data, count)) {
     recordingHalted_ = true;
-    CurrentPrompts().ShowMessage(QCoreApplication::translate(
-        "SamplingEngine", "内存不足，录制已停止。已录制的数据全部保留，按“停止”可保存。"));
+    const QString cause =
+        count > recording.MaxBytes() - recording.Size()
+            ? QCoreApplication::translate("SamplingEngine", "录音已达到上限 %1")
+                  .arg(QLocale().formattedDataSize(static_cast<qint64>(recording.MaxBytes())))
+            : QCoreApplication::translate("SamplingEngine", "内存不足");
+    CurrentPrompts().ShowMessage(
+        QCoreApplication::translate("SamplingEngine", "%1，录制已停止。已录制的数据全部保留，按“停止”可保存。")
+            .arg(cause));
   }
 }
 

@@ -82,6 +82,8 @@ class SamplingEngine {
   // Writes the unsaved recording in the format it was recorded in. False
   // after telling the user why: the recording stays unsaved.
   bool SaveUserRecording(const QString& path);
+  // Forgets that the recording is the user's: nothing waits to be saved.
+  void DiscardUserRecording();
   // A recording the user made that is in progress or not yet saved.
   bool HasUserRecording() const { return userRecording_; }
   TransportResult StartSampling(bool samplingOn);
@@ -121,8 +123,9 @@ class SamplingEngine {
   WaveFormat waveFormat;
 
  private:
-  // Writes `recording`; false after telling the user why not.
-  bool SaveRecording(const QString& path, const WaveFormat& format, const RecordingBuffer& recording);
+  // Writes `recording`; false with `error` saying why not.
+  static bool SaveRecording(const QString& path, const WaveFormat& format, const RecordingBuffer& recording,
+                            QString* error);
   void AppendToRecording(const uint8_t* data, std::size_t count);
   // `liveStalled`: the live buffer got no new data this tick, so a live
   // frame is not converted again.

@@ -56,27 +56,34 @@ bool LoadConverted(const QString& path, const WavLayout& layout, uint16_t target
 
 }  // namespace
 
-bool SamplingEngine::SaveRecording(const QString& path, const WaveFormat& format, const RecordingBuffer& recording) {
-  QString error;
-  if (!::WriteWavFile(path, format, recording.Pieces(), &error)) {
-    CurrentPrompts().ShowMessage(error);
-    return false;
-  }
-  return true;
+bool SamplingEngine::SaveRecording(const QString& path, const WaveFormat& format, const RecordingBuffer& recording,
+                                   QString* error) {
+  return ::WriteWavFile(path, format, recording.Pieces(), error);
 }
 
 uint32_t SamplingEngine::WriteWavFile(const QString& path, const WaveFormat& format) {
-  return SaveRecording(path, format, CurrentRecording()) ? static_cast<uint32_t>(RecBytes() / 2) : 0;
+  QString error;
+  if (SaveRecording(path, format, CurrentRecording(), &error)) return static_cast<uint32_t>(RecBytes() / 2);
+  CurrentPrompts().ShowMessage(error);
+  return 0;
 }
 
 bool SamplingEngine::SaveUserRecording(const QString& path) {
   // The buffer and the label of the width it was recorded in, whatever
   // width is in force now.
   const RecordingBuffer& recording = recordFormat_.bitsPerSample == 8 ? recBuf8 : recBuf16;
-  if (!SaveRecording(path, recordFormat_, recording)) return false;
+  QString error;
+  if (!SaveRecording(path, recordFormat_, recording, &error)) {
+    CurrentPrompts().ShowMessage(
+        error + QStringLiteral("\n\n") +
+        QCoreApplication::translate("SamplingEngine", "录音没有保存，仍在内存中。请另选一个位置保存。"));
+    return false;
+  }
   userRecording_ = false;
   return true;
 }
+
+void SamplingEngine::DiscardUserRecording() { userRecording_ = false; }
 
 bool SamplingEngine::WriteSampleWavFile(const QString& path) {
   const std::span<const uint8_t> sample =

@@ -31,6 +31,14 @@ class Prompts {
   // The colour dialog, opened with no colour preset. Returns the chosen
   // colour as 0x00BBGGRR (the layout the settings store), nothing when cancelled.
   virtual std::optional<uint32_t> GetColor() { return std::nullopt; }
+  // What becomes of a recording the user has not saved.
+  enum class SaveChoice { Save, Discard, Cancel };
+  // Asks `question` with the answers Save, Discard and Cancel. With nobody
+  // to ask (the default) the answer is Cancel: nothing is dropped.
+  virtual SaveChoice AskSaveRecording(const QString& question) {
+    (void)question;
+    return SaveChoice::Cancel;
+  }
 };
 
 // Prompts currently in force; never null (the default writes to stderr).

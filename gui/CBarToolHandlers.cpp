@@ -5,6 +5,7 @@
 #include "display/COndrixView.h"
 #include "generator/MixerSlider.h"
 #include "gui/CBarTool.h"
+#include "gui/CMainFrame.h"
 #include "gui/PanelIds.h"
 #include "gui/PanelScales.h"
 #include "gui/TrackBar.h"
@@ -132,6 +133,8 @@ void CBarTool::OnGeneratorButton() {
   UpdateData(true);
   // Only the function-signal display has a generator to start or stop.
   if (g_displayMode != FunctionSignal || !g_view) return;
+  // Starting makes the signal in the recording: the user's own is asked about first.
+  if (auto* frame = qobject_cast<CMainFrame*>(window()); generatorStopped && frame && !frame->MayDropRecording()) return;
   g_generator.leftFreq = EditValue(IDC_LEFT_FREQ);
   g_generator.rightFreq = EditValue(IDC_RIGHT_FREQ);
   g_generator.sweepRiseMs = EditValue(IDC_RISE_TIME);

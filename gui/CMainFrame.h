@@ -61,6 +61,10 @@ class CMainFrame : public QMainWindow, public OutbarEventOwner {
   // Greys Record while a plug-in is the source and says why on the status
   // line when that begins (at start-up, after the plug-in manager).
   void RefreshRecordAvailability();
+  // Asked before anything replaces or drops the user's recording (in
+  // progress or unsaved): Save, Discard or Cancel. True when the caller may
+  // go ahead: there was none, it was saved, or the user discarded it.
+  bool MayDropRecording();
 
   // Recorder and files.
   void OnRecord();
@@ -99,6 +103,8 @@ class CMainFrame : public QMainWindow, public OutbarEventOwner {
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
+  // Exit and closing the window ask about an unsaved recording first.
+  void closeEvent(QCloseEvent* event) override;
 
  private:
   bool OnCreateClient();
@@ -114,6 +120,10 @@ class CMainFrame : public QMainWindow, public OutbarEventOwner {
   void UpdateCheckMarks();
   void ShowRecordButtons(bool record, bool playback, bool pause, bool stop, int selected);
   void ApplyRecordLook();
+  // The save dialog until the recording is saved (true) or the dialog is
+  // cancelled (false, the recording stays unsaved); a failed save shows its
+  // reason and offers the dialog again.
+  bool SaveUnsavedRecording();
   static QString WaveFilter();
   void ApplyTransport(const TransportResult& result);
   void PrintPage(QPrinter* printer);

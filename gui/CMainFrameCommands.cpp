@@ -108,6 +108,8 @@ void CMainFrame::OutbarAction(int itemData) {
       g_displayMode = FrequencyDomain;
       break;
     case 2:
+      // The signal is made in the recording.
+      if (!MayDropRecording()) return;
       g_displayMode = FunctionSignal;
       OnStopSampling();
       view_->GenerateSignal();

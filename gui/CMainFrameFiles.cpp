@@ -25,7 +25,7 @@
 
 void CMainFrame::OnFileOpen() {
   const QString path = CurrentPrompts().GetOpenFileName(WaveFilter());
-  if (path.isEmpty()) return;
+  if (path.isEmpty() || !MayDropRecording()) return;
   QString reason;
   SamplingEngine& engine = view_->Engine();
   if (engine.ReadWavFile(path, &reason) == 0 && !reason.isEmpty()) {

@@ -1,5 +1,6 @@
-// The main window's recorder: the record bar's buttons and slider, and the
-// save dialog that follows Stop.
+// The main window's recorder: the record bar's buttons and slider, the save
+// dialog that follows Stop, and the question asked before anything drops a
+// recording the user has not saved.
 
 #include "app/Globals.h"
 #include "app/Prompts.h"
@@ -8,6 +9,7 @@
 #include "gui/CommandIds.h"
 #include "display/COndrixView.h"
 
+#include <QCloseEvent>
 #include <QSlider>
 
 QString CMainFrame::WaveFilter() { return tr("波形文件(*.wav)"); }
@@ -49,6 +51,11 @@ void CMainFrame::ApplyTransport(const TransportResult& r) {
 }
 
 void CMainFrame::OnRecord() {
+  // Record from Idle starts a new recording over the one that waits.
+  if (g_recordState == Idle && !MayDropRecording()) {
+    ApplyRecordLook();
+    return;
+  }
   const TransportResult r = view_->Engine().Record(samplingOn_);
   if (r.refused) {
     ApplyRecordLook();  // the click selected Record: the bar shows what holds
@@ -78,12 +85,44 @@ void CMainFrame::OnStop() {
   ShowRecordButtons(true, true, false, false, IDC_STOP);
   const TransportResult r = view_->Engine().Stop();
   ApplyTransport(r);
-  if (r.askForFile) {
-    // Cancelled: the recording waits, unsaved, and Stop offers it again.
-    const QString path = CurrentPrompts().GetSaveFileName(WaveFilter(), QStringLiteral("wav"));
-    if (!path.isEmpty()) view_->Engine().SaveUserRecording(path);
-  }
+  if (r.askForFile) SaveUnsavedRecording();
   ApplyRecordLook();
+}
+
+bool CMainFrame::SaveUnsavedRecording() {
+  for (;;) {
+    const QString path = CurrentPrompts().GetSaveFileName(WaveFilter(), QStringLiteral("wav"));
+    if (path.isEmpty()) return false;  // Stop offers it again
+    if (view_->Engine().SaveUserRecording(path)) return true;
+  }
+}
+
+bool CMainFrame::MayDropRecording() {
+  SamplingEngine& engine = view_->Engine();
+  if (!engine.HasUserRecording()) return true;
+  const bool recording = g_recordState == Recording;
+  const Prompts::SaveChoice choice = CurrentPrompts().AskSaveRecording(
+      recording ? tr("正在录音。录音将被丢弃，要先保存吗？") : tr("录音还没有保存，将被丢弃。要先保存吗？"));
+  if (choice == Prompts::SaveChoice::Cancel) return false;
+  // Either way the recording ends here, as Stop would end it.
+  if (recording) {
+    ShowRecordButtons(true, true, false, false, IDC_STOP);
+    ApplyTransport(engine.Stop());
+  }
+  bool goAhead = true;
+  if (choice == Prompts::SaveChoice::Discard)
+    engine.DiscardUserRecording();
+  else
+    goAhead = SaveUnsavedRecording();
+  ApplyRecordLook();
+  return goAhead;
+}
+
+void CMainFrame::closeEvent(QCloseEvent* event) {
+  if (MayDropRecording())
+    event->accept();
+  else
+    event->ignore();
 }
 
 void CMainFrame::OnPlaybackSlider(int position) { view_->Engine().SetPlaybackPos(position); }

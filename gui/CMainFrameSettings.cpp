@@ -21,6 +21,17 @@ void CMainFrame::OnSettings() {
     std::memcpy(&g_settings, &saved, sizeof saved);
     return;
   }
+  // The recording lives in the buffer of its sample width, and the
+  // function-signal view makes its signal in the recording: either drops the
+  // user's recording, which is asked about in the settings it was made in.
+  // Cancelled, the sheet is as if cancelled.
+  if (g_settings.bitsPerSample != saved.bitsPerSample || g_displayMode == FunctionSignal) {
+    SettingsRecord edited;
+    std::memcpy(&edited, &g_settings, sizeof edited);
+    std::memcpy(&g_settings, &saved, sizeof saved);
+    if (!MayDropRecording()) return;
+    std::memcpy(&g_settings, &edited, sizeof edited);
+  }
 
   // A plug-in, not the sound card, is the input while one is in use. While
   // a recording runs the format cannot have changed, and reopening would

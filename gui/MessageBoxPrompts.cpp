@@ -51,3 +51,18 @@ std::optional<uint32_t> MessageBoxPrompts::GetColor() {
   return static_cast<uint32_t>(color.red()) | static_cast<uint32_t>(color.green()) << 8 |
          static_cast<uint32_t>(color.blue()) << 16;
 }
+
+Prompts::SaveChoice MessageBoxPrompts::AskSaveRecording(const QString& question) {
+  QMessageBox box(QMessageBox::Question, title_, question,
+                  QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, Owner(parent_));
+  box.setDefaultButton(QMessageBox::Save);
+  box.setEscapeButton(QMessageBox::Cancel);
+  switch (box.exec()) {
+    case QMessageBox::Save:
+      return SaveChoice::Save;
+    case QMessageBox::Discard:
+      return SaveChoice::Discard;
+    default:
+      return SaveChoice::Cancel;
+  }
+}

@@ -14,6 +14,7 @@ class MessageBoxPrompts : public Prompts {
   QString GetSaveFileName(const QString& filter, const QString& defaultSuffix) override;
   QString GetOpenFileName(const QString& filter) override;
   std::optional<uint32_t> GetColor() override;
+  SaveChoice AskSaveRecording(const QString& question) override;
 
  private:
   QWidget* parent_;

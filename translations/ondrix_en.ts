@@ -473,6 +473,14 @@ Settings</translation>
         <source>采样插件是输入源时不能录制（插件的数据不录制）。</source>
         <translation>Recording is not available while a sampling plug-in is the input (plug-in data is not recorded).</translation>
     </message>
+    <message>
+        <source>正在录音。录音将被丢弃，要先保存吗？</source>
+        <translation>A recording is in progress and would be discarded. Save it first?</translation>
+    </message>
+    <message>
+        <source>录音还没有保存，将被丢弃。要先保存吗？</source>
+        <translation>The recording has not been saved and would be discarded. Save it first?</translation>
+    </message>
 </context>
 <context>
     <name>CMyPropertyPage1</name>
@@ -1268,10 +1276,6 @@ reports (else the user&apos;s UI language: English for English, else Chinese).
         <translation>Error No.1</translation>
     </message>
     <message>
-        <source>内存不足，录制已停止。已录制的数据全部保留，按“停止”可保存。</source>
-        <translation>Out of memory: recording has stopped. Everything recorded so far is kept; press “Stop” to save it.</translation>
-    </message>
-    <message>
         <source>文件太大，内存不足，无法打开</source>
         <translation>The file is too large: there is not enough memory to open it</translation>
     </message>
@@ -1282,6 +1286,22 @@ reports (else the user&apos;s UI language: English for English, else Chinese).
     <message>
         <source>函数信号视图中不能录制：请先选择“时域”或“频域”。</source>
         <translation>Cannot record in the Function Signal view: choose Time Domain or Frequency Domain first.</translation>
+    </message>
+    <message>
+        <source>录音已达到上限 %1</source>
+        <translation>The recording has reached its limit of %1</translation>
+    </message>
+    <message>
+        <source>内存不足</source>
+        <translation>Out of memory</translation>
+    </message>
+    <message>
+        <source>%1，录制已停止。已录制的数据全部保留，按“停止”可保存。</source>
+        <translation>%1: recording has stopped. Everything recorded so far is kept; press Stop to save it.</translation>
+    </message>
+    <message>
+        <source>录音没有保存，仍在内存中。请另选一个位置保存。</source>
+        <translation>The recording has not been saved; it is still in memory. Choose another place to save it.</translation>
     </message>
 </context>
 <context>

@@ -1,6 +1,8 @@
 #include "analysis/SignalAnalysis.h"
 #include "support/EngineFixture.h"
 
+#include <QLocale>
+
 #include <cmath>
 
 using SamplingEngineInput = EngineTest;
@@ -84,7 +86,10 @@ TEST_F(SamplingEngineInput, RecordingThatRunsOutOfRoomStopsAndKeepsItsData) {
   engine.Record(true);
   for (int i = 0; i < 4; ++i) input.Deliver(Block16([i](int) { return i; }));
   EXPECT_EQ(engine.RecBytes(), 8192u);
-  EXPECT_EQ(prompts.messages.size(), 1);  // told once, not on every block
+  ASSERT_EQ(prompts.messages.size(), 1);  // told once, not on every block
+  // The cap is named: memory did not run out.
+  EXPECT_TRUE(prompts.messages[0].contains(QLocale().formattedDataSize(10000))) << prompts.messages[0].toStdString();
+  EXPECT_FALSE(prompts.messages[0].contains(QStringLiteral("内存不足")));
   EXPECT_EQ(g_recordState, Recording);    // Stop still offers to save it
   const TransportResult stop = engine.Stop();
   EXPECT_TRUE(stop.askForFile);

@@ -30,11 +30,18 @@ class RecordingPrompts : public Prompts {
     if (colors.isEmpty()) return std::nullopt;
     return colors.takeFirst();
   }
+  // The Save / Discard / Cancel question answers with the next of `answers`
+  // (none left = Cancel).
+  SaveChoice AskSaveRecording(const QString& question) override {
+    dialogs << QStringLiteral("ask %1").arg(question);
+    return answers.isEmpty() ? SaveChoice::Cancel : answers.takeFirst();
+  }
   QStringList messages;
   QStringList statuses;
   QStringList dialogs;
   QStringList paths;
   QList<uint32_t> colors;
+  QList<SaveChoice> answers;
   // Runs while the save dialog is "open" (the user takes their time).
   std::function<void()> whileSaveDialogOpen;
 };

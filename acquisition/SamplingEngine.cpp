@@ -7,6 +7,7 @@
 #include "app/Prompts.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QLocale>
 
 #include <algorithm>
@@ -85,7 +86,10 @@ void SamplingEngine::OnWaveInData(const uint8_t* data, std::size_t count) {
 void SamplingEngine::AppendToRecording(const uint8_t* data, std::size_t count) {
   if (recordingHalted_) return;
   RecordingBuffer& recording = CurrentRecording();
-  if (!recording.Append(data, count)) {
+  if (recording.Append(data, count)) {
+    QString reason;
+    if (spool_.IsOpen() && !spool_.Append(data, count, &reason)) SpoolFailed(reason);
+  } else {
     recordingHalted_ = true;
     const QString cause =
         count > recording.MaxBytes() - recording.Size()
@@ -242,7 +246,40 @@ TransportResult SamplingEngine::Record(bool samplingOn) {
   userRecording_ = true;
   recordingHalted_ = false;
   g_recordState = Recording;
+  StartSpool();
   return r;
+}
+
+void SamplingEngine::StartSpool() {
+  if (spoolFolder_.isEmpty() || spool_.IsOpen() || spoolFailed_) return;
+  // A recording that extends a loaded file or a saved recording spools
+  // what it holds already, so a recovered spool is the whole recording.
+  QString reason;
+  if (!spool_.Create(spoolFolder_, recordFormat_, &reason)) {
+    SpoolFailed(reason);
+    return;
+  }
+  for (const std::span<const uint8_t> piece : CurrentRecording().Pieces()) {
+    if (!spool_.Append(piece.data(), piece.size(), &reason)) {
+      SpoolFailed(reason);
+      return;
+    }
+  }
+}
+
+void SamplingEngine::SpoolFailed(const QString& reason) {
+  // Once per recording: a failed spool takes nothing more.
+  spoolFailed_ = true;
+  const QString where = QDir::toNativeSeparators(spool_.Path().isEmpty() ? spoolFolder_ : spool_.Path());
+  CurrentPrompts().ShowStatus(
+      QCoreApplication::translate("SamplingEngine", "录音暂存文件（%1）出错：%2。录音只在内存中，程序崩溃时无法恢复。")
+          .arg(where, reason));
+}
+
+void SamplingEngine::EndUserRecording() {
+  userRecording_ = false;
+  spoolFailed_ = false;
+  spool_.Remove();
 }
 
 TransportResult SamplingEngine::Playback() {

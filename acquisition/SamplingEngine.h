@@ -1,6 +1,7 @@
 #pragma once
 
 #include "acquisition/RecordingBuffer.h"
+#include "acquisition/RecordingSpool.h"
 #include "analysis/TraceBuffer.h"
 #include "files/WaveFormat.h"
 
@@ -84,6 +85,10 @@ class SamplingEngine {
   bool SaveUserRecording(const QString& path);
   // Forgets that the recording is the user's: nothing waits to be saved.
   void DiscardUserRecording();
+  // The folder where the user's recording is spooled while it is in
+  // progress or unsaved (RecordingSpool); empty: no spool.
+  void SetSpoolFolder(const QString& folder) { spoolFolder_ = folder; }
+  const RecordingSpool& Spool() const { return spool_; }
   // A recording the user made that is in progress or not yet saved.
   bool HasUserRecording() const { return userRecording_; }
   TransportResult StartSampling(bool samplingOn);
@@ -135,12 +140,20 @@ class SamplingEngine {
   // Resumes the input, reopening it when the format in force is not the
   // one it runs in (the generator or an opened file changed it).
   void ResumeInput();
+  // Starts spooling the user's recording with what it holds already.
+  void StartSpool();
+  void SpoolFailed(const QString& reason);
+  // The recording is saved or discarded: its spool goes.
+  void EndUserRecording();
 
   AudioInput* input_ = nullptr;
   WaveFormat inputFormat_;        // the format the input was last opened with
   bool recordingHalted_ = false;  // memory ran out: recording stopped, data kept
   bool userRecording_ = false;    // see HasUserRecording
   WaveFormat recordFormat_;       // the format of the user's recording
+  QString spoolFolder_;
+  RecordingSpool spool_;
+  bool spoolFailed_ = false;  // told once; the recording goes on in memory
   // Staging for one frame taken from the recording (2048 elements of up to
   // 2 bytes; 8-bit frames use its bytes).
   std::array<int16_t, kBlockBytes / 2> frameStage_{};

@@ -79,11 +79,11 @@ bool SamplingEngine::SaveUserRecording(const QString& path) {
         QCoreApplication::translate("SamplingEngine", "录音没有保存，仍在内存中。请另选一个位置保存。"));
     return false;
   }
-  userRecording_ = false;
+  EndUserRecording();
   return true;
 }
 
-void SamplingEngine::DiscardUserRecording() { userRecording_ = false; }
+void SamplingEngine::DiscardUserRecording() { EndUserRecording(); }
 
 bool SamplingEngine::WriteSampleWavFile(const QString& path) {
   const std::span<const uint8_t> sample =

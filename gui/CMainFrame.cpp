@@ -100,6 +100,7 @@ bool CMainFrame::OnCreateClient() {
   rightSplitter_->setCollapsible(1, false);
   mainSplitter_->SetLastPaneDragMinimum(controlPanel_->sizeHint().width());
   view_->Engine().onPlaybackAdvanced = [this](int32_t) { SyncPlaybackSlider(); };
+  view_->Engine().SetSpoolFolder(g_appDir);
   setCentralWidget(mainSplitter_);
   // As in a static splitter, the first pane keeps its size when the window
   // changes and the last one takes up the difference.

@@ -6,6 +6,7 @@
 #include <QHash>
 #include <QMainWindow>
 
+#include <functional>
 #include <memory>
 
 class CBarTool;
@@ -65,6 +66,13 @@ class CMainFrame : public QMainWindow, public OutbarEventOwner {
   // progress or unsaved): Save, Discard or Cancel. True when the caller may
   // go ahead: there was none, it was saved, or the user discarded it.
   bool MayDropRecording();
+  // Offers each recording that a program left unsaved in the runtime folder
+  // when it ended (a crash, a kill, SIGTERM): save it as a WAV file, discard
+  // it, or keep it for the next start.
+  void OfferLeftRecordings();
+  // SIGTERM and SIGHUP: closes the program as Exit does, asking nothing (no
+  // one may be there to answer); an unsaved recording stays in its spool.
+  void CloseWithoutAsking();
 
   // Recorder and files.
   void OnRecord();
@@ -120,9 +128,10 @@ class CMainFrame : public QMainWindow, public OutbarEventOwner {
   void UpdateCheckMarks();
   void ShowRecordButtons(bool record, bool playback, bool pause, bool stop, int selected);
   void ApplyRecordLook();
-  // The save dialog until the recording is saved (true) or the dialog is
-  // cancelled (false, the recording stays unsaved); a failed save shows its
-  // reason and offers the dialog again.
+  // The save dialog until `save` writes the chosen file (true) or the
+  // dialog is cancelled (false); `save` tells the user why a file failed,
+  // and the dialog comes again.
+  bool SaveUntilDone(const std::function<bool(const QString& path)>& save);
   bool SaveUnsavedRecording();
   static QString WaveFilter();
   void ApplyTransport(const TransportResult& result);
@@ -143,6 +152,7 @@ class CMainFrame : public QMainWindow, public OutbarEventOwner {
     int selected = 1038;  // IDC_STOP
   } recordLook_;
   bool recordBlocked_ = false;  // Record was greyed for a plug-in
+  bool closeWithoutAsking_ = false;
 
   CThinSplitterWnd* mainSplitter_ = nullptr;
   QSplitter* rightSplitter_ = nullptr;

@@ -10,6 +10,7 @@
 #include "display/COndrixView.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QSlider>
 
 QString CMainFrame::WaveFilter() { return tr("波形文件(*.wav)"); }
@@ -89,12 +90,17 @@ void CMainFrame::OnStop() {
   ApplyRecordLook();
 }
 
-bool CMainFrame::SaveUnsavedRecording() {
+bool CMainFrame::SaveUntilDone(const std::function<bool(const QString& path)>& save) {
   for (;;) {
     const QString path = CurrentPrompts().GetSaveFileName(WaveFilter(), QStringLiteral("wav"));
-    if (path.isEmpty()) return false;  // Stop offers it again
-    if (view_->Engine().SaveUserRecording(path)) return true;
+    if (path.isEmpty()) return false;
+    if (save(path)) return true;
   }
+}
+
+bool CMainFrame::SaveUnsavedRecording() {
+  // Cancelled, the recording waits and Stop offers it again.
+  return SaveUntilDone([this](const QString& path) { return view_->Engine().SaveUserRecording(path); });
 }
 
 bool CMainFrame::MayDropRecording() {
@@ -119,7 +125,7 @@ bool CMainFrame::MayDropRecording() {
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event) {
-  if (MayDropRecording())
+  if (closeWithoutAsking_ || MayDropRecording())
     event->accept();
   else
     event->ignore();
@@ -133,4 +139,11 @@ void CMainFrame::SyncPlaybackSlider() {
   // The slider keeps its position inside its range, and the replay with it:
   // replay stops advancing at the range's upper end.
   g_playbackPos = recordBar_->Slider()->value();
+}
+
+void CMainFrame::CloseWithoutAsking() {
+  closeWithoutAsking_ = true;
+  close();
+  // Also out of a dialog that is open now.
+  QCoreApplication::exit(0);
 }

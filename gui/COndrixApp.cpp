@@ -8,6 +8,7 @@
 #include "display/COndrixView.h"
 
 #include <QCoreApplication>
+#include <QTimer>
 
 COndrixApp::COndrixApp(std::unique_ptr<AudioInput> input) : input_(std::move(input)) {}
 
@@ -47,5 +48,7 @@ bool COndrixApp::InitInstance() {
 
   frame_->View()->setFocus();
   frame_->View()->StartDisplayTimer();
+  // Recordings left unsaved by a program that ended, once the window is up.
+  QTimer::singleShot(0, frame_.get(), &CMainFrame::OfferLeftRecordings);
   return true;
 }

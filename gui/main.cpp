@@ -5,7 +5,9 @@
 #include "app/Prompts.h"
 #include "app/RuntimeFolder.h"
 #include "app/Translations.h"
+#include "gui/CMainFrame.h"
 #include "gui/COndrixApp.h"
+#include "gui/QuitSignals.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -39,6 +41,7 @@ int main(int argc, char** argv) {
   g_appDir = PrepareRuntimeFolder(QApplication::applicationDirPath(), UserDataFolder(), &error);
   COndrixApp app;
   if (!app.InitInstance()) return 1;
+  const QuitSignals quitSignals([&app] { app.Frame()->CloseWithoutAsking(); });
   if (!error.isEmpty()) CurrentPrompts().ShowMessage(error);
   return QApplication::exec();
 }

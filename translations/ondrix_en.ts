@@ -481,6 +481,24 @@ Settings</translation>
         <source>录音还没有保存，将被丢弃。要先保存吗？</source>
         <translation>The recording has not been saved and would be discarded. Save it first?</translation>
     </message>
+    <message>
+        <source>上次运行留下的录音 %1 无法读取：%2。文件留在原处。</source>
+        <translation>The recording left by an earlier run, %1, cannot be read: %2. The file has been left where it is.</translation>
+    </message>
+    <message>
+        <source>上次运行结束时，有一段录音没有保存（%1 秒，%2 Hz，%3 位，%4 声道）。要保存为 WAV 文件吗？
+选“取消”则留到下次启动时再问。</source>
+        <translation>An earlier run ended with a recording that had not been saved (%1 s, %2 Hz, %3-bit, %4 channels). Save it as a WAV file?
+Cancel keeps it, and asks again at the next start.</translation>
+    </message>
+    <message>
+        <source>录音没有保存，暂存文件还在。请另选一个位置保存。</source>
+        <translation>The recording has not been saved; its spool file is still there. Choose another place to save it.</translation>
+    </message>
+    <message>
+        <source>无法删除录音暂存文件 %1：%2</source>
+        <translation>Cannot delete the recording spool file %1: %2</translation>
+    </message>
 </context>
 <context>
     <name>CMyPropertyPage1</name>
@@ -977,6 +995,17 @@ reports (else the user&apos;s UI language: English for English, else Chinese).
     </message>
 </context>
 <context>
+    <name>LeftSpool</name>
+    <message>
+        <source>暂存文件比录音的上限 %1 字节还大</source>
+        <translation>the spool file is larger than a recording's limit of %1 bytes</translation>
+    </message>
+    <message>
+        <source>不能把录音保存到它的暂存文件本身</source>
+        <translation>the recording cannot be saved over its own spool file</translation>
+    </message>
+</context>
+<context>
     <name>MixerControl</name>
     <message>
         <source>GetLinInfo Resource faile!</source>
@@ -1224,6 +1253,37 @@ reports (else the user&apos;s UI language: English for English, else Chinese).
     </message>
 </context>
 <context>
+    <name>RecordingSpool</name>
+    <message>
+        <source>不是录音暂存文件</source>
+        <translation>not a recording spool file</translation>
+    </message>
+    <message>
+        <source>暂存文件的版本 %1 是本程序不认识的</source>
+        <translation>the spool file's version %1 is unknown to this program</translation>
+    </message>
+    <message>
+        <source>暂存文件的格式记录已损坏</source>
+        <translation>the spool file's format record is damaged</translation>
+    </message>
+    <message>
+        <source>没有在文件夹 %1 中建立文件的权限</source>
+        <translation>no permission to create files in the folder %1</translation>
+    </message>
+    <message>
+        <source>无法在文件夹 %1 中建立锁文件</source>
+        <translation>cannot create a lock file in the folder %1</translation>
+    </message>
+    <message>
+        <source>文件夹 %1 中的暂存文件名都已被占用</source>
+        <translation>every spool file name in the folder %1 is taken</translation>
+    </message>
+    <message>
+        <source>暂存文件已达到录音的上限</source>
+        <translation>the spool file has reached a recording's limit</translation>
+    </message>
+</context>
+<context>
     <name>Report</name>
     <message>
         <source>通道数: %1</source>
@@ -1302,6 +1362,10 @@ reports (else the user&apos;s UI language: English for English, else Chinese).
     <message>
         <source>录音没有保存，仍在内存中。请另选一个位置保存。</source>
         <translation>The recording has not been saved; it is still in memory. Choose another place to save it.</translation>
+    </message>
+    <message>
+        <source>录音暂存文件（%1）出错：%2。录音只在内存中，程序崩溃时无法恢复。</source>
+        <translation>Recording spool file (%1) failed: %2. The recording is in memory only and cannot be recovered after a crash.</translation>
     </message>
 </context>
 <context>

@@ -3,6 +3,7 @@
 // Discard or Cancel first, and a failed save offers the dialog again.
 
 #include "RunningProgram.h"
+#include "acquisition/RecordingSpool.h"
 #include "display/COndrixView.h"
 #include "files/WavFile.h"
 #include "gui/CBarTool.h"
@@ -29,14 +30,18 @@ using Choice = Prompts::SaveChoice;
 
 class FrameRecorder : public RunningProgram {
  protected:
-  // A fresh program in a fresh runtime folder, with two blocks recorded:
-  // still recording, or stopped and the save dialog cancelled.
-  void StartWithRecording(bool stopped) {
+  // A fresh runtime folder, the program not yet started.
+  void NewFolder() {
     prompts.reset();
     app.reset();
     ResetGlobals();
     g_appDir = dir.filePath(QString::number(++runs));
     QDir().mkpath(g_appDir);
+  }
+  // A fresh program in a fresh runtime folder, with two blocks recorded:
+  // still recording, or stopped and the save dialog cancelled.
+  void StartWithRecording(bool stopped) {
+    NewFolder();
     Start();
     Button(IDC_RECORD)->click();
     for (int i = 0; i < 2; ++i) input->Deliver(std::vector<uint8_t>(4096, 7));
@@ -152,4 +157,42 @@ TEST_F(FrameRecorder, AFailedSaveSaysWhyAndOffersTheDialogAgain) {
   Button(IDC_STOP)->click();
   EXPECT_EQ(SavedBytes(dir.filePath("again.wav")), 8192u);
   EXPECT_FALSE(Engine().HasUserRecording());
+}
+
+TEST_F(FrameRecorder, ARecordingLeftByAnEndedProgramIsOfferedAtTheNextStart) {
+  const std::vector<uint8_t> second(44100, 5);  // 1 s of 16-bit mono at 22050 Hz
+  for (Choice choice : {Choice::Cancel, Choice::Discard, Choice::Save}) {
+    SCOPED_TRACE(static_cast<int>(choice));
+    NewFolder();
+    QString path, reason;
+    {
+      RecordingSpool spool;  // a program that ended without saving
+      ASSERT_TRUE(spool.Create(g_appDir, MakePcmFormat(1, 22050, 16), &reason));
+      ASSERT_TRUE(spool.Append(second.data(), second.size(), &reason));
+      path = spool.Path();
+    }
+    Start();
+    prompts->answers << choice;
+    const QString wav = QDir(g_appDir).filePath(QStringLiteral("recovered.wav"));
+    prompts->paths << wav;
+    QCoreApplication::processEvents();  // the window is up: the offer comes
+    ASSERT_FALSE(prompts->dialogs.isEmpty());
+    EXPECT_TRUE(prompts->dialogs[0].startsWith(QStringLiteral("ask "))) << prompts->dialogs[0].toStdString();
+    EXPECT_TRUE(prompts->dialogs[0].contains(QStringLiteral("1.0"))) << "its length";
+    EXPECT_EQ(QFile::exists(path), choice == Choice::Cancel) << "kept for the next start";
+    EXPECT_EQ(SavedBytes(wav), choice == Choice::Save ? 44100u : 0u);
+  }
+
+  // A damaged one is named and left where it is.
+  NewFolder();
+  QFile junk(QDir(g_appDir).filePath(QStringLiteral("recording-1.spool")));
+  ASSERT_TRUE(junk.open(QIODevice::WriteOnly));
+  junk.write("not a spool");
+  junk.close();
+  Start();
+  QCoreApplication::processEvents();
+  ASSERT_EQ(prompts->messages.size(), 1);
+  EXPECT_TRUE(prompts->messages[0].contains(QStringLiteral("recording-1.spool"))) << prompts->messages[0].toStdString();
+  EXPECT_TRUE(junk.exists());
+  EXPECT_TRUE(prompts->dialogs.isEmpty());
 }

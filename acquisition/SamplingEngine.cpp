@@ -203,6 +203,10 @@ void SamplingEngine::ClearSample() {
 
 RecordingBuffer& SamplingEngine::CurrentRecording() { return g_settings.bitsPerSample == 8 ? recBuf8 : recBuf16; }
 
+const RecordingBuffer& SamplingEngine::UserRecording() const {
+  return recordFormat_.bitsPerSample == 8 ? recBuf8 : recBuf16;
+}
+
 const RecordingBuffer& SamplingEngine::CurrentRecording() const {
   return g_settings.bitsPerSample == 8 ? recBuf8 : recBuf16;
 }
@@ -223,11 +227,14 @@ void SamplingEngine::SetPlaybackPos(int32_t position) { g_playbackPos = position
 TransportResult SamplingEngine::Record(bool samplingOn) {
   TransportResult r;
   // A plug-in's data is never recorded: the record bar offers no Record then.
+  if (g_pluginEnabled) {
+    r.refused = true;
+    return r;
+  }
   // The generator's view shows a signal of its own, not the input.
-  if (g_pluginEnabled || g_displayMode == FunctionSignal) {
-    if (!g_pluginEnabled)
-      CurrentPrompts().ShowMessage(
-          QCoreApplication::translate("SamplingEngine", "函数信号视图中不能录制：请先选择“时域”或“频域”。"));
+  if (g_displayMode == FunctionSignal) {
+    CurrentPrompts().ShowMessage(
+        QCoreApplication::translate("SamplingEngine", "函数信号视图中不能录制：请先选择“时域”或“频域”。"));
     r.refused = true;
     return r;
   }
@@ -259,7 +266,7 @@ void SamplingEngine::StartSpool() {
     SpoolFailed(reason);
     return;
   }
-  for (const std::span<const uint8_t> piece : CurrentRecording().Pieces()) {
+  for (const std::span<const uint8_t> piece : UserRecording().Pieces()) {
     if (!spool_.Append(piece.data(), piece.size(), &reason)) {
       SpoolFailed(reason);
       return;
@@ -330,10 +337,11 @@ TransportResult SamplingEngine::StartSampling(bool samplingOn) {
   TransportResult r;
   if ((g_recordState == Idle || g_recordState == Paused) && !samplingOn && g_displayMode != FunctionSignal) {
     // The generator (and an opened file) put their own rate and width in
-    // force while the input stays open, paused, in the format it had. Resuming that would read an
-    // 8-bit stream as 16-bit samples, or time the picture at the wrong rate:
-    // such an input is reopened in the format now in force. A plug-in keeps
-    // the card as it is (its rate is not the card's).
+    // force while the input stays open, paused, in the format it had.
+    // Resuming that would read an 8-bit stream as 16-bit samples, or time
+    // the picture at the wrong rate: such an input is reopened in the format
+    // now in force. A plug-in keeps the card as it is (its rate is not the
+    // card's).
     if (!g_pluginEnabled && WaveInOpen() && inputFormat_ != SettingsInputFormat())
       OpenWaveIn();
     else

@@ -128,9 +128,9 @@ class SamplingEngine {
   WaveFormat waveFormat;
 
  private:
-  // Writes `recording`; false with `error` saying why not.
-  static bool SaveRecording(const QString& path, const WaveFormat& format, const RecordingBuffer& recording,
-                            QString* error);
+  // The buffer of the width the user's recording was made in, whatever
+  // width is in force now.
+  const RecordingBuffer& UserRecording() const;
   void AppendToRecording(const uint8_t* data, std::size_t count);
   // `liveStalled`: the live buffer got no new data this tick, so a live
   // frame is not converted again.
@@ -148,7 +148,7 @@ class SamplingEngine {
 
   AudioInput* input_ = nullptr;
   WaveFormat inputFormat_;        // the format the input was last opened with
-  bool recordingHalted_ = false;  // memory ran out: recording stopped, data kept
+  bool recordingHalted_ = false;  // memory or the cap ran out: recording stopped, data kept
   bool userRecording_ = false;    // see HasUserRecording
   WaveFormat recordFormat_;       // the format of the user's recording
   QString spoolFolder_;

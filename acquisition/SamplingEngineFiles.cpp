@@ -56,24 +56,17 @@ bool LoadConverted(const QString& path, const WavLayout& layout, uint16_t target
 
 }  // namespace
 
-bool SamplingEngine::SaveRecording(const QString& path, const WaveFormat& format, const RecordingBuffer& recording,
-                                   QString* error) {
-  return ::WriteWavFile(path, format, recording.Pieces(), error);
-}
-
 uint32_t SamplingEngine::WriteWavFile(const QString& path, const WaveFormat& format) {
   QString error;
-  if (SaveRecording(path, format, CurrentRecording(), &error)) return static_cast<uint32_t>(RecBytes() / 2);
+  if (::WriteWavFile(path, format, CurrentRecording().Pieces(), &error)) return static_cast<uint32_t>(RecBytes() / 2);
   CurrentPrompts().ShowMessage(error);
   return 0;
 }
 
 bool SamplingEngine::SaveUserRecording(const QString& path) {
-  // The buffer and the label of the width it was recorded in, whatever
-  // width is in force now.
-  const RecordingBuffer& recording = recordFormat_.bitsPerSample == 8 ? recBuf8 : recBuf16;
+  // Labelled with the format it was recorded in.
   QString error;
-  if (!SaveRecording(path, recordFormat_, recording, &error)) {
+  if (!::WriteWavFile(path, recordFormat_, UserRecording().Pieces(), &error)) {
     CurrentPrompts().ShowMessage(
         error + QStringLiteral("\n\n") +
         QCoreApplication::translate("SamplingEngine", "录音没有保存，仍在内存中。请另选一个位置保存。"));

@@ -134,7 +134,8 @@ void CBarTool::OnGeneratorButton() {
   // Only the function-signal display has a generator to start or stop.
   if (g_displayMode != FunctionSignal || !g_view) return;
   // Starting makes the signal in the recording: the user's own is asked about first.
-  if (auto* frame = qobject_cast<CMainFrame*>(window()); generatorStopped && frame && !frame->MayDropRecording()) return;
+  if (auto* frame = qobject_cast<CMainFrame*>(window()); generatorStopped && frame && !frame->MayDropRecording())
+    return;
   g_generator.leftFreq = EditValue(IDC_LEFT_FREQ);
   g_generator.rightFreq = EditValue(IDC_RIGHT_FREQ);
   g_generator.sweepRiseMs = EditValue(IDC_RISE_TIME);

@@ -9,6 +9,7 @@
 #include <QDir>
 
 void CMainFrame::OfferLeftRecordings() {
+  if (g_appDir.isEmpty()) return;  // no runtime folder, no spools
   for (const std::unique_ptr<LeftSpool>& spool : LeftSpool::Claim(g_appDir)) {
     const QString name = QDir::toNativeSeparators(spool->Path());
     QString reason;

@@ -998,7 +998,7 @@ reports (else the user&apos;s UI language: English for English, else Chinese).
     <name>LeftSpool</name>
     <message>
         <source>暂存文件比录音的上限 %1 字节还大</source>
-        <translation>the spool file is larger than a recording's limit of %1 bytes</translation>
+        <translation>the spool file is larger than a recording&apos;s limit of %1 bytes</translation>
     </message>
     <message>
         <source>不能把录音保存到它的暂存文件本身</source>
@@ -1260,11 +1260,11 @@ reports (else the user&apos;s UI language: English for English, else Chinese).
     </message>
     <message>
         <source>暂存文件的版本 %1 是本程序不认识的</source>
-        <translation>the spool file's version %1 is unknown to this program</translation>
+        <translation>the spool file&apos;s version %1 is unknown to this program</translation>
     </message>
     <message>
         <source>暂存文件的格式记录已损坏</source>
-        <translation>the spool file's format record is damaged</translation>
+        <translation>the spool file&apos;s format record is damaged</translation>
     </message>
     <message>
         <source>没有在文件夹 %1 中建立文件的权限</source>
@@ -1280,7 +1280,7 @@ reports (else the user&apos;s UI language: English for English, else Chinese).
     </message>
     <message>
         <source>暂存文件已达到录音的上限</source>
-        <translation>the spool file has reached a recording's limit</translation>
+        <translation>the spool file has reached a recording&apos;s limit</translation>
     </message>
 </context>
 <context>

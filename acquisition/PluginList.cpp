@@ -1,18 +1,20 @@
 #include "acquisition/PluginList.h"
 
 #include "settings/OutputFile.h"
+#include "settings/SmallFile.h"
 
 #include <QCoreApplication>
-#include <QFile>
 
 #include <algorithm>
 #include <limits>
 
-QList<PluginListEntry> ReadPluginList(const QString& path) {
-  QFile file(path);
-  if (!file.open(QIODevice::ReadOnly)) return {};
-  const QByteArray content = file.readAll();
-  if (file.error() != QFileDevice::NoError) return {};
+QList<PluginListEntry> ReadPluginList(const QString& path, QString* refusal) {
+  QByteArray content;
+  QString reason;
+  if (ReadSmallFile(path, kPluginListLimit, &content, &reason) != SmallFileStatus::Fits) {
+    if (refusal && !reason.isEmpty()) *refusal = QCoreApplication::translate("PluginList", "未读取 %1：%2").arg(path, reason);
+    return {};
+  }
 
   QList<QByteArray> lines = content.split('\n');
   if (lines.last().isEmpty()) lines.removeLast();  // what follows the last line end is no line
@@ -33,7 +35,10 @@ bool WritePluginList(const QString& path, const QList<PluginListEntry>& entries,
   QByteArray content;
   for (const PluginListEntry& e : entries) content += e.path.toUtf8() + "\r\n" + e.rate.toUtf8() + "\r\n";
   QString reason;
-  if (WriteOutputFile(path, content, {}, &reason)) return true;
+  // Written as it is, a pipe would hold the program until someone reads it.
+  if (CheckSmallFile(path, std::numeric_limits<qint64>::max(), &reason) != SmallFileStatus::Refused &&
+      WriteOutputFile(path, content, {}, &reason))
+    return true;
   if (error) *error = QCoreApplication::translate("PluginList", "无法写入文件 %1：%2").arg(path, reason);
   return false;
 }

@@ -1,6 +1,7 @@
 #include "acquisition/PluginSettings.h"
 
 #include "app/Globals.h"
+#include "settings/SmallFile.h"
 
 #include <QCoreApplication>
 #include <QSaveFile>
@@ -19,14 +20,30 @@ QString WriteFailureReason(const QString& path) {
 
 }  // namespace
 
-void ReadPluginSettings(const QString& iniPath) {
+bool ReadPluginSettings(const QString& iniPath, QString* refusal) {
+  g_pluginPath.clear();
+  g_pluginEnabled = 0;
+  // QSettings reads whatever is there: a pipe would hang the start-up, a
+  // device would fill the memory.
+  QString reason;
+  if (CheckSmallFile(iniPath, kPlusIniLimit, &reason) == SmallFileStatus::Refused) {
+    if (refusal) *refusal = QCoreApplication::translate("PluginSettings", "未读取 %1：%2").arg(iniPath, reason);
+    return false;
+  }
   QSettings plus(iniPath, QSettings::IniFormat);
   g_pluginPath = plus.value(QStringLiteral("PLUS/Path"), QString()).toString();
   g_pluginEnabled = plus.value(QStringLiteral("PLUS/isPlus"), 0).toInt();
+  return true;
 }
 
 bool WritePluginSettings(const QString& iniPath, bool inUse, const std::optional<QString>& pluginPath,
                          QString* error) {
+  // QSettings reads the file before it writes it back.
+  QString reason;
+  if (CheckSmallFile(iniPath, kPlusIniLimit, &reason) == SmallFileStatus::Refused) {
+    if (error) *error = QCoreApplication::translate("PluginSettings", "无法写入文件 %1：%2").arg(iniPath, reason);
+    return false;
+  }
   QSettings plus(iniPath, QSettings::IniFormat);
   plus.setValue(QStringLiteral("PLUS/isPlus"), inUse ? QStringLiteral("1") : QStringLiteral("0"));
   if (pluginPath) plus.setValue(QStringLiteral("PLUS/Path"), *pluginPath);

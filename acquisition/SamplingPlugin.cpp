@@ -4,6 +4,7 @@
 #include "app/Globals.h"
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QLibrary>
 
 #include <memory>
@@ -18,7 +19,19 @@ bool Refuse(QString* reason, const QString& text) {
 
 }  // namespace
 
+QString PluginPathRefusal(const QString& path) {
+  if (path.contains(QChar(0)))
+    return QCoreApplication::translate("SamplingPlugin", "路径中含有空字符");
+  // The system's loader copies the name onto its stack: a name of millions of
+  // characters overflows it.
+  const qsizetype bytes = QFile::encodeName(path).size();
+  if (bytes >= kPathLimit)
+    return QCoreApplication::translate("SamplingPlugin", "路径过长（%1 字节，最多 %2 字节）").arg(bytes).arg(kPathLimit - 1);
+  return {};
+}
+
 bool LoadSamplingPlugin(const QString& path, SamplingEngine& engine, QString* reason) {
+  if (const QString refusal = PluginPathRefusal(path); !refusal.isEmpty()) return Refuse(reason, refusal);
   auto library = std::make_unique<QLibrary>(path);
   // Qt keeps one load per file name, shared by every QLibrary on it, and any
   // of them unloading ends it for all. A file loaded already (the plug-in in

@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include <climits>
+
 class SamplingEngine;
 
 // The exports a sampling plug-in offers (C names, C calling convention).
@@ -9,6 +11,18 @@ inline constexpr char kWrite8Export[] = "Write8BitDataBuf";
 inline constexpr char kWrite16Export[] = "Write16BitDataBuf";
 // Values the plug-in fills on every call, whatever the sample width.
 inline constexpr int kPluginBufferLength = 2048;
+
+// The longest path the system takes, in bytes with its terminating zero.
+#ifdef PATH_MAX
+inline constexpr qsizetype kPathLimit = PATH_MAX;
+#else
+inline constexpr qsizetype kPathLimit = 260;
+#endif
+
+// Why `path` cannot name a library: it holds a NUL character (the system
+// would read only the part before it) or is kPathLimit bytes or longer.
+// Empty when it can.
+QString PluginPathRefusal(const QString& path);
 
 // Loads the shared library at `path` and binds it as the sampling plug-in.
 // Write8BitDataBuf is preferred, else Write16BitDataBuf; the preferred export
@@ -22,8 +36,9 @@ inline constexpr int kPluginBufferLength = 2048;
 // the plug-in is applied (PluginSampleWidth): its blocks must not be read
 // at a width they were not recorded in.
 //
-// A library that does not load, or exports neither function, is released
-// again: g_pluginEnabled becomes 0, the earlier binding stays as it was, and
+// A path PluginPathRefusal refuses is not handed to the system. A library
+// that does not load, or exports neither function, is released again:
+// g_pluginEnabled becomes 0, the earlier binding stays as it was, and
 // `reason` (if given) says what was wrong.
 bool LoadSamplingPlugin(const QString& path, SamplingEngine& engine, QString* reason = nullptr);
 

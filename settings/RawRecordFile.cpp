@@ -1,10 +1,9 @@
 #include "settings/RawRecordFile.h"
 
 #include "settings/OutputFile.h"
+#include "settings/SmallFile.h"
 
 #include <QCoreApplication>
-#include <QFile>
-#include <QFileInfo>
 
 #include <bit>
 #include <cstring>
@@ -15,16 +14,11 @@ static_assert(std::endian::native == std::endian::little,
 RawReadResult ReadRawRecord(const QString& path, void* record, std::size_t size, std::size_t* bytesRead) {
   std::memset(record, 0, size);
   if (bytesRead) *bytesRead = 0;
-  // Only a regular file: a named pipe would block the open.
-  if (!QFileInfo(path).isFile()) return RawReadResult::Missing;
-  QFile file(path);
-  if (!file.open(QIODevice::ReadOnly)) return RawReadResult::Missing;
-  const qint64 got = file.read(static_cast<char*>(record), static_cast<qint64>(size));
-  if (got < 0) {
-    std::memset(record, 0, size);
+  QByteArray bytes;
+  if (ReadSmallFile(path, static_cast<qint64>(size), &bytes, nullptr, LongerFile::ReadStart) != SmallFileStatus::Fits)
     return RawReadResult::Missing;
-  }
-  if (bytesRead) *bytesRead = static_cast<std::size_t>(got);
+  std::memcpy(record, bytes.constData(), static_cast<std::size_t>(bytes.size()));
+  if (bytesRead) *bytesRead = static_cast<std::size_t>(bytes.size());
   return RawReadResult::Read;
 }
 

@@ -136,3 +136,26 @@ TEST_F(SamplingPlugin, BindingANewLibraryReleasesTheOneBefore) {
   ReleasePluginModule();
   EXPECT_FALSE(QLibrary(QStringLiteral(ONDRIX_PLUGIN_TWOTONE16)).isLoaded());
 }
+
+TEST_F(SamplingPlugin, PathsTheSystemCannotTakeAreRefusedBeforeItSeesThem) {
+  const QString ramp = QStringLiteral(ONDRIX_PLUGIN_RAMP16);
+  const struct {
+    QString path;
+    const char* why;
+  } cases[] = {
+      // Millions of characters overflow the system loader's stack.
+      {QStringLiteral("/") + QString(9'000'000, QLatin1Char('a')), "路径过长"},
+      {QStringLiteral("/") + QString(kPathLimit - 1, QLatin1Char('a')), "路径过长"},
+      // The system would read the name only up to the NUL: another library.
+      {ramp + QChar(0) + QStringLiteral("-not-this.so"), "空字符"},
+  };
+  for (const auto& c : cases) {
+    g_pluginEnabled = 1;
+    reason.clear();
+    EXPECT_FALSE(LoadSamplingPlugin(c.path, engine, &reason)) << c.why;
+    EXPECT_TRUE(reason.contains(QString::fromUtf8(c.why))) << reason.toStdString();
+    EXPECT_EQ(g_pluginEnabled, 0);
+    EXPECT_EQ(g_pluginModule, nullptr);
+  }
+  EXPECT_TRUE(PluginPathRefusal(QStringLiteral("/") + QString(kPathLimit - 2, QLatin1Char('a'))).isEmpty());
+}

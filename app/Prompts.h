@@ -39,6 +39,11 @@ class Prompts {
     (void)question;
     return SaveChoice::Cancel;
   }
+  // A warning as ShowMessage, with a second text that says more (the system's
+  // reason for a fixed message). The default puts it on a line of its own.
+  virtual void ShowMessageWithDetail(const QString& text, const QString& detail) {
+    ShowMessage(detail.isEmpty() ? text : text + QLatin1Char('\n') + detail);
+  }
 };
 
 // Prompts currently in force; never null (the default writes to stderr).

@@ -56,8 +56,9 @@ class COndrixView : public QWidget {
   bool ExportBitmap(const QString& path);
   void ClearSample() { engine_.ClearSample(); }
 
-  // Sampling plug-ins: binds the library at `path` (see acquisition/SamplingPlugin.h).
-  bool LoadSamplingPlugin(const QString& path);
+  // Sampling plug-ins: binds the library at `path` (see acquisition/SamplingPlugin.h);
+  // `reason`, when given, says why a library was refused.
+  bool LoadSamplingPlugin(const QString& path, QString* reason = nullptr);
 
   // --- the signal generator (COndrixViewGenerator.cpp) ---
   // Synthesise into the recording (recBuf16), at 16 bits and the generator's

@@ -3,4 +3,6 @@
 #include "acquisition/SamplingPlugin.h"
 #include "display/COndrixView.h"
 
-bool COndrixView::LoadSamplingPlugin(const QString& path) { return ::LoadSamplingPlugin(path, engine_); }
+bool COndrixView::LoadSamplingPlugin(const QString& path, QString* reason) {
+  return ::LoadSamplingPlugin(path, engine_, reason);
+}

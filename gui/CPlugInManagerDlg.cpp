@@ -163,7 +163,12 @@ void CPlugInManagerDlg::EditRate(int row) {
 
 // ------------------------------------------------------------------- buttons
 
-bool CPlugInManagerDlg::LoadPlugin(const QString& path) { return g_view && g_view->LoadSamplingPlugin(path); }
+bool CPlugInManagerDlg::LoadPlugin(const QString& path) {
+  QString reason;
+  if (g_view && g_view->LoadSamplingPlugin(path, &reason)) return true;
+  CurrentPrompts().ShowMessageWithDetail(tr("插件不可用，或不符合本软件标准！"), reason);
+  return false;
+}
 
 void CPlugInManagerDlg::OnOpen() {
   const QString path = CurrentPrompts().GetOpenFileName(tr("插件文件(*.so)"));
@@ -171,11 +176,12 @@ void CPlugInManagerDlg::OnOpen() {
   ReadControls();
   currentPath_ = path;
   // A path with a line break could not be kept in the list file, one line per path.
-  if (!path.contains(QLatin1Char('\n')) && !path.contains(QLatin1Char('\r')) && LoadPlugin(path)) {
+  if (path.contains(QLatin1Char('\n')) || path.contains(QLatin1Char('\r'))) {
+    CurrentPrompts().ShowMessageWithDetail(tr("插件不可用，或不符合本软件标准！"),
+                                           tr("路径中含有换行符，无法记入插件列表"));
+  } else if (LoadPlugin(path)) {
     AppendRow({path, QStringLiteral("0")});
     CurrentPrompts().ShowMessage(tr("插件已打开！"));
-  } else {
-    CurrentPrompts().ShowMessage(tr("插件不可用，或不符合本软件标准！"));
   }
   ShowMembers();
 }
@@ -214,10 +220,7 @@ void CPlugInManagerDlg::OnApply() {
   }
   const QTreeWidgetItem* item = list_->topLevelItem(row);
   const QString path = item->text(kPathColumn);
-  if (!LoadPlugin(path)) {
-    CurrentPrompts().ShowMessage(tr("插件不可用，或不符合本软件标准！"));
-    return;
-  }
+  if (!LoadPlugin(path)) return;
   currentPath_ = path;
   const int32_t rate = ParseRateText(item->text(kRateColumn));
   if (rate <= 0) {

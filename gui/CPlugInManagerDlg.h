@@ -59,6 +59,7 @@ class CPlugInManagerDlg : public QDialog {
   void AppendRow(const PluginListEntry& entry);
   void LoadList();
   bool SaveList();
+  // Binds the plug-in; a refusal is told with the loader's reason.
   bool LoadPlugin(const QString& path);
   // The members to and from the check box and the current-path edit.
   void ReadControls();

@@ -66,3 +66,9 @@ Prompts::SaveChoice MessageBoxPrompts::AskSaveRecording(const QString& question)
       return SaveChoice::Cancel;
   }
 }
+
+void MessageBoxPrompts::ShowMessageWithDetail(const QString& text, const QString& detail) {
+  QMessageBox box(QMessageBox::Warning, title_, text, QMessageBox::Ok, Owner(parent_));
+  box.setInformativeText(detail);
+  box.exec();
+}

@@ -15,6 +15,8 @@ class MessageBoxPrompts : public Prompts {
   QString GetOpenFileName(const QString& filter) override;
   std::optional<uint32_t> GetColor() override;
   SaveChoice AskSaveRecording(const QString& question) override;
+  // The detail is the box's informative text, shown under the message.
+  void ShowMessageWithDetail(const QString& text, const QString& detail) override;
 
  private:
   QWidget* parent_;

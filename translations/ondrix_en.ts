@@ -714,6 +714,10 @@ to be usable. Mind the value ranges: short –32,768---32,767; BYTE 0---256</tra
         <source>采样率未设置！</source>
         <translation>The sample rate is not set!</translation>
     </message>
+    <message>
+        <source>路径中含有换行符，无法记入插件列表</source>
+        <translation>The path holds a line break and cannot be kept in the plug-in list</translation>
+    </message>
 </context>
 <context>
     <name>CRecordBar</name>
@@ -1176,6 +1180,10 @@ reports (else the user&apos;s UI language: English for English, else Chinese).
         <source>无法写入文件 %1：%2</source>
         <translation>Cannot write the file %1: %2</translation>
     </message>
+    <message>
+        <source>未读取 %1：%2</source>
+        <translation>%1 not read: %2</translation>
+    </message>
 </context>
 <context>
     <name>PluginSettings</name>
@@ -1186,6 +1194,10 @@ reports (else the user&apos;s UI language: English for English, else Chinese).
     <message>
         <source>无法写入文件 %1：%2</source>
         <translation>Cannot write the file %1: %2</translation>
+    </message>
+    <message>
+        <source>未读取 %1：%2</source>
+        <translation>%1 not read: %2</translation>
     </message>
 </context>
 <context>
@@ -1378,6 +1390,14 @@ reports (else the user&apos;s UI language: English for English, else Chinese).
         <source>插件没有导出 Write8BitDataBuf 或 Write16BitDataBuf</source>
         <translation>The plug-in exports neither Write8BitDataBuf nor Write16BitDataBuf</translation>
     </message>
+    <message>
+        <source>路径中含有空字符</source>
+        <translation>The path holds a NUL character</translation>
+    </message>
+    <message>
+        <source>路径过长（%1 字节，最多 %2 字节）</source>
+        <translation>The path is too long (%1 bytes, at most %2)</translation>
+    </message>
 </context>
 <context>
     <name>SignalGenerator</name>
@@ -1428,6 +1448,17 @@ reports (else the user&apos;s UI language: English for English, else Chinese).
     <message>
         <source>%1的波形必须在 0 到 3 之间（现为 %2）</source>
         <translation>%1&apos;s waveform must be between 0 and 3 (it is %2)</translation>
+    </message>
+</context>
+<context>
+    <name>SmallFile</name>
+    <message>
+        <source>文件过大（%1 字节，最多 %2 字节）</source>
+        <translation>the file is too large (%1 bytes, at most %2)</translation>
+    </message>
+    <message>
+        <source>不是普通文件</source>
+        <translation>not a regular file</translation>
     </message>
 </context>
 <context>

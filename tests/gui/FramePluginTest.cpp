@@ -133,9 +133,12 @@ TEST_F(FramePlugin, OpenLoadsAtOnceAndAppendsARow) {
   EXPECT_EQ(g_settings.bitsPerSample, 16);
   EXPECT_EQ(Read("pluslist.l").count('\n'), 6);  // the list file waits for Apply or Delete
 
-  for (int i = 0; i < 2; ++i) {
+  // A refusal keeps its fixed message and tells the loader's reason beside it.
+  for (const char* why : {"Write16BitDataBuf", "notalibrary.so"}) {
     Click(CPlugInManagerDlg::kOpenButton);
     EXPECT_EQ(prompts->messages.last(), QStringLiteral("插件不可用，或不符合本软件标准！"));
+    ASSERT_FALSE(prompts->details.isEmpty());
+    EXPECT_TRUE(prompts->details.last().contains(QLatin1String(why))) << prompts->details.last().toStdString();
   }
   Click(CPlugInManagerDlg::kOpenButton);  // cancelled
   EXPECT_EQ(prompts->messages.size(), 3);

@@ -36,7 +36,13 @@ class RecordingPrompts : public Prompts {
     dialogs << QStringLiteral("ask %1").arg(question);
     return answers.isEmpty() ? SaveChoice::Cancel : answers.takeFirst();
   }
+  // The message goes with the others; its detail is kept beside it.
+  void ShowMessageWithDetail(const QString& text, const QString& detail) override {
+    messages << text;
+    details << detail;
+  }
   QStringList messages;
+  QStringList details;
   QStringList statuses;
   QStringList dialogs;
   QStringList paths;

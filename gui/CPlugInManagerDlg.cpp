@@ -170,7 +170,14 @@ bool CPlugInManagerDlg::LoadPlugin(const QString& path) {
   return false;
 }
 
+bool CPlugInManagerDlg::RefusedWhileRecording() {
+  if (g_recordState != Recording) return false;
+  CurrentPrompts().ShowMessage(tr("正在录制信号：请先停止录制，再打开或应用插件。"));
+  return true;
+}
+
 void CPlugInManagerDlg::OnOpen() {
+  if (RefusedWhileRecording()) return;
   const QString path = CurrentPrompts().GetOpenFileName(tr("插件文件(*.so)"));
   if (path.isEmpty()) return;
   ReadControls();
@@ -198,6 +205,7 @@ void CPlugInManagerDlg::OnDelete() {
 }
 
 void CPlugInManagerDlg::OnApply() {
+  if (RefusedWhileRecording()) return;
   ReadControls();
   const QString plusIni = AppFilePath(QStringLiteral("plus.ini"));
   QString error;

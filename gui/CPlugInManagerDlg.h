@@ -59,6 +59,10 @@ class CPlugInManagerDlg : public QDialog {
   void AppendRow(const PluginListEntry& entry);
   void LoadList();
   bool SaveList();
+  // Opening a library calls into it (a crash would take the recording in
+  // memory with it) and applying switches the input: while recording, the
+  // user is told to stop first.
+  bool RefusedWhileRecording();
   // Binds the plug-in; a refusal is told with the loader's reason.
   bool LoadPlugin(const QString& path);
   // The members to and from the check box and the current-path edit.

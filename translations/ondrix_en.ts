@@ -718,6 +718,10 @@ to be usable. Mind the value ranges: short –32,768---32,767; BYTE 0---256</tra
         <source>路径中含有换行符，无法记入插件列表</source>
         <translation>The path holds a line break and cannot be kept in the plug-in list</translation>
     </message>
+    <message>
+        <source>正在录制信号：请先停止录制，再打开或应用插件。</source>
+        <translation>Recording: stop the recording before you open or apply a plug-in.</translation>
+    </message>
 </context>
 <context>
     <name>CRecordBar</name>

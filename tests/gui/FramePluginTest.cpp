@@ -253,3 +253,26 @@ TEST_F(FramePlugin, RateCellIsEditedInPlaceAndReachesTheFileOnlyThroughApply) {
   EXPECT_FALSE(manager->isVisible());
   EXPECT_EQ(ReadPluginList(dir.filePath("pluslist.l"))[0].rate, "0");
 }
+
+TEST_F(FramePlugin, OpenAndApplyAreRefusedWhileRecording) {
+  StartWithList();
+  frame->View()->Engine().Record(frame->SamplingOn());
+  ASSERT_EQ(g_recordState, Recording);
+  prompts->paths << kBoth;
+  Click(CPlugInManagerDlg::kOpenButton);
+  EXPECT_TRUE(prompts->dialogs.isEmpty());  // not even the file dialog
+  EXPECT_EQ(g_pluginWrite8, nullptr);
+  manager->UseCheck()->setChecked(true);
+  Select(1);
+  Click(CPlugInManagerDlg::kApplyButton);
+  EXPECT_EQ(g_pluginEnabled, 0);
+  EXPECT_TRUE(input->open);
+  EXPECT_FALSE(QFile::exists(dir.filePath("plus.ini")));
+  ASSERT_EQ(prompts->messages.size(), 2);
+  for (const QString& message : prompts->messages) EXPECT_TRUE(message.contains(QStringLiteral("停止录制")));
+
+  g_recordState = Idle;
+  Click(CPlugInManagerDlg::kApplyButton);
+  EXPECT_EQ(g_pluginEnabled, 1);
+}
+

@@ -125,10 +125,20 @@ void CPlugInManagerDlg::AppendRow(const PluginListEntry& entry) {
 
 void CPlugInManagerDlg::LoadList() {
   list_->clear();
-  for (const PluginListEntry& entry : ReadPluginList(AppFilePath(QStringLiteral("pluslist.l")))) AppendRow(entry);
+  listRefusal_.clear();
+  for (const PluginListEntry& entry : ReadPluginList(AppFilePath(QStringLiteral("pluslist.l")), &listRefusal_))
+    AppendRow(entry);
+  if (!listRefusal_.isEmpty()) CurrentPrompts().ShowMessageWithDetail(ListKeptText(), listRefusal_);
 }
 
+QString CPlugInManagerDlg::ListKeptText() { return tr("插件列表无法读取，不会改写该文件。"); }
+
 bool CPlugInManagerDlg::SaveList() {
+  // What is shown is not what the file holds: writing it would lose the file.
+  if (!listRefusal_.isEmpty()) {
+    CurrentPrompts().ShowMessageWithDetail(ListKeptText(), listRefusal_);
+    return false;
+  }
   QList<PluginListEntry> entries;
   for (int i = 0; i < list_->topLevelItemCount(); ++i) {
     const QTreeWidgetItem* item = list_->topLevelItem(i);
@@ -197,6 +207,11 @@ void CPlugInManagerDlg::OnDelete() {
   const int row = SelectionMark();
   if (row < 0) {
     CurrentPrompts().ShowMessage(tr("未选中任何插件！"));
+    return;
+  }
+  // Deleting is rewriting the list file, which could not be read.
+  if (!listRefusal_.isEmpty()) {
+    CurrentPrompts().ShowMessageWithDetail(ListKeptText(), listRefusal_);
     return;
   }
   delete list_->takeTopLevelItem(row);

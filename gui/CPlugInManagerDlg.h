@@ -57,8 +57,11 @@ class CPlugInManagerDlg : public QDialog {
   void Place(QWidget* control, int id, int x, int y, int w, int h);
   void OnListClicked(QTreeWidgetItem* item, int column);
   void AppendRow(const PluginListEntry& entry);
+  // A list file that cannot be read is told, and then never written while
+  // the manager is open.
   void LoadList();
   bool SaveList();
+  static QString ListKeptText();
   // Opening a library calls into it (a crash would take the recording in
   // memory with it) and applying switches the input: while recording, the
   // user is told to stop first.
@@ -76,4 +79,5 @@ class CPlugInManagerDlg : public QDialog {
   QLabel* help_;
   int useFlag_ = 0;
   QString currentPath_;
+  QString listRefusal_;  // why pluslist.l was not read; empty when it was
 };

@@ -719,6 +719,10 @@ to be usable. Mind the value ranges: short –32,768---32,767; BYTE 0---256</tra
         <translation>The path holds a line break and cannot be kept in the plug-in list</translation>
     </message>
     <message>
+        <source>插件列表无法读取，不会改写该文件。</source>
+        <translation>The plug-in list cannot be read; its file will not be rewritten.</translation>
+    </message>
+    <message>
         <source>正在录制信号：请先停止录制，再打开或应用插件。</source>
         <translation>Recording: stop the recording before you open or apply a plug-in.</translation>
     </message>

@@ -26,6 +26,7 @@ COndrixView::COndrixView(std::unique_ptr<AudioInput> input, QWidget* parent)
 COndrixView::~COndrixView() {
   if (g_view == this) g_view = nullptr;
   ReleasePluginModule();
+  pluginGuard_.Release();  // a clean exit
 }
 
 void COndrixView::OnInitialUpdate() {
@@ -50,6 +51,7 @@ void COndrixView::StartDisplayTimer() { timer_.start(); }
 
 void COndrixView::OnTimer() {
   engine_.ConvertFrame();
+  NotePluginTick();
   update(picture_.Update(engine_.ch1Trace, engine_.ch2Trace, geometry_, style_));
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "acquisition/AudioInput.h"
+#include "acquisition/PluginStartGuard.h"
 #include "acquisition/SamplingEngine.h"
 #include "display/ComposeDisplay.h"
 #include "display/ScreenPicture.h"
@@ -56,9 +57,22 @@ class COndrixView : public QWidget {
   bool ExportBitmap(const QString& path);
   void ClearSample() { engine_.ClearSample(); }
 
-  // Sampling plug-ins: binds the library at `path` (see acquisition/SamplingPlugin.h);
-  // `reason`, when given, says why a library was refused.
-  bool LoadSamplingPlugin(const QString& path, QString* reason = nullptr);
+  // --- sampling plug-ins (COndrixViewPlugin.cpp) ---
+  // Binds the library at `path` (see acquisition/SamplingPlugin.h) under the
+  // start-up guard: its marker names the plug-in during `call`, and after it
+  // while the ticks call the plug-in, until it has served a few. `reason`,
+  // when given, says why a library was refused.
+  bool LoadSamplingPlugin(const QString& path, PluginCall call = PluginCall::Open, QString* reason = nullptr);
+  // The start-up's input: the plug-in plus.ini names, unless `pluginAllowed`
+  // is false (--no-plugin), the guard finds a call into a plug-in that never
+  // came back, or the plug-in is refused; otherwise the sound card. Returns a
+  // note for the status line, empty when there is nothing to tell.
+  QString StartInput(bool pluginAllowed);
+  // The plug-in bound from `path` becomes the input at `rate` samples a
+  // second; the sound card, when it was the input, is closed.
+  void UsePluginInput(const QString& path, int32_t rate);
+  // The sound card becomes the input again.
+  void UseSoundCardInput();
 
   // --- the signal generator (COndrixViewGenerator.cpp) ---
   // Synthesise into the recording (recBuf16), at 16 bits and the generator's
@@ -97,6 +111,8 @@ class COndrixView : public QWidget {
   void mouseReleaseEvent(QMouseEvent* event) override;
 
  private:
+  // The guard's count of ticks that called the plug-in.
+  void NotePluginTick();
   // Shows a refusal, or makes `signal` the recording and its format the output's.
   bool TakeSignal(std::optional<GeneratedSignal> signal, const QString& refusal);
   // The format the signal is written and played in.
@@ -110,4 +126,5 @@ class COndrixView : public QWidget {
   DisplayStyle style_;
   QTimer timer_;
   ScreenPicture picture_;
+  PluginStartGuard pluginGuard_;
 };

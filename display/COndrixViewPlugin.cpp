@@ -1,8 +1,73 @@
-// The view's sampling plug-in operation; the loading itself is window-free.
+// The view's sampling plug-in operations: binding a library under the
+// start-up guard, and switching the input between a plug-in and the sound
+// card. The loading itself is window-free.
 
+#include "acquisition/PluginList.h"
+#include "acquisition/PluginSettings.h"
 #include "acquisition/SamplingPlugin.h"
+#include "app/Globals.h"
 #include "display/COndrixView.h"
 
-bool COndrixView::LoadSamplingPlugin(const QString& path, QString* reason) {
-  return ::LoadSamplingPlugin(path, engine_, reason);
+#include <QCoreApplication>
+
+bool COndrixView::LoadSamplingPlugin(const QString& path, PluginCall call, QString* reason) {
+  // The marker first: loading runs the library's initialisation, binding
+  // calls its export.
+  if (!pluginGuard_.Arm(path, call, reason)) {
+    g_pluginEnabled = 0;
+    pluginGuard_.Release();
+    return false;
+  }
+  const bool bound = ::LoadSamplingPlugin(path, engine_, reason);
+  // While a plug-in is the input the ticks call the one bound now.
+  if (bound && g_pluginEnabled)
+    pluginGuard_.Arm(path, PluginCall::Sampling, nullptr);
+  else
+    pluginGuard_.Release();
+  return bound;
+}
+
+void COndrixView::NotePluginTick() {
+  if (g_pluginEnabled && g_displayMode != FunctionSignal) pluginGuard_.Ticked();
+}
+
+QString COndrixView::StartInput(bool pluginAllowed) {
+  QString note;
+  ReadPluginSettings(AppFilePath(QStringLiteral("plus.ini")), &note);
+  const bool pluginWanted = g_pluginEnabled != 0;
+  if (const std::optional<PluginStartGuard::Marker> leftOver = pluginGuard_.FindLeftOver()) {
+    note = SkippedPluginNote(*leftOver);
+    // With no plug-in to start, the marker has said what it had to.
+    if (!pluginWanted) pluginGuard_.Settle();
+    g_pluginEnabled = 0;
+  } else if (!pluginAllowed) {
+    g_pluginEnabled = 0;
+  } else if (pluginWanted) {
+    QString reason;
+    if (!LoadSamplingPlugin(g_pluginPath, PluginCall::StartUp, &reason))
+      note = QCoreApplication::translate("COndrixView", "插件 %1 未加载，改用声卡采样：%2")
+                 .arg(PluginFileName(g_pluginPath), reason);
+  }
+  if (!g_pluginEnabled) OpenWaveIn();
+  return note;
+}
+
+void COndrixView::UsePluginInput(const QString& path, int32_t rate) {
+  if (!g_pluginEnabled) CloseWaveIn();
+  g_pluginEnabled = 1;
+  g_pluginPath = path;
+  g_settings.sampleRate = rate;
+  g_settings.bitsPerSample = static_cast<uint16_t>(PluginSampleWidth());
+  pluginGuard_.Arm(path, PluginCall::Sampling, nullptr);
+  pluginGuard_.Settle();
+}
+
+void COndrixView::UseSoundCardInput() {
+  // Also when no plug-in was the input but the card is closed: a plug-in
+  // that failed to load left the program without input, and this is the way back.
+  const bool reopen = g_pluginEnabled || !engine_.WaveInOpen();
+  g_pluginEnabled = 0;
+  pluginGuard_.Settle();
+  pluginGuard_.Release();
+  if (reopen) OpenWaveIn();
 }

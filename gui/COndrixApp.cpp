@@ -1,6 +1,5 @@
 #include "gui/COndrixApp.h"
 
-#include "acquisition/PluginSettings.h"
 #include "app/Globals.h"
 #include "gui/AppTitle.h"
 #include "gui/CBarTool.h"
@@ -35,15 +34,13 @@ bool COndrixApp::InitInstance() {
   frame_->setWindowTitle(title_);
   frame_->showMaximized();
 
-  // The plug-in in use at the last Apply, else the sound card; a plug-in that
-  // no longer loads gives the sound card without a word.
-  ReadPluginSettings(AppFilePath(QStringLiteral("plus.ini")));
-  if (g_pluginEnabled && !frame_->View()->LoadSamplingPlugin(g_pluginPath)) g_pluginEnabled = 0;
-  if (!g_pluginEnabled) {
-    frame_->View()->OpenWaveIn();
-    // The panel disabled the rate slider for a plug-in that did not load.
-    frame_->ControlPanel()->EnableSampleRateSlider(true);
-  }
+  // The plug-in in use at the last Apply, else the sound card; the status
+  // line tells why a plug-in was left out.
+  const QString note = frame_->View()->StartInput(true);
+  // The panel disabled the rate slider for a plug-in that is not the input.
+  if (!g_pluginEnabled) frame_->ControlPanel()->EnableSampleRateSlider(true);
+  frame_->ControlPanel()->SyncSampleRateSlider();
+  if (!note.isEmpty()) CurrentPrompts().ShowStatus(note);
   frame_->RefreshRecordAvailability();
 
   frame_->View()->setFocus();

@@ -173,9 +173,9 @@ void CPlugInManagerDlg::EditRate(int row) {
 
 // ------------------------------------------------------------------- buttons
 
-bool CPlugInManagerDlg::LoadPlugin(const QString& path) {
+bool CPlugInManagerDlg::LoadPlugin(const QString& path, PluginCall call) {
   QString reason;
-  if (g_view && g_view->LoadSamplingPlugin(path, &reason)) return true;
+  if (g_view && g_view->LoadSamplingPlugin(path, call, &reason)) return true;
   CurrentPrompts().ShowMessageWithDetail(tr("插件不可用，或不符合本软件标准！"), reason);
   return false;
 }
@@ -196,7 +196,7 @@ void CPlugInManagerDlg::OnOpen() {
   if (path.contains(QLatin1Char('\n')) || path.contains(QLatin1Char('\r'))) {
     CurrentPrompts().ShowMessageWithDetail(tr("插件不可用，或不符合本软件标准！"),
                                            tr("路径中含有换行符，无法记入插件列表"));
-  } else if (LoadPlugin(path)) {
+  } else if (LoadPlugin(path, PluginCall::Open)) {
     AppendRow({path, QStringLiteral("0")});
     CurrentPrompts().ShowMessage(tr("插件已打开！"));
   }
@@ -226,10 +226,7 @@ void CPlugInManagerDlg::OnApply() {
   QString error;
 
   if (!useFlag_) {
-    // The sound card again. It is also opened when no plug-in was the source
-    // but it is closed: a plug-in that failed to load left the program
-    // without input, and this is the way back.
-    if (g_view && (g_pluginEnabled || !g_view->Engine().WaveInOpen())) g_view->OpenWaveIn();
+    if (g_view) g_view->UseSoundCardInput();
     g_pluginEnabled = 0;
     if (!WritePluginSettings(plusIni, false, std::nullopt, &error)) CurrentPrompts().ShowMessage(error);
     if (g_controlPanel) g_controlPanel->EnableSampleRateSlider(true);
@@ -243,7 +240,7 @@ void CPlugInManagerDlg::OnApply() {
   }
   const QTreeWidgetItem* item = list_->topLevelItem(row);
   const QString path = item->text(kPathColumn);
-  if (!LoadPlugin(path)) return;
+  if (!LoadPlugin(path, PluginCall::Apply)) return;
   currentPath_ = path;
   const int32_t rate = ParseRateText(item->text(kRateColumn));
   if (rate <= 0) {
@@ -251,11 +248,7 @@ void CPlugInManagerDlg::OnApply() {
     return;
   }
 
-  if (!g_pluginEnabled && g_view) g_view->CloseWaveIn();
-  g_pluginEnabled = 1;
-  g_pluginPath = currentPath_;
-  g_settings.sampleRate = rate;
-  g_settings.bitsPerSample = static_cast<uint16_t>(PluginSampleWidth());
+  g_view->UsePluginInput(currentPath_, rate);  // LoadPlugin found the view
 
   if (!WritePluginSettings(plusIni, true, g_pluginPath, &error)) CurrentPrompts().ShowMessage(error);
   if (!SaveSettingsRecord(AppFilePath(QStringLiteral("setting.ini")), g_settings, &error))

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "acquisition/PluginList.h"
+#include "acquisition/PluginStartGuard.h"
 
 #include <QDialog>
 #include <QHash>
@@ -67,7 +68,7 @@ class CPlugInManagerDlg : public QDialog {
   // user is told to stop first.
   bool RefusedWhileRecording();
   // Binds the plug-in; a refusal is told with the loader's reason.
-  bool LoadPlugin(const QString& path);
+  bool LoadPlugin(const QString& path, PluginCall call);
   // The members to and from the check box and the current-path edit.
   void ReadControls();
   void ShowMembers();

@@ -625,6 +625,10 @@ Cancel keeps it, and asks again at the next start.</translation>
         <source>信号输出没有启动：%1</source>
         <translation>The signal output did not start: %1</translation>
     </message>
+    <message>
+        <source>插件 %1 未加载，改用声卡采样：%2</source>
+        <translation>Plug-in %1 was not loaded; sampling the sound card: %2</translation>
+    </message>
 </context>
 <context>
     <name>CPlugInManagerDlg</name>
@@ -1206,6 +1210,33 @@ reports (else the user&apos;s UI language: English for English, else Chinese).
     <message>
         <source>未读取 %1：%2</source>
         <translation>%1 not read: %2</translation>
+    </message>
+</context>
+<context>
+    <name>PluginStartGuard</name>
+    <message>
+        <source>无法写入插件保护标记 %1：%2</source>
+        <translation>Cannot write the plug-in guard marker %1: %2</translation>
+    </message>
+    <message>
+        <source>应用它时</source>
+        <translation>while it was being applied</translation>
+    </message>
+    <message>
+        <source>启动时加载它时</source>
+        <translation>while it was loading at start-up</translation>
+    </message>
+    <message>
+        <source>采样时</source>
+        <translation>while sampling</translation>
+    </message>
+    <message>
+        <source>插件管理器中打开它时</source>
+        <translation>while it was being opened in the plug-in manager</translation>
+    </message>
+    <message>
+        <source>上次运行时，插件 %1 在%2使程序意外终止，本次改用声卡采样。plus.ini 未改动：请在“采样插件设置”中重新应用。</source>
+        <translation>Last time plug-in %1 ended the program %2, so this start samples the sound card. plus.ini is unchanged: apply again in Sampling Plug-ins.</translation>
     </message>
 </context>
 <context>

@@ -38,3 +38,5 @@ std::optional<QString> TakeLanguageOption(QStringList& args, QString* error) {
   }
   return value;
 }
+
+bool TakeFlag(QStringList& args, const QString& flag) { return args.removeAll(flag) > 0; }

@@ -18,3 +18,6 @@ QString ChooseLanguage(const std::optional<QString>& option, const QStringList& 
 // and returns VALUE; nothing when the option is absent. A value other than
 // "en" or "zh", or a missing value, sets `error` to one line for the user.
 std::optional<QString> TakeLanguageOption(QStringList& args, QString* error);
+
+// Takes every `flag` ("--no-plugin") out of `args`; true when there was one.
+bool TakeFlag(QStringList& args, const QString& flag);

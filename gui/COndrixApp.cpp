@@ -36,7 +36,7 @@ bool COndrixApp::InitInstance() {
 
   // The plug-in in use at the last Apply, else the sound card; the status
   // line tells why a plug-in was left out.
-  const QString note = frame_->View()->StartInput(true);
+  const QString note = frame_->View()->StartInput(pluginAllowed_);
   // The panel disabled the rate slider for a plug-in that is not the input.
   if (!g_pluginEnabled) frame_->ControlPanel()->EnableSampleRateSlider(true);
   frame_->ControlPanel()->SyncSampleRateSlider();

@@ -18,6 +18,8 @@ class COndrixApp {
   explicit COndrixApp(std::unique_ptr<AudioInput> input = nullptr);
   ~COndrixApp();
 
+  // False: the start-up leaves plug-ins out, whatever plus.ini says (--no-plugin).
+  void AllowPlugin(bool allowed) { pluginAllowed_ = allowed; }
   // Runs the start-up sequence; false when the main window cannot be made.
   bool InitInstance();
 
@@ -31,4 +33,5 @@ class COndrixApp {
   COndrixDoc doc_;
   std::unique_ptr<CMainFrame> frame_;
   std::unique_ptr<MessageBoxPrompts> prompts_;
+  bool pluginAllowed_ = true;
 };

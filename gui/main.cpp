@@ -23,6 +23,8 @@ int main(int argc, char** argv) {
   for (int i = 1; i < argc; ++i) args << QString::fromLocal8Bit(argv[i]);
   QString error;
   const std::optional<QString> option = TakeLanguageOption(args, &error);
+  // --no-plugin: the sound card, whatever plus.ini says (plus.ini stays).
+  const bool noPlugin = TakeFlag(args, QStringLiteral("--no-plugin"));
   if (!error.isEmpty()) {
     std::fprintf(stderr, "ondrix: %s\n", qUtf8Printable(error));
     return 2;
@@ -40,6 +42,7 @@ int main(int argc, char** argv) {
   error.clear();
   g_appDir = PrepareRuntimeFolder(QApplication::applicationDirPath(), UserDataFolder(), &error);
   COndrixApp app;
+  app.AllowPlugin(!noPlugin);
   if (!app.InitInstance()) return 1;
   const QuitSignals quitSignals([&app] { app.Frame()->CloseWithoutAsking(); });
   if (!error.isEmpty()) CurrentPrompts().ShowMessage(error);

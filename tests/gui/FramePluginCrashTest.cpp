@@ -115,3 +115,19 @@ TEST_F(FramePluginCrash, TheNextStartAfterACrashIsOnTheSoundCardAndSaysWhy) {
   }
 }
 
+TEST_F(FramePluginCrash, WithoutPluginsTheStartIsOnTheSoundCardWhateverPlusIniSays) {
+  const QByteArray plusIni = QStringLiteral("[PLUS]\nisPlus=1\nPath=%1\n").arg(kCrashingPlugin).toUtf8();
+  PutFile("plus.ini", plusIni);
+  qputenv("ONDRIX_TEST_CRASH_AT", "1");  // loading it would end this test
+  auto fake = std::make_unique<FakeAudioInput>();
+  input = fake.get();
+  app = std::make_unique<COndrixApp>(std::move(fake));
+  app->AllowPlugin(false);
+  ASSERT_TRUE(app->InitInstance());
+  qunsetenv("ONDRIX_TEST_CRASH_AT");
+  EXPECT_EQ(g_pluginEnabled, 0);
+  EXPECT_EQ(g_pluginModule, nullptr);
+  EXPECT_TRUE(input->open);
+  EXPECT_EQ(Read("plus.ini"), plusIni);
+  EXPECT_FALSE(QFile::exists(dir.filePath(kPluginMarkerFile)));
+}

@@ -3,6 +3,7 @@
 #include <QString>
 
 #include <climits>
+#include <cstdint>
 
 class SamplingEngine;
 
@@ -41,6 +42,15 @@ QString PluginPathRefusal(const QString& path);
 // g_pluginEnabled becomes 0, the earlier binding stays as it was, and
 // `reason` (if given) says what was wrong.
 bool LoadSamplingPlugin(const QString& path, SamplingEngine& engine, QString* reason = nullptr);
+
+// A plug-in may deliver at any rate from 1 sample a second; the sound card
+// is opened at 2000..200000 only.
+constexpr bool IsSoundCardRate(int32_t rate) { return rate >= 2000 && rate <= 200000; }
+// The rate the sound card opens at when it takes over from a plug-in: the
+// rate it last ran at (`lastCardRate`, 0 when it has not run), else 44100.
+constexpr int32_t SoundCardRateAfterPlugin(int32_t lastCardRate) {
+  return IsSoundCardRate(lastCardRate) ? lastCardRate : 44100;
+}
 
 // The sample width the bound plug-in delivers: 8 when it exports the 8-bit
 // function, else 16; 0 when no plug-in is bound.

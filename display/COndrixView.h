@@ -71,7 +71,8 @@ class COndrixView : public QWidget {
   // The plug-in bound from `path` becomes the input at `rate` samples a
   // second; the sound card, when it was the input, is closed.
   void UsePluginInput(const QString& path, int32_t rate);
-  // The sound card becomes the input again.
+  // The sound card becomes the input again, opened at a rate it takes: the
+  // one it last ran at, else 44100.
   void UseSoundCardInput();
 
   // --- the signal generator (COndrixViewGenerator.cpp) ---
@@ -113,6 +114,8 @@ class COndrixView : public QWidget {
  private:
   // The guard's count of ticks that called the plug-in.
   void NotePluginTick();
+  // Opens the sound card at `rate` and remembers the rate when the card takes it.
+  void OpenSoundCard(int32_t rate);
   // Shows a refusal, or makes `signal` the recording and its format the output's.
   bool TakeSignal(std::optional<GeneratedSignal> signal, const QString& refusal);
   // The format the signal is written and played in.
@@ -127,4 +130,5 @@ class COndrixView : public QWidget {
   QTimer timer_;
   ScreenPicture picture_;
   PluginStartGuard pluginGuard_;
+  int32_t cardRate_ = 0;  // the rate the sound card last ran at; 0 before it ran
 };

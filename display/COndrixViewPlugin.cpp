@@ -31,6 +31,12 @@ void COndrixView::NotePluginTick() {
   if (g_pluginEnabled && g_displayMode != FunctionSignal) pluginGuard_.Ticked();
 }
 
+void COndrixView::OpenSoundCard(int32_t rate) {
+  g_settings.sampleRate = rate;
+  OpenWaveIn();
+  if (engine_.WaveInOpen() && IsSoundCardRate(rate)) cardRate_ = rate;
+}
+
 QString COndrixView::StartInput(bool pluginAllowed) {
   QString note;
   ReadPluginSettings(AppFilePath(QStringLiteral("plus.ini")), &note);
@@ -48,12 +54,19 @@ QString COndrixView::StartInput(bool pluginAllowed) {
       note = QCoreApplication::translate("COndrixView", "插件 %1 未加载，改用声卡采样：%2")
                  .arg(PluginFileName(g_pluginPath), reason);
   }
-  if (!g_pluginEnabled) OpenWaveIn();
+  if (!g_pluginEnabled) {
+    // The stored rate is the plug-in's when plus.ini named one.
+    OpenSoundCard(pluginWanted ? SoundCardRateAfterPlugin(cardRate_) : g_settings.sampleRate);
+  }
   return note;
 }
 
 void COndrixView::UsePluginInput(const QString& path, int32_t rate) {
-  if (!g_pluginEnabled) CloseWaveIn();
+  if (!g_pluginEnabled) {
+    const auto running = static_cast<int32_t>(engine_.waveFormat.samplesPerSec);
+    if (engine_.WaveInOpen() && IsSoundCardRate(running)) cardRate_ = running;
+    CloseWaveIn();
+  }
   g_pluginEnabled = 1;
   g_pluginPath = path;
   g_settings.sampleRate = rate;
@@ -69,5 +82,5 @@ void COndrixView::UseSoundCardInput() {
   g_pluginEnabled = 0;
   pluginGuard_.Settle();
   pluginGuard_.Release();
-  if (reopen) OpenWaveIn();
+  if (reopen) OpenSoundCard(SoundCardRateAfterPlugin(cardRate_));
 }

@@ -226,10 +226,18 @@ void CPlugInManagerDlg::OnApply() {
   QString error;
 
   if (!useFlag_) {
+    const bool fromPlugin = g_pluginEnabled != 0;
     if (g_view) g_view->UseSoundCardInput();
     g_pluginEnabled = 0;
     if (!WritePluginSettings(plusIni, false, std::nullopt, &error)) CurrentPrompts().ShowMessage(error);
-    if (g_controlPanel) g_controlPanel->EnableSampleRateSlider(true);
+    // The card's rate replaces the plug-in's in setting.ini as well, so the
+    // next start opens the card at it.
+    if (fromPlugin && !SaveSettingsRecord(AppFilePath(QStringLiteral("setting.ini")), g_settings, &error))
+      CurrentPrompts().ShowMessage(error);
+    if (g_controlPanel) {
+      g_controlPanel->EnableSampleRateSlider(true);
+      g_controlPanel->SyncSampleRateSlider();
+    }
     return;
   }
 

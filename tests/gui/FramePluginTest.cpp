@@ -3,6 +3,7 @@
 
 #include "support/TestApplication.h"
 #include "acquisition/PluginList.h"
+#include "acquisition/PluginSettings.h"
 #include "app/Globals.h"
 #include "display/COndrixView.h"
 #include "gui/CBarTool.h"
@@ -315,3 +316,42 @@ TEST_F(FramePlugin, AListFileThatCannotBeReadIsToldAndNeverWritten) {
       EXPECT_EQ(Read("pluslist.l"), big);
   }
 }
+
+TEST_F(FramePlugin, TheSoundCardComesBackAtTheRateItLastRanAtElse44100) {
+  SettingsRecord settings = DefaultSettings();
+  settings.sampleRate = 48000;
+  QString error;
+  ASSERT_TRUE(SaveSettingsRecord(dir.filePath("setting.ini"), settings, &error));
+  StartWithList();
+  ASSERT_EQ(input->openedFormat.samplesPerSec, 48000u);
+
+  // An external converter's rate, far beyond any sound card's.
+  manager->SetCellText(1, CPlugInManagerDlg::kRateColumn, "1000000");
+  manager->UseCheck()->setChecked(true);
+  Select(1);
+  Click(CPlugInManagerDlg::kApplyButton);
+  ASSERT_EQ(g_settings.sampleRate, 1000000);
+  manager->UseCheck()->setChecked(false);
+  Click(CPlugInManagerDlg::kApplyButton);
+  EXPECT_TRUE(input->open);
+  EXPECT_EQ(input->openedFormat.samplesPerSec, 48000u);
+  EXPECT_EQ(g_settings.sampleRate, 48000);
+  ASSERT_TRUE(LoadSettingsRecord(dir.filePath("setting.ini"), settings));
+  EXPECT_EQ(settings.sampleRate, 48000);  // the next start opens the card there too
+  EXPECT_EQ(frame->ControlPanel()->Slider(1016)->value(), 48000);
+  EXPECT_TRUE(prompts->messages.isEmpty()) << prompts->messages.join('\n').toStdString();
+
+  // A start whose plug-in no longer loads: the card never ran in this run.
+  manager.reset();
+  app.reset();
+  ResetGlobals();
+  g_appDir = dir.path();
+  settings.sampleRate = 3000;  // as a plug-in's rate it is stored, not as the card's
+  ASSERT_TRUE(SaveSettingsRecord(dir.filePath("setting.ini"), settings, &error));
+  ASSERT_TRUE(WritePluginSettings(dir.filePath("plus.ini"), true, QStringLiteral("/no/such/plugin.so"), &error));
+  Start();
+  EXPECT_EQ(g_pluginEnabled, 0);
+  EXPECT_EQ(input->openedFormat.samplesPerSec, 44100u);
+  EXPECT_TRUE(frame->statusBar()->currentMessage().contains(QStringLiteral("plugin.so")));
+}
+

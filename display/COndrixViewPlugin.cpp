@@ -7,8 +7,25 @@
 #include "acquisition/SamplingPlugin.h"
 #include "app/Globals.h"
 #include "display/COndrixView.h"
+#include "settings/RawRecordFile.h"
 
 #include <QCoreApplication>
+
+namespace {
+
+// setting.ini's rate as stored: loading keeps it to the sound card's range,
+// but a plug-in's rate may be anything from 1. 0 when the file holds none.
+int32_t StoredSampleRate() {
+  SettingsRecord stored;
+  std::size_t bytes = 0;
+  if (ReadRawRecord(AppFilePath(QStringLiteral("setting.ini")), &stored, sizeof stored, &bytes) !=
+          RawReadResult::Read ||
+      bytes < offsetof(SettingsRecord, sampleRate) + sizeof stored.sampleRate)
+    return 0;
+  return stored.sampleRate;
+}
+
+}  // namespace
 
 bool COndrixView::LoadSamplingPlugin(const QString& path, PluginCall call, QString* reason) {
   // The marker first: loading runs the library's initialisation, binding
@@ -50,9 +67,12 @@ QString COndrixView::StartInput(bool pluginAllowed) {
     g_pluginEnabled = 0;
   } else if (pluginWanted) {
     QString reason;
-    if (!LoadSamplingPlugin(g_pluginPath, PluginCall::StartUp, &reason))
+    if (LoadSamplingPlugin(g_pluginPath, PluginCall::StartUp, &reason)) {
+      if (const int32_t rate = StoredSampleRate(); rate >= 1) g_settings.sampleRate = rate;
+    } else {
       note = QCoreApplication::translate("COndrixView", "插件 %1 未加载，改用声卡采样：%2")
                  .arg(PluginFileName(g_pluginPath), reason);
+    }
   }
   if (!g_pluginEnabled) {
     // The stored rate is the plug-in's when plus.ini named one.

@@ -355,3 +355,17 @@ TEST_F(FramePlugin, TheSoundCardComesBackAtTheRateItLastRanAtElse44100) {
   EXPECT_TRUE(frame->statusBar()->currentMessage().contains(QStringLiteral("plugin.so")));
 }
 
+TEST_F(FramePlugin, AStartKeepsThePluginsRateBeyondTheSoundCardsRange) {
+  StartWithList();
+  manager->SetCellText(1, CPlugInManagerDlg::kRateColumn, "1000000");
+  manager->UseCheck()->setChecked(true);
+  Select(1);
+  Click(CPlugInManagerDlg::kApplyButton);
+  manager.reset();
+  app.reset();
+  ResetGlobals();
+  g_appDir = dir.path();
+  Start();
+  EXPECT_EQ(g_pluginEnabled, 1);
+  EXPECT_EQ(g_settings.sampleRate, 1000000);
+}

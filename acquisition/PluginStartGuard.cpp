@@ -100,7 +100,7 @@ void PluginStartGuard::Settle() {
 QString SkippedPluginNote(const PluginStartGuard::Marker& marker) {
   const char* const during[] = {QT_TRANSLATE_NOOP("PluginStartGuard", "插件管理器中打开它时"),
                                 QT_TRANSLATE_NOOP("PluginStartGuard", "应用它时"),
-                                QT_TRANSLATE_NOOP("PluginStartGuard", "启动时加载它时"),
+                                QT_TRANSLATE_NOOP("PluginStartGuard", "启动加载时"),
                                 QT_TRANSLATE_NOOP("PluginStartGuard", "采样时")};
   const QString name = marker.plugin.isEmpty() ? QStringLiteral("?") : PluginFileName(marker.plugin);
   return QCoreApplication::translate("PluginStartGuard",

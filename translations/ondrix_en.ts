@@ -1223,10 +1223,6 @@ reports (else the user&apos;s UI language: English for English, else Chinese).
         <translation>while it was being applied</translation>
     </message>
     <message>
-        <source>启动时加载它时</source>
-        <translation>while it was loading at start-up</translation>
-    </message>
-    <message>
         <source>采样时</source>
         <translation>while sampling</translation>
     </message>
@@ -1237,6 +1233,10 @@ reports (else the user&apos;s UI language: English for English, else Chinese).
     <message>
         <source>上次运行时，插件 %1 在%2使程序意外终止，本次改用声卡采样。plus.ini 未改动：请在“采样插件设置”中重新应用。</source>
         <translation>Last time plug-in %1 ended the program %2, so this start samples the sound card. plus.ini is unchanged: apply again in Sampling Plug-ins.</translation>
+    </message>
+    <message>
+        <source>启动加载时</source>
+        <translation>while it was loading at start-up</translation>
     </message>
 </context>
 <context>

@@ -65,7 +65,7 @@ TEST_F(FramePluginCrash, TheNextStartAfterACrashIsOnTheSoundCardAndSaysWhy) {
     const char* during;
     bool markerStays;  // the next start does without the plug-in plus.ini names
   } cases[] = {
-      {"start-up", crashInUse, "1", [] {}, "启动时加载它时", true},
+      {"start-up", crashInUse, "1", [] {}, "启动加载时", true},
       {"a tick", crashInUse, "4", [] { QTest::qWait(1000); }, "采样时", true},
       {"Open", goodInUse, "1",
        [this] {

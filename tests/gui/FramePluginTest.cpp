@@ -22,7 +22,6 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSettings>
@@ -280,41 +279,26 @@ TEST_F(FramePlugin, OpenAndApplyAreRefusedWhileRecording) {
 
 TEST_F(FramePlugin, AListFileThatCannotBeReadIsToldAndNeverWritten) {
   Start();
-  const QString list = dir.filePath("pluslist.l");
   const QByteArray big = QByteArray(kPluginListLimit, '\n') + kSine8.toUtf8() + "\r\n1\r\n";
-  for (const bool device : {true, false}) {
-    QFile::remove(list);
-    if (device) {
-      ASSERT_TRUE(QFile::link("/dev/null", list));
-    } else {
-      QFile f(list);
-      ASSERT_TRUE(f.open(QIODevice::WriteOnly) && f.write(big) == big.size());
-    }
-    prompts->messages.clear();
-    manager = std::make_unique<CPlugInManagerDlg>(frame);
-    ASSERT_EQ(prompts->messages.size(), 1);
-    const QString why = device ? QStringLiteral("不是普通文件") : QStringLiteral("文件过大");
-    EXPECT_TRUE(prompts->details.last().contains(list) && prompts->details.last().contains(why))
-        << prompts->details.last().toStdString();
-    EXPECT_EQ(manager->List()->topLevelItemCount(), 0);
+  QFile f(dir.filePath("pluslist.l"));
+  ASSERT_TRUE(f.open(QIODevice::WriteOnly) && f.write(big) == big.size());
+  f.close();
+  manager = std::make_unique<CPlugInManagerDlg>(frame);
+  ASSERT_EQ(prompts->details.size(), 1);
+  EXPECT_TRUE(prompts->details[0].contains(f.fileName()) && prompts->details[0].contains(QStringLiteral("文件过大")))
+      << prompts->details[0].toStdString();
 
-    // A plug-in opened and applied now is in use, but the list file stays as it was.
-    prompts->paths << kSine8;
-    Click(CPlugInManagerDlg::kOpenButton);
-    manager->SetCellText(0, CPlugInManagerDlg::kRateColumn, "8000");
-    manager->UseCheck()->setChecked(true);
-    Select(0);
-    Click(CPlugInManagerDlg::kApplyButton);
-    EXPECT_EQ(g_pluginEnabled, 1);
-    EXPECT_EQ(prompts->messages.last(), prompts->messages.first());
-    Click(CPlugInManagerDlg::kDeleteButton);
-    EXPECT_EQ(prompts->messages.last(), prompts->messages.first());
-    EXPECT_EQ(manager->List()->topLevelItemCount(), 1);
-    if (device)
-      EXPECT_TRUE(QFileInfo(list).isSymLink());
-    else
-      EXPECT_EQ(Read("pluslist.l"), big);
-  }
+  // A plug-in opened and applied now is in use, but neither Apply nor Delete writes the list.
+  prompts->paths << kSine8;
+  Click(CPlugInManagerDlg::kOpenButton);
+  manager->SetCellText(0, CPlugInManagerDlg::kRateColumn, "8000");
+  manager->UseCheck()->setChecked(true);
+  Select(0);
+  Click(CPlugInManagerDlg::kApplyButton);
+  EXPECT_EQ(g_pluginEnabled, 1);
+  Click(CPlugInManagerDlg::kDeleteButton);
+  EXPECT_EQ(prompts->messages.count(prompts->messages.first()), 3);
+  EXPECT_EQ(Read("pluslist.l"), big);
 }
 
 TEST_F(FramePlugin, TheSoundCardComesBackAtTheRateItLastRanAtElse44100) {

@@ -5,6 +5,7 @@
 #include "files/CsvExport.h"
 #include "files/WavFile.h"
 #include "settings/RawRecordFile.h"
+#include "support/PrivateMounts.h"
 
 #include <QDir>
 #include <QFile>
@@ -19,9 +20,11 @@
 #include <vector>
 
 #include <fcntl.h>
+#include <grp.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 namespace fs = std::filesystem;
@@ -57,6 +60,48 @@ QByteArray ReadAll(const QString& path) {
 }
 
 fs::path Fs(const QString& path) { return fs::path(path.toStdString()); }
+
+QString Reason(int error) { return QString::fromLocal8Bit(std::strerror(error)); }
+
+bool WriteAll(const QString& path, const QByteArray& bytes) {
+  QFile f(path);
+  return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size() && f.flush();
+}
+
+constexpr uid_t kNobody = 65534;
+
+// Runs the writer in a child process as the user nobody; whether it wrote,
+// and its message.
+std::pair<bool, QString> WriteAsNobody(const Writer& w, const QString& path) {
+  int message[2];
+  if (pipe(message) != 0) return {true, QStringLiteral("no pipe")};
+  const pid_t child = fork();
+  if (child == 0) {
+    close(message[0]);
+    QString error;
+    const bool written =
+        setgroups(0, nullptr) == 0 && setgid(kNobody) == 0 && setuid(kNobody) == 0 && w.write(path, &error);
+    const QByteArray text = error.toUtf8();
+    _exit(write(message[1], text.constData(), text.size()) == text.size() && !written ? 1 : 0);
+  }
+  close(message[1]);
+  QByteArray text;
+  char buffer[512];
+  for (ssize_t n; (n = read(message[0], buffer, sizeof buffer)) > 0;) text.append(buffer, n);
+  close(message[0]);
+  int status = 0;
+  waitpid(child, &status, 0);
+  return {!WIFEXITED(status) || WEXITSTATUS(status) != 1, QString::fromUtf8(text)};
+}
+
+// Writes to `path` until the file system has no room left.
+void FillUp(const QString& path) {
+  QFile f(path);
+  ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
+  const QByteArray block(4096, 'f');
+  while (f.write(block) == block.size()) {
+  }
+}
 
 // A device node of our own when we may make one (as root), so that a writer
 // that replaces its output cannot harm the system's node; else the system's.
@@ -140,4 +185,53 @@ TEST(OutputSafety, AFailedRewriteKeepsTheOldFileAndASuccessfulOneItsModeBits) {
   std::signal(SIGXFSZ, SIG_DFL);
   // No temporary file is left behind.
   EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), Writers().size());
+}
+
+TEST(OutputSafety, AFullDiskOrAFolderThatTakesNoNewFileLeavesTheOldFileWhole) {
+  QTemporaryDir dir;
+  PrivateMounts mounts;
+  if (geteuid() != 0 || !mounts.Unavailable().isEmpty())
+    GTEST_SKIP() << "needs root to mount a small disk and to write as another user: "
+                 << mounts.Unavailable().toStdString();
+  // A 64 KiB file system, full, holding two good files: `out`, and `ro/out`
+  // which the user nobody may write in a folder where nobody may make no file.
+  const QString disk = dir.filePath("disk");
+  QString error;
+  ASSERT_TRUE(QDir(dir.path()).mkdir("disk") && chmod(QFile::encodeName(dir.path()).constData(), 0755) == 0);
+  ASSERT_TRUE(mounts.Tmpfs(disk, 64 * 1024, &error)) << error.toStdString();
+  const QByteArray old(20000, 'o');
+  ASSERT_TRUE(QDir(disk).mkdir("ro") && WriteAll(disk + "/out", old) && WriteAll(disk + "/ro/out", old));
+  ASSERT_EQ(chown(QFile::encodeName(disk + "/ro/out").constData(), kNobody, kNobody), 0);
+  ASSERT_EQ(chmod(QFile::encodeName(disk + "/ro").constData(), 0555), 0);
+  FillUp(disk + "/fill");
+
+  for (const Writer& w : Writers()) {
+    SCOPED_TRACE(w.name);
+    EXPECT_FALSE(w.write(disk + "/out", &error));
+    EXPECT_TRUE(error.contains(Reason(ENOSPC))) << error.toStdString();
+    EXPECT_EQ(ReadAll(disk + "/out"), old);
+
+    const auto [written, why] = WriteAsNobody(w, disk + "/ro/out");
+    EXPECT_FALSE(written);
+    EXPECT_TRUE(why.contains(Reason(EACCES))) << why.toStdString();
+    EXPECT_EQ(ReadAll(disk + "/ro/out"), old);
+  }
+  EXPECT_EQ(QDir(disk).entryList(QDir::Files | QDir::Hidden), (QStringList{"fill", "out"}));
+  EXPECT_EQ(QDir(disk + "/ro").entryList(QDir::Files | QDir::Hidden), QStringList{"out"});
+}
+
+TEST(OutputSafety, NamesAsLongAsTheSystemAllowsAreReplaced) {
+  QTemporaryDir dir;
+  for (const int length : {249, 255}) {
+    const QString path = dir.filePath(QString(length - 4, QLatin1Char('n')) + QStringLiteral(".out"));
+    for (const Writer& w : Writers()) {
+      SCOPED_TRACE(testing::Message() << w.name << ", " << length << " bytes");
+      ASSERT_TRUE(WriteAll(path, "the good old file"));
+      QString error;
+      EXPECT_TRUE(w.write(path, &error)) << error.toStdString();
+      EXPECT_NE(ReadAll(path), "the good old file");
+    }
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 1);
+    QFile::remove(path);
+  }
 }

@@ -1,6 +1,7 @@
 #include "cli/CsvCommand.h"
 
 #include "app/Globals.h"
+#include "cli/CliOutput.h"
 #include "cli/CliText.h"
 #include "cli/RecordingFrame.h"
 #include "files/CsvExport.h"
@@ -20,5 +21,5 @@ bool ExportCsvFrame(const CliArguments& a, QString* error) {
     sample[i] = eightBit ? static_cast<int16_t>((bytes[i] - 128) * 256)
                          : static_cast<int16_t>(bytes[2 * i] | (bytes[2 * i + 1] << 8));
   }
-  return ExportCsv(sample, a.files[1], error, {a.files[0]});
+  return ExportCsv(sample, a.files[1], error, CliOutput({a.files[0]}));
 }

@@ -2,6 +2,7 @@
 
 #include "app/RuntimeFolder.h"
 #include "cli/CliArguments.h"
+#include "cli/CliOutput.h"
 #include "cli/CliText.h"
 #include "files/WavFile.h"
 #include "generator/QtAudioOutput.h"
@@ -132,7 +133,7 @@ int RunGenerate(const QStringList& args) {
     PrintError(error);
     return 2;
   }
-  if (!WriteWavFile(o->output, signal->format, signal->bytes, &error)) {
+  if (!WriteWavFile(o->output, signal->format, signal->bytes, &error, CliOutput({}))) {
     PrintError(QStringLiteral("%1: %2").arg(o->output, error));
     return 2;
   }

@@ -1,6 +1,7 @@
 #include "cli/RenderCommand.h"
 
 #include "app/Globals.h"
+#include "cli/CliOutput.h"
 #include "cli/CliText.h"
 #include "cli/RecordingFrame.h"
 #include "display/BitmapExport.h"
@@ -44,7 +45,7 @@ bool SavePng(const QImage& image, const QString& path, const QStringList& inputs
   QBuffer png;
   png.open(QIODevice::WriteOnly);
   QString reason = CliText::tr("no memory for the picture");
-  if (!image.save(&png, "PNG") || !WriteOutputFile(path, png.data(), inputs, &reason)) {
+  if (!image.save(&png, "PNG") || !WriteOutputFile(path, png.data(), CliOutput(inputs), &reason)) {
     *error = CliText::tr("%1: cannot write the picture (%2)").arg(path, reason);
     return false;
   }
@@ -91,7 +92,7 @@ bool RenderPicture(const CliArguments& a, QString* error) {
   if (outPath.endsWith(QStringLiteral(".png"), Qt::CaseInsensitive))
     return SavePng(image, outPath, FrameInputs(a), error);
   QString reason;
-  if (!WriteBitmapFile(image, outPath, &reason, FrameInputs(a))) {
+  if (!WriteBitmapFile(image, outPath, &reason, CliOutput(FrameInputs(a)))) {
     *error = QStringLiteral("%1: %2").arg(outPath, reason);
     return false;
   }

@@ -1,5 +1,6 @@
 #include "cli/ReportCommand.h"
 
+#include "cli/CliOutput.h"
 #include "cli/CliText.h"
 #include "cli/RenderCommand.h"
 #include "display/PrintReport.h"
@@ -49,7 +50,7 @@ bool WriteReportPdf(const CliArguments& a, QString* error) {
     }
   }
   QString reason = CliText::tr("the page could not be drawn");
-  if (drawn && WriteOutputFile(outPath, pdf.data(), FrameInputs(a), &reason)) return true;
+  if (drawn && WriteOutputFile(outPath, pdf.data(), CliOutput(FrameInputs(a)), &reason)) return true;
   *error = CliText::tr("%1: cannot write the report (%2)").arg(outPath, reason);
   return false;
 }

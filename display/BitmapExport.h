@@ -2,13 +2,14 @@
 
 // Saving a composed picture as a 24-bit bitmap file.
 
+#include "settings/OutputFile.h"
+
 #include <QString>
-#include <QStringList>
 
 class QImage;
 
 // Writes `image` (any format; RGB32 is written as it is) with the bitmap
-// layout of files/BitmapFile.h (`inputs`: the files the picture was made
-// from). On failure returns false with `error` set to "error 2!" and the
-// reason; an existing file is then left as it was.
-bool WriteBitmapFile(const QImage& image, const QString& path, QString* error, const QStringList& inputs = {});
+// layout of files/BitmapFile.h through WriteOutputFile with `options`. On
+// failure returns false with `error` set to "error 2!" and the reason; an
+// existing file is then left as it was.
+bool WriteBitmapFile(const QImage& image, const QString& path, QString* error, const OutputOptions& options = {});

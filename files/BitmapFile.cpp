@@ -57,9 +57,9 @@ QByteArray BitmapFileBytes(int width, int height, const uint32_t* pixels, long l
 }
 
 bool WriteBitmapFile(const QString& path, int width, int height, const uint32_t* pixels, long long rowStride,
-                     QString* error, const QStringList& inputs) {
+                     QString* error, const OutputOptions& options) {
   QString reason;
-  if (WriteOutputFile(path, BitmapFileBytes(width, height, pixels, rowStride), inputs, &reason)) return true;
+  if (WriteOutputFile(path, BitmapFileBytes(width, height, pixels, rowStride), options, &reason)) return true;
   if (error) *error = QCoreApplication::translate("BitmapFile", "error 2! %1").arg(reason);
   return false;
 }

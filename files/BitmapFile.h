@@ -5,9 +5,10 @@
 // the bottom of the picture up, each pixel blue, green, red, each row padded
 // with zeros to a multiple of 4 bytes.
 
+#include "settings/OutputFile.h"
+
 #include <QByteArray>
 #include <QString>
-#include <QStringList>
 
 #include <cstdint>
 
@@ -21,9 +22,8 @@ int BitmapStride(int width);
 // byte is ignored). Negative sizes count as 0.
 QByteArray BitmapFileBytes(int width, int height, const uint32_t* pixels, long long rowStride);
 
-// Writes those bytes to `path` through WriteOutputFile (`inputs` are the
-// files the picture was made from). When the file cannot be created or
-// written, returns false with `error` set to the message for the user,
-// "error 2!" followed by the reason.
+// Writes those bytes to `path` through WriteOutputFile with `options`. When
+// the file cannot be created or written, returns false with `error` set to
+// the message for the user, "error 2!" followed by the reason.
 bool WriteBitmapFile(const QString& path, int width, int height, const uint32_t* pixels, long long rowStride,
-                     QString* error, const QStringList& inputs = {});
+                     QString* error, const OutputOptions& options = {});

@@ -47,9 +47,9 @@ QByteArray CsvBytes(const std::array<int16_t, 2048>& sampleBuf16) {
 }
 
 bool ExportCsv(const std::array<int16_t, 2048>& sampleBuf16, const QString& path, QString* error,
-               const QStringList& inputs) {
+               const OutputOptions& options) {
   QString reason;
-  if (WriteOutputFile(path, CsvBytes(sampleBuf16), inputs, &reason)) return true;
+  if (WriteOutputFile(path, CsvBytes(sampleBuf16), options, &reason)) return true;
   if (error)
     *error = QCoreApplication::translate("CsvExport", "无法写入文件 %1：%2").arg(QDir::toNativeSeparators(path), reason);
   return false;

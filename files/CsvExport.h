@@ -2,9 +2,10 @@
 
 // The frozen 16-bit sample with its magnitude spectra as comma-separated text.
 
+#include "settings/OutputFile.h"
+
 #include <QByteArray>
 #include <QString>
-#include <QStringList>
 
 #include <array>
 #include <cstdint>
@@ -15,8 +16,8 @@
 // each channel's 1024 values (DC kept, no gain divisor).
 QByteArray CsvBytes(const std::array<int16_t, 2048>& sampleBuf16);
 
-// Writes CsvBytes to `path` through WriteOutputFile (`inputs` are the files
-// the sample came from); on failure returns false with `error` set to one
-// line for the user ("无法写入文件 PATH：reason").
+// Writes CsvBytes to `path` through WriteOutputFile with `options`; on
+// failure returns false with `error` set to one line for the user
+// ("无法写入文件 PATH：reason").
 bool ExportCsv(const std::array<int16_t, 2048>& sampleBuf16, const QString& path, QString* error,
-               const QStringList& inputs = {});
+               const OutputOptions& options = {});

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "files/WaveFormat.h"
+#include "settings/OutputFile.h"
 
 #include <QString>
 
@@ -48,12 +49,13 @@ bool ReadWavBytes(const QString& path, const WavLayout& layout, quint64 offset, 
 
 // Writes "RIFF" <38+n+pad> "WAVE" "fmt " <18> <format> "data" <n> <samples>
 // [zero pad byte when n is odd], the samples being the pieces in order (their
-// total is n), through WriteOutputFile. False with `error` set ("Error
-// creating file: " and the reason) when the file cannot be created or
+// total is n), through WriteOutputFile with `options`. False with `error` set
+// ("Error creating file: " and the reason) when the file cannot be created or
 // written, or n is too large for the 32-bit RIFF size.
 bool WriteWavFile(const QString& path, const WaveFormat& format,
-                  std::span<const std::span<const uint8_t>> pieces, QString* error);
+                  std::span<const std::span<const uint8_t>> pieces, QString* error,
+                  const OutputOptions& options = {});
 
 // The same for data held in one block.
 bool WriteWavFile(const QString& path, const WaveFormat& format,
-                  std::span<const uint8_t> data, QString* error);
+                  std::span<const uint8_t> data, QString* error, const OutputOptions& options = {});

@@ -36,7 +36,7 @@ std::array<uint8_t, kHeaderBytes> MakeHeader(const WaveFormat& format, uint32_t 
 }  // namespace
 
 bool WriteWavFile(const QString& path, const WaveFormat& format,
-                  std::span<const std::span<const uint8_t>> pieces, QString* error) {
+                  std::span<const std::span<const uint8_t>> pieces, QString* error, const OutputOptions& options) {
   // 38 + n + pad must fit the 32-bit RIFF size; checked before the file is touched.
   constexpr uint64_t kMaxRiffSize = 0xFFFFFFFFu;
   uint64_t n = 0;
@@ -57,7 +57,7 @@ bool WriteWavFile(const QString& path, const WaveFormat& format,
   file.insert(file.end(), pieces.begin(), pieces.end());
   if (n & 1) file.emplace_back(&kPad, 1);
   QString reason;
-  if (!WriteOutputFile(path, file, {}, &reason)) {
+  if (!WriteOutputFile(path, file, options, &reason)) {
     if (error) *error = QCoreApplication::translate("WavFile", "Error creating file: %1").arg(reason);
     return false;
   }
@@ -65,6 +65,6 @@ bool WriteWavFile(const QString& path, const WaveFormat& format,
 }
 
 bool WriteWavFile(const QString& path, const WaveFormat& format,
-                  std::span<const uint8_t> data, QString* error) {
-  return WriteWavFile(path, format, std::span<const std::span<const uint8_t>>(&data, 1), error);
+                  std::span<const uint8_t> data, QString* error, const OutputOptions& options) {
+  return WriteWavFile(path, format, std::span<const std::span<const uint8_t>>(&data, 1), error, options);
 }

@@ -10,7 +10,9 @@
 //    owner, where we may set it). In a folder where no new file can be made
 //    a file cannot be replaced so, and the write is refused;
 //  - a device node or a named pipe is opened and written as it is, never
-//    replaced by a regular file;
+//    replaced by a regular file. The open never waits: a named pipe that no
+//    program reads is refused at once, unless the caller asks to wait for a
+//    reader (a command-line tool may; a window must not freeze);
 //  - every write and the commit are checked; a failure reports the system's
 //    reason ("No space left on device").
 
@@ -20,9 +22,16 @@
 #include <QString>
 #include <QStringList>
 
-// Writes the pieces, in order, as the file at `path`. `inputs` are the files
-// this output was made from. On failure returns false with `reason` set to
-// one line naming the cause.
-bool WriteOutputFile(const QString& path, OutputPieces pieces, const QStringList& inputs, QString* reason);
+struct OutputOptions {
+  // The files the output is made from: it may be none of them.
+  QStringList inputs;
+  // A named pipe that no program reads yet: wait until one does, as shell
+  // tools do, instead of refusing.
+  bool waitForReader = false;
+};
 
-bool WriteOutputFile(const QString& path, const QByteArray& bytes, const QStringList& inputs, QString* reason);
+// Writes the pieces, in order, as the file at `path`. On failure returns
+// false with `reason` set to one line naming the cause.
+bool WriteOutputFile(const QString& path, OutputPieces pieces, const OutputOptions& options, QString* reason);
+
+bool WriteOutputFile(const QString& path, const QByteArray& bytes, const OutputOptions& options, QString* reason);

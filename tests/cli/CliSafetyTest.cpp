@@ -1,6 +1,7 @@
 // ondrix-cli against hazardous paths: outputs that are its inputs, a full
 // disk, read-only folders; inputs that are no files, and huge files.
 #include "cli/CliTestSupport.h"
+#include "support/PipeReader.h"
 
 #include <QFile>
 #include <QJsonDocument>
@@ -115,6 +116,23 @@ TEST_F(CliSafety, AFileInAFolderThatTakesNoNewFileIsNotTouched) {
   EXPECT_EQ(ReadAll(out), before);
   EXPECT_EQ(QDir(Path("ro")).entryList(QDir::Files | QDir::Hidden), QStringList{"out.csv"});
   chmod(Path("ro").toLocal8Bit().constData(), 0755);
+}
+
+TEST_F(CliSafety, ANamedPipeOutputWaitsForItsReaderAsShellToolsDo) {
+  using namespace std::chrono_literals;
+  const QString a = Stereo16(), pipe = Path("pipe");
+  ASSERT_EQ(mkfifo(pipe.toLocal8Bit().constData(), 0600), 0);
+  const QList<std::pair<QStringList, QByteArray>> cases = {
+      {{"csv", a, pipe}, "CH1 Sample,"}, {{"render", a, pipe}, "BM"},
+      {{"report", a, pipe}, "%PDF"},     {{"generate", pipe}, "RIFF"},
+  };
+  for (const auto& [args, start] : cases) {
+    PipeReader late(pipe, 1s);
+    const ProgramRun r = RunCli(args);
+    EXPECT_EQ(r.exitCode, 0) << args.join(' ').toStdString() << ": " << r.err.toStdString();
+    EXPECT_TRUE(late.Finish());
+    EXPECT_TRUE(late.Received().startsWith(start)) << args.join(' ').toStdString();
+  }
 }
 
 TEST_F(CliSafety, InputsThatAreNoFilesAreRefusedAtOnceWithWhatTheyAre) {

@@ -5,6 +5,8 @@
 #include "files/CsvExport.h"
 #include "files/WavFile.h"
 #include "settings/RawRecordFile.h"
+#include "settings/OutputFile.h"
+#include "support/PipeReader.h"
 #include "support/PrivateMounts.h"
 
 #include <QDir>
@@ -145,6 +147,28 @@ TEST(OutputSafety, PipesAndDevicesAreWrittenInPlace) {
     EXPECT_TRUE(w.write(null, &error)) << w.name << ": " << error.toStdString();
     EXPECT_TRUE(fs::is_character_file(Fs(null))) << w.name;
   }
+}
+
+TEST(OutputSafety, ANamedPipeNoOneReadsIsRefusedAtOnceUnlessAReaderIsAwaited) {
+  using namespace std::chrono_literals;
+  QTemporaryDir dir;
+  const QString fifo = dir.filePath(QStringLiteral("pipe"));
+  ASSERT_EQ(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+  for (const Writer& w : Writers()) {
+    SCOPED_TRACE(w.name);
+    PipeReader late(fifo, 5s);
+    QString error;
+    EXPECT_FALSE(w.write(fifo, &error));
+    EXPECT_FALSE(late.Finish()) << "the write waited for a reader";
+    EXPECT_TRUE(error.contains(QStringLiteral("没有程序在读取这个命名管道"))) << error.toStdString();
+    EXPECT_TRUE(fs::is_fifo(Fs(fifo)));
+  }
+  // Asked to, a writer waits for the reader that comes later.
+  PipeReader reader(fifo, 300ms);
+  QString error;
+  EXPECT_TRUE(WriteOutputFile(fifo, "the bytes", OutputOptions{.inputs = {}, .waitForReader = true}, &error)) << error.toStdString();
+  EXPECT_TRUE(reader.Finish());
+  EXPECT_EQ(reader.Received(), "the bytes");
 }
 
 TEST(OutputSafety, AFailedRewriteKeepsTheOldFileAndASuccessfulOneItsModeBits) {

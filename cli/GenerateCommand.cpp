@@ -133,7 +133,7 @@ int RunGenerate(const QStringList& args) {
     PrintError(error);
     return 2;
   }
-  if (!WriteWavFile(o->output, signal->format, signal->bytes, &error, CliOutput({}))) {
+  if (!WriteWavFile(o->output, signal->format, signal->bytes, &error, CliOutput({paramsPath}))) {
     PrintError(QStringLiteral("%1: %2").arg(o->output, error));
     return 2;
   }

@@ -13,6 +13,7 @@
 #include <QBuffer>
 #include <QFileInfo>
 #include <QImage>
+#include <QLibrary>
 
 #include <cstdio>
 
@@ -55,7 +56,13 @@ bool SavePng(const QImage& image, const QString& path, const QStringList& inputs
 }  // namespace
 
 QStringList FrameInputs(const CliArguments& a) {
-  QStringList inputs = {a.files[0]};
+  // The recording, or the plug-in both as given and as the system found it
+  // (with the suffix it added); the output is not among them, whatever its name.
+  QStringList inputs;
+  if (a.plugin.isEmpty())
+    inputs << a.files[0];
+  else
+    inputs << a.plugin << (g_pluginModule ? g_pluginModule->fileName() : QString());
   if (!a.settings.isEmpty()) inputs << a.settings;
   return inputs;
 }

@@ -18,6 +18,6 @@ bool RenderPicture(const CliArguments& arguments, QString* error);
 bool PrepareFramePicture(const CliArguments& arguments, RecordingFrame& frame, ViewGeometry* geometry,
                          QString* error);
 
-// The files a picture is made from (the WAV file and --settings): its output
-// must not replace them.
+// The files a picture is made from (the WAV file or the plug-in loaded by
+// PrepareFramePicture, and --settings): its output must not replace them.
 QStringList FrameInputs(const CliArguments& arguments);

@@ -5,6 +5,8 @@
 #include <QProcess>
 #include <QTemporaryDir>
 
+#include <unistd.h>
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -113,4 +115,25 @@ TEST(GenerateCli, TakesTheStoredValuesTheGeneratorPlaysAndMendsTheRest) {
     EXPECT_EQ(r.err.contains("leftFreq"), c.noted) << r.err.toStdString();
     EXPECT_EQ(Contents(dir.filePath("out.wav")), ProgramFile(dir, c.played, 44100, 2));
   }
+}
+
+TEST(GenerateCli, NeverWritesOverTheWavedataIniItReads) {
+  // A copy of the tool in a folder of its own, its runtime folder.
+  QTemporaryDir tmp;
+  const QDir dir(tmp.path());
+  const QString cli = dir.filePath("ondrix-cli"), params = dir.filePath("wavedata.ini");
+  ASSERT_TRUE(QFile::copy(QStringLiteral(ONDRIX_CLI), cli));
+  ASSERT_TRUE(SaveGeneratorParams(params, DefaultGeneratorParams(), nullptr));
+  ASSERT_TRUE(QFile::link(params, dir.filePath("link.wav")));
+  ASSERT_EQ(link(QFile::encodeName(params).constData(), QFile::encodeName(dir.filePath("hard.wav")).constData()), 0);
+  const QByteArray before = Contents(params);
+
+  for (const char* name : {"wavedata.ini", "link.wav", "hard.wav"}) {
+    QProcess p;
+    p.start(cli, {"generate", dir.filePath(name)});
+    ASSERT_TRUE(p.waitForFinished(30000));
+    EXPECT_EQ(p.exitCode(), 2) << name;
+    EXPECT_TRUE(QString::fromUtf8(p.readAllStandardError()).contains("wavedata.ini")) << name;
+  }
+  EXPECT_EQ(Contents(params), before);
 }

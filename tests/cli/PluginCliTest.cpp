@@ -2,6 +2,7 @@
 
 #include "cli/CliTestSupport.h"
 
+#include <QFile>
 #include <QImage>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -47,6 +48,31 @@ TEST(PluginCli, RendersThePluginsPicture) {
       RunCli({"render", "--plugin", ONDRIX_PLUGIN_TWOTONE16, "--rate", "44100", out, "--size", "800x500"});
   ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
   EXPECT_EQ(QImage(out).size(), QSize(800, 500));
+}
+
+TEST(PluginCli, ThePictureMayBeReplacedButNeverThePlugIn) {
+  // A copy of the plug-in, named as given and as the system finds it (the
+  // suffix added).
+  QTemporaryDir dir;
+  const QString plugin = dir.filePath("sine8.so");
+  ASSERT_TRUE(QFile::copy(ONDRIX_PLUGIN_SINE8, plugin));
+  const QByteArray library = [&] {
+    QFile f(plugin);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+  }();
+  const QString out = dir.filePath("p.bmp");
+  for (int run = 0; run < 2; ++run) {
+    const ProgramRun r = RunCli({"render", "--plugin", plugin, "--rate", "8000", out});
+    EXPECT_EQ(r.exitCode, 0) << "run " << run << ": " << r.err.toStdString();
+  }
+  for (const QString& name : {plugin, dir.filePath("sine8")}) {
+    const ProgramRun r = RunCli({"render", "--plugin", name, "--rate", "8000", plugin});
+    EXPECT_EQ(r.exitCode, 2) << name.toStdString();
+    EXPECT_TRUE(r.err.contains("sine8.so")) << r.err.toStdString();
+  }
+  QFile f(plugin);
+  ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+  EXPECT_EQ(f.readAll(), library);
 }
 
 TEST(PluginCli, RefusesWhatCannotBeAPluginFrameWithOneLine) {

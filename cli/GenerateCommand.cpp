@@ -134,7 +134,7 @@ int RunGenerate(const QStringList& args) {
     return 2;
   }
   if (!WriteWavFile(o->output, signal->format, signal->bytes, &error, CliOutput({paramsPath}))) {
-    PrintError(QStringLiteral("%1: %2").arg(o->output, error));
+    PrintError(error);
     return 2;
   }
   std::printf("%s: %s, %u ch, %u Hz, 16-bit, %zu bytes\n", o->output.toUtf8().constData(),

@@ -98,10 +98,5 @@ bool RenderPicture(const CliArguments& a, QString* error) {
 
   if (outPath.endsWith(QStringLiteral(".png"), Qt::CaseInsensitive))
     return SavePng(image, outPath, FrameInputs(a), error);
-  QString reason;
-  if (!WriteBitmapFile(image, outPath, &reason, CliOutput(FrameInputs(a)))) {
-    *error = QStringLiteral("%1: %2").arg(outPath, reason);
-    return false;
-  }
-  return true;
+  return WriteBitmapFile(image, outPath, error, CliOutput(FrameInputs(a)));
 }

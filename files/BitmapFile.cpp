@@ -3,6 +3,7 @@
 #include "settings/OutputFile.h"
 
 #include <QCoreApplication>
+#include <QDir>
 
 #include <algorithm>
 
@@ -60,6 +61,8 @@ bool WriteBitmapFile(const QString& path, int width, int height, const uint32_t*
                      QString* error, const OutputOptions& options) {
   QString reason;
   if (WriteOutputFile(path, BitmapFileBytes(width, height, pixels, rowStride), options, &reason)) return true;
-  if (error) *error = QCoreApplication::translate("BitmapFile", "error 2! %1").arg(reason);
+  if (error)
+    *error = QCoreApplication::translate("BitmapFile", "error 2! 无法写入文件 %1：%2")
+                 .arg(QDir::toNativeSeparators(path), reason);
   return false;
 }

@@ -24,6 +24,6 @@ QByteArray BitmapFileBytes(int width, int height, const uint32_t* pixels, long l
 
 // Writes those bytes to `path` through WriteOutputFile with `options`. When
 // the file cannot be created or written, returns false with `error` set to
-// the message for the user, "error 2!" followed by the reason.
+// the message for the user: "error 2!", the file and the reason.
 bool WriteBitmapFile(const QString& path, int width, int height, const uint32_t* pixels, long long rowStride,
                      QString* error, const OutputOptions& options = {});

@@ -50,8 +50,8 @@ bool ReadWavBytes(const QString& path, const WavLayout& layout, quint64 offset, 
 // Writes "RIFF" <38+n+pad> "WAVE" "fmt " <18> <format> "data" <n> <samples>
 // [zero pad byte when n is odd], the samples being the pieces in order (their
 // total is n), through WriteOutputFile with `options`. False with `error` set
-// ("Error creating file: " and the reason) when the file cannot be created or
-// written, or n is too large for the 32-bit RIFF size.
+// ("Error creating file", the file and the reason) when the file cannot be
+// created or written, or n is too large for the 32-bit RIFF size.
 bool WriteWavFile(const QString& path, const WaveFormat& format,
                   std::span<const std::span<const uint8_t>> pieces, QString* error,
                   const OutputOptions& options = {});

@@ -5,6 +5,7 @@
 #include "settings/OutputFile.h"
 
 #include <QCoreApplication>
+#include <QDir>
 
 #include <array>
 #include <cstring>
@@ -44,7 +45,8 @@ bool WriteWavFile(const QString& path, const WaveFormat& format,
     n += piece.size();
     if (38 + n + (n & 1) > kMaxRiffSize) {
       if (error)
-        *error = QCoreApplication::translate("WavFile", "Error creating file: the data is too large for a WAV file");
+        *error = QCoreApplication::translate("WavFile", "Error creating file %1: the data is too large for a WAV file")
+                     .arg(QDir::toNativeSeparators(path));
       return false;
     }
   }
@@ -58,7 +60,9 @@ bool WriteWavFile(const QString& path, const WaveFormat& format,
   if (n & 1) file.emplace_back(&kPad, 1);
   QString reason;
   if (!WriteOutputFile(path, file, options, &reason)) {
-    if (error) *error = QCoreApplication::translate("WavFile", "Error creating file: %1").arg(reason);
+    if (error)
+      *error =
+          QCoreApplication::translate("WavFile", "Error creating file %1: %2").arg(QDir::toNativeSeparators(path), reason);
     return false;
   }
   return true;

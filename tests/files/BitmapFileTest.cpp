@@ -120,14 +120,15 @@ TEST(BitmapFile, UncreatableFileReportsError2AndLeavesNothing) {
   const QString inMissingFolder = dir.filePath("no/such/folder/picture.bmp");
   QString error;
   EXPECT_FALSE(WriteBitmapFile(inMissingFolder, 2, 2, pixels.data(), 2, &error));
-  EXPECT_EQ(error, QStringLiteral("error 2! ") + QString::fromLocal8Bit(std::strerror(ENOENT)));
+  EXPECT_EQ(error, QStringLiteral("error 2! 无法写入文件 %1：%2").arg(inMissingFolder, QString::fromLocal8Bit(std::strerror(ENOENT))));
   EXPECT_FALSE(QFile::exists(inMissingFolder));
 
   // A folder in the file's place: refused, and the folder is untouched.
   error.clear();
   ASSERT_TRUE(QDir(dir.path()).mkdir("taken.bmp"));
   EXPECT_FALSE(WriteBitmapFile(dir.filePath("taken.bmp"), 2, 2, pixels.data(), 2, &error));
-  EXPECT_EQ(error, QStringLiteral("error 2! ") + QString::fromLocal8Bit(std::strerror(EISDIR)));
+  EXPECT_EQ(error, QStringLiteral("error 2! 无法写入文件 %1：%2")
+                       .arg(dir.filePath("taken.bmp"), QString::fromLocal8Bit(std::strerror(EISDIR))));
   EXPECT_TRUE(QFileInfo(dir.filePath("taken.bmp")).isDir());
   EXPECT_EQ(QDir(dir.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries), QStringList{"taken.bmp"});
 }

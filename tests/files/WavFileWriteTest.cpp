@@ -10,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <vector>
 
 namespace {
@@ -139,7 +140,8 @@ TEST(WavWriter, FailuresLeaveNothingBehindAndGoodFilesAreReplacedWhole) {
 
   // The folder does not exist: refused, and nothing is created.
   EXPECT_FALSE(WriteWavFile(dir.filePath(QStringLiteral("missing/x.wav")), MakePcmFormat(1, 8000, 8), data, &error));
-  EXPECT_TRUE(error.contains(QStringLiteral("Error creating file")));
+  EXPECT_EQ(error, QStringLiteral("Error creating file %1: %2")
+                       .arg(dir.filePath(QStringLiteral("missing/x.wav")), QString::fromLocal8Bit(std::strerror(ENOENT))));
   EXPECT_TRUE(QDir(dir.path()).isEmpty());
 
   // A second write replaces the first completely, leaving no temporary file.
@@ -165,6 +167,6 @@ TEST(WavWriter, RefusesDataTooLargeForTheRiffSizeAndKeepsTheOldFile) {
   pieces.emplace_back(block.data(), n % block.size());
   QString error;
   EXPECT_FALSE(WriteWavFile(path, MakePcmFormat(1, 8000, 8), pieces, &error));
-  EXPECT_TRUE(error.startsWith(QStringLiteral("Error creating file")));
+  EXPECT_TRUE(error.startsWith(QStringLiteral("Error creating file %1: ").arg(path))) << error.toStdString();
   EXPECT_EQ(ReadAll(path), before);
 }

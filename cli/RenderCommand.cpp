@@ -7,7 +7,7 @@
 #include "display/BitmapExport.h"
 #include "display/ComposeDisplay.h"
 #include "display/Rulers.h"
-#include "files/InputFile.h"
+#include "settings/InputFile.h"
 #include "settings/OutputFile.h"
 
 #include <QBuffer>

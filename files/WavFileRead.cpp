@@ -4,7 +4,7 @@
 // more than the file holds.
 #include "files/WavFile.h"
 
-#include "files/InputFile.h"
+#include "settings/InputFile.h"
 
 #include <QCoreApplication>
 #include <QFile>

@@ -85,7 +85,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   CheckWorking(g_settings);
   generatorRepairs.outOfRange = RepairGeneratorParams(g_generator, g_settings.sampleRate, g_settings.channels);
   CheckWorking(g_generator);
-  FUZZ_CHECK(settingsRepairs.Any() == (settingsBytes < sizeof(SettingsRecord) || !settingsRepairs.outOfRange.isEmpty()));
+  FUZZ_CHECK(settingsRepairs.Any() == (settingsBytes != sizeof(SettingsRecord) || !settingsRepairs.outOfRange.isEmpty()));
   if (!settingsRepairs.Any()) {
     SettingsRecord stored;
     std::memcpy(&stored, settingsFile, sizeof stored);

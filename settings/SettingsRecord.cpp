@@ -1,6 +1,7 @@
 #include "settings/SettingsRecord.h"
 
 #include "settings/RawRecordFile.h"
+#include "settings/SmallFile.h"
 
 #include <cmath>
 #include <cstring>
@@ -71,17 +72,22 @@ QStringList RepairSettings(SettingsRecord& r) {
 }
 
 bool LoadSettingsRecord(const QString& path, SettingsRecord& record, RecordRepairs* repairs) {
-  SettingsRecord stored;
-  std::size_t bytes = 0;
-  const bool found = ReadRawRecord(path, &stored, sizeof stored, &bytes) == RawReadResult::Read;
+  QByteArray bytes;
+  QString reason;
+  qint64 size = 0;
+  const SmallFileStatus status =
+      ReadSmallFile(path, sizeof record, &bytes, &reason, LongerFile::ReadStart, &size);
+  const bool found = status == SmallFileStatus::Fits;
   record = DefaultSettings();
   RecordRepairs mended;
-  mended.recordBytes = sizeof stored;
+  mended.recordBytes = sizeof record;
+  if (status == SmallFileStatus::Refused) mended.unreadable = reason;
   if (found) {
     // The fields a short file holds whole are its own; those it cuts off or
     // lacks keep their defaults (all-zero colours and rates are no settings).
-    std::memcpy(&record, &stored, WholeFieldBytes(bytes, kFieldStarts));
-    if (bytes < sizeof stored) mended.shortFileBytes = static_cast<qint64>(bytes);
+    std::memcpy(&record, bytes.constData(), WholeFieldBytes(static_cast<std::size_t>(bytes.size()), kFieldStarts));
+    if (size < qint64(sizeof record)) mended.shortFileBytes = size;
+    if (size > qint64(sizeof record)) mended.longFileBytes = size;
   }
   mended.outOfRange = RepairSettings(record);
   ApplyLoadResets(record);

@@ -83,10 +83,11 @@ void ApplyLoadResets(SettingsRecord& record);
 QStringList RepairSettings(SettingsRecord& record);
 
 // Reads setting.ini over the defaults: a file shorter than 88 bytes gives
-// the fields it holds whole, the rest keep their defaults. Then repairs and
-// resets the record. A missing or unreadable file gives the defaults and
-// returns false. `repairs`, when given, says what was mended (nothing for a
-// missing file).
+// the fields it holds whole, the rest keep their defaults; of a longer one
+// the first 88 bytes are read. Then repairs and resets the record. A missing
+// or unreadable file (a folder, a named pipe, a device...) gives the
+// defaults and returns false. `repairs`, when given, says what was mended:
+// nothing for a missing file, and a file of any other size or kind is noted.
 bool LoadSettingsRecord(const QString& path, SettingsRecord& record, RecordRepairs* repairs = nullptr);
 
 // Writes the 88-byte image; the file is replaced only when fully written.

@@ -1,6 +1,9 @@
 #include "settings/SmallFile.h"
 
+#include "settings/InputFile.h"
+
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
@@ -17,9 +20,14 @@ QString TooLong(qint64 size, qint64 limit) {
 
 SmallFileStatus Check(const QString& path, qint64 limit, LongerFile longer, QString* reason) {
   const QFileInfo info(path);
-  // A link that leads nowhere is as good as no file.
-  if (!info.exists()) return SmallFileStatus::Missing;
-  if (!info.isFile()) return Refuse(reason, QCoreApplication::translate("SmallFile", "不是普通文件"));
+  if (!info.exists()) {
+    if (!info.isSymLink()) return SmallFileStatus::Missing;
+    return Refuse(reason, QCoreApplication::translate("SmallFile", "是链接，指向的 %1 不存在")
+                              .arg(QDir::toNativeSeparators(info.symLinkTarget())));
+  }
+  // Checked before opening: a named pipe would make the open wait, a device
+  // would never end.
+  if (const QString what = NonRegularFileReason(path); !what.isEmpty()) return Refuse(reason, what);
   if (longer == LongerFile::Refuse && info.size() > limit) return Refuse(reason, TooLong(info.size(), limit));
   return SmallFileStatus::Fits;
 }
@@ -31,12 +39,13 @@ SmallFileStatus CheckSmallFile(const QString& path, qint64 limit, QString* reaso
 }
 
 SmallFileStatus ReadSmallFile(const QString& path, qint64 limit, QByteArray* bytes, QString* reason,
-                              LongerFile longer) {
+                              LongerFile longer, qint64* size) {
   bytes->clear();
   const SmallFileStatus status = Check(path, limit, longer, reason);
   if (status != SmallFileStatus::Fits) return status;
   QFile file(path);
   if (!file.open(QIODevice::ReadOnly)) return Refuse(reason, file.errorString());
+  if (size) *size = file.size();
   // One byte more than the bound tells a file that grew since it was looked at.
   *bytes = file.read(limit + 1);
   if (file.error() != QFileDevice::NoError) {

@@ -15,7 +15,9 @@ enum class SmallFileStatus {
 };
 
 // What is at `path`, without opening it. `reason` (when given) says why a
-// refused path is refused.
+// refused path is refused: a folder, a device, a named pipe, a link that
+// leads nowhere (something the user made, not a file never made), a file too
+// long.
 SmallFileStatus CheckSmallFile(const QString& path, qint64 limit, QString* reason);
 
 enum class LongerFile { Refuse, ReadStart };
@@ -23,6 +25,6 @@ enum class LongerFile { Refuse, ReadStart };
 // Reads the regular file at `path` into `bytes` (cleared first). A file longer
 // than `limit` bytes is refused, or with LongerFile::ReadStart only its first
 // `limit` bytes are read. A file that cannot be read is refused with the
-// system's reason.
+// system's reason. `size`, when given, receives the whole file's size.
 SmallFileStatus ReadSmallFile(const QString& path, qint64 limit, QByteArray* bytes, QString* reason,
-                              LongerFile longer = LongerFile::Refuse);
+                              LongerFile longer = LongerFile::Refuse, qint64* size = nullptr);

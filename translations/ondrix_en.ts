@@ -1496,8 +1496,8 @@ reports (else the user&apos;s UI language: English for English, else Chinese).
         <translation>the file is too large (%1 bytes, at most %2)</translation>
     </message>
     <message>
-        <source>不是普通文件</source>
-        <translation>not a regular file</translation>
+        <source>是链接，指向的 %1 不存在</source>
+        <translation>is a link to %1, which does not exist</translation>
     </message>
 </context>
 <context>

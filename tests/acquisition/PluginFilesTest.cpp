@@ -124,9 +124,12 @@ TEST_F(PluginFiles, PipesDevicesFoldersAndOversizedFilesAreNeitherReadNorWritten
   ASSERT_TRUE(QFile::link("/dev/zero", Path("zero")));
   const QByteArray big = "[PLUS]\nisPlus=1\nPath=" + QByteArray(kPluginListLimit, 'a') + "\n";
   Put("big", big);
-  for (const char* name : {"pipe", "zero", ".", "big"}) {
+  const struct {
+    const char* name;
+    QString why;
+  } cases[] = {{"pipe", "是命名管道"}, {"zero", "是设备"}, {".", "是文件夹"}, {"big", "文件过大"}};
+  for (const auto& [name, why] : cases) {
     const QString path = Path(name);
-    const QString why = name == QLatin1String("big") ? QStringLiteral("文件过大") : QStringLiteral("不是普通文件");
     QString plusNote, listNote, plusError, listError;
     g_pluginPath = "stale";
     EXPECT_FALSE(ReadPluginSettings(path, &plusNote));

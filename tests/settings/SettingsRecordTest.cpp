@@ -1,12 +1,17 @@
 #include "settings/SettingsRecord.h"
 
 #include <QByteArray>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <functional>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -268,6 +273,43 @@ TEST(SettingsRecord, LongerFileReadsOnlyTheRecord) {
   ASSERT_TRUE(LoadSettingsRecord(path, r));
   EXPECT_EQ(r.ch2Rms, 22.5f);
   EXPECT_EQ(r.sampleRate, 22050);
+}
+
+TEST(SettingsRecord, AFileThatCannotBeTheRecordIsNotedAndLeftAsItIs) {
+  QTemporaryDir dir;
+  const QByteArray record = Image(Sample());
+  const struct {
+    const char* what;
+    std::function<void(const QString& path)> make;
+    bool defaults;      // nothing of the file is taken
+    const char* noted;  // part of the status note
+  } cases[] = {
+      {"a folder", [](const QString& p) { QDir().mkdir(p); }, true, "文件夹"},
+      {"a named pipe", [](const QString& p) { mkfifo(QFile::encodeName(p).constData(), 0600); }, true, "管道"},
+      {"a link to /dev/zero", [](const QString& p) { QFile::link("/dev/zero", p); }, true, "设备"},
+      {"a link to nothing", [](const QString& p) { QFile::link("nothing.ini", p); }, true, "nothing.ini"},
+      {"89 bytes", [&](const QString& p) { WriteAll(p, record + 'x'); }, false, "89 字节"},
+      {"1 MiB", [&](const QString& p) { WriteAll(p, record + QByteArray((1 << 20) - 88, 'x')); }, false,
+       "1048576 字节"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    const QString path = dir.filePath(QString::number(&c - cases) + ".ini");
+    c.make(path);
+    const QFileInfo before(path);
+    SettingsRecord r{};
+    RecordRepairs repairs;
+    EXPECT_EQ(LoadSettingsRecord(path, r, &repairs), !c.defaults);
+    SettingsRecord expected = c.defaults ? DefaultSettings() : Sample();
+    ApplyLoadResets(expected);
+    EXPECT_EQ(Image(r).toHex(), Image(expected).toHex());
+    ASSERT_TRUE(repairs.Any());
+    const QString note = RepairStatusText("setting.ini", repairs);
+    EXPECT_TRUE(note.startsWith("setting.ini 已修复：") && note.contains(QString::fromUtf8(c.noted)))
+        << note.toStdString();
+    const QFileInfo after(path);
+    EXPECT_TRUE(after.isSymLink() == before.isSymLink() && after.size() == before.size());
+  }
 }
 
 TEST(SettingsRecord, FailedSaveReportsAndLeavesNothing) {

@@ -1,4 +1,4 @@
-#include "files/InputFile.h"
+#include "settings/InputFile.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>

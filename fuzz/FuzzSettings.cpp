@@ -29,6 +29,8 @@ void CheckWorking(const SettingsRecord& s) {
   FUZZ_CHECK(s.coordSystem >= LogicLevel && s.coordSystem <= Millivolt);
   FUZZ_CHECK(s.timeUnit == Milliseconds || s.timeUnit == Microseconds);
   FUZZ_CHECK(s.logicRef >= 1 && std::isfinite(s.voltageRefMv) && s.voltageRefMv >= 1.0f);
+  // No millivolt readout beyond 32 bits: at most 32768 mV per sample unit.
+  FUZZ_CHECK(s.voltageRefMv <= 32768.0 * s.logicRef);
   FUZZ_CHECK(s.calibrationOffset >= -32000 && s.calibrationOffset <= 32000);
   FUZZ_CHECK(s.triggerEdge == 0 && s.gainDivisor == 32);
 }

@@ -77,8 +77,9 @@ void ApplyLoadResets(SettingsRecord& record);
 // Replaces every field outside the values the program works with by its
 // default: channels 1 or 2, a sample rate of 2000..200000, 8 or 16 bits,
 // colours with a zero top byte, a known coordinate system and time unit,
-// calibration values of at least 1 (finite), a calibration offset within
-// ±32000, a rising or falling trigger edge. Returns the names of the fields
+// calibration values of at least 1 (finite) with at most 32768 mV per
+// sample unit, a calibration offset within ±32000, a rising or falling
+// trigger edge. Returns the names of the fields
 // replaced; a record in range is left byte for byte as it is.
 QStringList RepairSettings(SettingsRecord& record);
 

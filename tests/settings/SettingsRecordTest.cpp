@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <bit>
 #include <cstring>
 #include <functional>
 
@@ -198,6 +199,10 @@ TEST(SettingsRecord, OutOfRangeFieldsTakeTheirDefaultsAndAreNamed) {
       {"coordSystem", 20, 4, 3, false},       {"coordSystem", 20, 4, -1, false},
       {"logicRef", 24, 4, 0, false},          {"voltageRefMv", 28, 4, 0x3F800000, true},  // 1.0f
       {"voltageRefMv", 28, 4, 0x7FC00000, false},                                          // NaN
+      // At most 32768 mV per sample unit: logicRef is 1200.
+      {"voltageRefMv", 28, 4, std::bit_cast<uint32_t>(39321600.0f), true},
+      {"voltageRefMv", 28, 4, std::bit_cast<uint32_t>(39321604.0f), false},
+      {"voltageRefMv", 28, 4, 0x7F7FFFFF, false},  // the largest float, 3.4e38
       {"timeUnit", 32, 4, 1, true},           {"timeUnit", 32, 4, 2, false},
       {"calibrationOffset", 36, 2, -32000, true}, {"calibrationOffset", 36, 2, 32000, true},
       {"calibrationOffset", 36, 2, 32001, false}, {"calibrationOffset", 36, 2, -32001, false},

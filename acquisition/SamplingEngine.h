@@ -114,7 +114,8 @@ class SamplingEngine {
   bool WriteSampleWavFile(const QString& path);
   // Loads a PCM WAV file as the recording in the current sample width and
   // takes its channels and sample rate; g_playbackPos becomes 0. Returns the
-  // 16-bit words loaded, or 0 with `reason` set and nothing changed.
+  // 16-bit words loaded, or 0 with `reason` set and nothing changed. A file
+  // whose data was cut short is loaded to its end, with a status note.
   uint32_t ReadWavFile(const QString& path, QString* reason);
 
   TraceBuffer ch1Trace{};

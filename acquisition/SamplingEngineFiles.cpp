@@ -120,5 +120,6 @@ uint32_t SamplingEngine::ReadWavFile(const QString& path, QString* reason) {
   // sample width; a later save writes it in that format.
   waveFormat = MakePcmFormat(g_settings.channels, static_cast<uint32_t>(g_settings.sampleRate), bits);
   g_playbackPos = 0;
+  if (!probe.note.isEmpty()) CurrentPrompts().ShowStatus(probe.note);
   return static_cast<uint32_t>(RecBytes() / 2);
 }

@@ -2,6 +2,8 @@
 
 #include "cli/CliText.h"
 
+#include <cstdio>
+
 namespace {
 
 bool ToInteger(const QString& text, long long min, long long max, long long* out) {
@@ -53,6 +55,10 @@ QString OneLine(const QString& text) {
     else out += c;
   }
   return out;
+}
+
+void PrintNote(const QString& text) {
+  std::fprintf(stderr, "ondrix-cli: note: %s\n", OneLine(text).toUtf8().constData());
 }
 
 namespace {

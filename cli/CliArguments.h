@@ -34,3 +34,7 @@ QString CliUsage();
 // (\n, \r, \t, \xHH): a message that names a value or a file the user gave
 // stays one line.
 QString OneLine(const QString& text);
+
+// Writes "ondrix-cli: note: TEXT" to stderr, on one line: something the user
+// should know about a command that goes on.
+void PrintNote(const QString& text);

@@ -12,8 +12,9 @@ bool ExportCsvFrame(const CliArguments& a, QString* error) {
   RecordingFrame file;
   std::vector<uint8_t> bytes;
   std::array<int16_t, 2048> sample{};
-  if (!file.Load(a.files[0], error) ||
-      !file.ReadElements(a.at, static_cast<long long>(sample.size()), CliText::tr("sample"), &bytes, error))
+  if (!file.Load(a.files[0], error)) return false;
+  if (!file.Note().isEmpty()) PrintNote(file.Note());
+  if (!file.ReadElements(a.at, static_cast<long long>(sample.size()), CliText::tr("sample"), &bytes, error))
     return false;
   const bool eightBit = file.Layout().format.bitsPerSample == 8;
   for (std::size_t i = 0; i < sample.size(); ++i) {

@@ -15,6 +15,7 @@ bool RecordingFrame::Load(const QString& path, QString* error) {
   }
   path_ = path;
   layout_ = probe.layout;
+  note_ = probe.note;
   g_settings.channels = layout_.format.channels;
   g_settings.sampleRate = static_cast<int32_t>(layout_.format.samplesPerSec);
   g_settings.bitsPerSample = layout_.format.bitsPerSample;
@@ -80,5 +81,7 @@ bool RecordingFrame::LoadPlugin(const QString& library, int rate, int channels, 
 
 bool ConvertCommandFrame(const CliArguments& a, int mode, RecordingFrame& frame, QString* error) {
   if (!a.plugin.isEmpty()) return frame.LoadPlugin(a.plugin, a.rate, a.channels, mode, error);
-  return frame.Load(a.files[0], error) && frame.Convert(a.at, mode, error);
+  if (!frame.Load(a.files[0], error)) return false;
+  if (!frame.Note().isEmpty()) PrintNote(frame.Note());
+  return frame.Convert(a.at, mode, error);
 }

@@ -30,12 +30,15 @@ class RecordingFrame {
   bool LoadPlugin(const QString& library, int rate, int channels, int mode, QString* error);
 
   const WavLayout& Layout() const { return layout_; }
+  // What the user should know about how the file was read (see WavProbe), else empty.
+  const QString& Note() const { return note_; }
   SamplingEngine& Engine() { return engine_; }
 
  private:
   SamplingEngine engine_;
   QString path_;
   WavLayout layout_;
+  QString note_;
 };
 
 // The frame the command line names: the plug-in's (--plugin) or the WAV

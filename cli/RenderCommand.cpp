@@ -15,7 +15,6 @@
 #include <QImage>
 #include <QLibrary>
 
-#include <cstdio>
 
 namespace {
 
@@ -35,10 +34,7 @@ bool LoadSettings(const QString& path, QString* error) {
   }
   RecordRepairs repairs;
   LoadSettingsRecord(path, g_settings, &repairs);
-  if (repairs.Any()) {
-    std::fprintf(stderr, "ondrix-cli: note: %s\n",
-                 OneLine(RepairStatusText(path, repairs)).toUtf8().constData());
-  }
+  if (repairs.Any()) PrintNote(RepairStatusText(path, repairs));
   return true;
 }
 

@@ -37,6 +37,7 @@ QString ChannelsText(int channels) { return channels == 1 ? QStringLiteral("mono
 int Info(const QString& path) {
   const WavProbe probe = ProbeWavFile(path);
   if (!probe.ok) return Fail(QStringLiteral("%1: %2").arg(path, probe.reason));
+  if (!probe.note.isEmpty()) PrintNote(probe.note);
   const WaveFormat& f = probe.layout.format;
   const quint64 frames = probe.layout.dataBytes / f.blockAlign;
   Print(QStringLiteral("format: PCM %1-bit %2, %3 Hz\nframes: %4\nduration: %5 s\n")

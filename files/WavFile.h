@@ -23,14 +23,16 @@ struct WavLayout {
 struct WavProbe {
   bool ok = false;
   QString reason;  // one line for the user when !ok
+  QString note;    // one line for the user when the file was taken with a repair, else empty
   WavLayout layout;
 };
 
 // Checks a WAV file and finds its format and data without reading the samples.
 // Accepted: 8- or 16-bit PCM (plain or EXTENSIBLE), one or two channels. Every
-// chunk must lie inside the file; a data chunk of 0 bytes is accepted, and
-// one whose size is a streaming writer's placeholder (0xFFFFFFFF or
-// 0x7FFFF000) larger than the file holds the whole frames up to its end.
+// chunk before the data must lie inside the file; a data chunk of 0 bytes is
+// accepted, and one whose size passes the end of the file holds the whole
+// frames up to that end: a streaming writer's placeholder size (0xFFFFFFFF
+// or 0x7FFFF000) silently, any other size with a `note`.
 // Anything but a regular file is refused before it is opened.
 WavProbe ProbeWavFile(const QString& path);
 

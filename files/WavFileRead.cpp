@@ -7,6 +7,7 @@
 #include "settings/InputFile.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 
 #include <algorithm>
@@ -40,7 +41,8 @@ QString TruncatedReason() { return Texts::tr("文件被截断或已损坏：块�
 struct Chunk {
   qint64 body = 0;  // offset of the chunk's contents
   quint32 size = 0;
-  bool streamed = false;  // the size was a placeholder; the chunk runs to the end of the file
+  bool toTheEnd = false;  // the stored size passed the end of the file: the chunk runs to it
+  quint32 storedSize = 0;
 };
 
 // The data sizes a writer that cannot seek back (sox or ffmpeg writing to a
@@ -53,8 +55,8 @@ enum class Search { Found, Missing, Truncated, ReadError };
 // byte. The walk is bounded by the real file size rather than by the RIFF
 // size: real files often carry a wrong RIFF size (0 or 0xFFFFFFFF from
 // streaming writers, or a stale one), while their chunks are intact. A
-// "data" chunk with a placeholder size that passes the end of the file is
-// the rest of the file.
+// "data" chunk whose size passes the end of the file (a placeholder, a file
+// cut short, a wrong size) is the rest of the file.
 Search FindChunk(QFile& file, qint64 fileSize, qint64 pos, const char* id, Chunk* found) {
   while (fileSize - pos >= 8) {
     uint8_t header[8];
@@ -63,8 +65,8 @@ Search FindChunk(QFile& file, qint64 fileSize, qint64 pos, const char* id, Chunk
     const qint64 body = pos + 8;
     const bool wanted = std::memcmp(header, id, 4) == 0;
     if (size > fileSize - body) {
-      if (!wanted || std::memcmp(id, "data", 4) != 0 || !IsPlaceholderSize(size)) return Search::Truncated;
-      *found = {body, static_cast<quint32>(std::min<qint64>(fileSize - body, 0xFFFFFFFF)), true};
+      if (!wanted || std::memcmp(id, "data", 4) != 0) return Search::Truncated;
+      *found = {body, static_cast<quint32>(std::min<qint64>(fileSize - body, 0xFFFFFFFF)), true, size};
       return Search::Found;
     }
     if (wanted) {
@@ -153,8 +155,15 @@ WavProbe ProbeWavFile(const QString& path) {
   // from the layout (files in the wild sometimes carry wrong values there).
   probe.layout.format = MakePcmFormat(stored.channels, stored.samplesPerSec, stored.bitsPerSample);
   probe.layout.dataOffset = data.body;
-  // Of a streamed file whose writer stopped mid-frame, whole frames only.
-  probe.layout.dataBytes = data.streamed ? data.size - data.size % probe.layout.format.blockAlign : data.size;
+  // Of data that runs to the end of the file, whole frames only. A streaming
+  // writer's placeholder is expected there; any other size is worth a note.
+  probe.layout.dataBytes = data.toTheEnd ? data.size - data.size % probe.layout.format.blockAlign : data.size;
+  if (data.toTheEnd && !IsPlaceholderSize(data.storedSize)) {
+    probe.note = Texts::tr("%1：数据块应有 %2 字节，但文件在 %3 字节后就结束了；只读到文件末尾")
+                     .arg(QDir::toNativeSeparators(path))
+                     .arg(data.storedSize)
+                     .arg(probe.layout.dataBytes);
+  }
   return probe;
 }
 

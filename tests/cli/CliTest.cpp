@@ -54,6 +54,21 @@ TEST_F(Cli, InfoDescribesTheFile) {
   EXPECT_TRUE(r.out.contains("duration: 0.181 s"));
 }
 
+TEST_F(Cli, AFileCutShortIsReadToItsEndWithANote) {
+  // The last 1000 bytes of the data are gone; the data size says they are there.
+  const QString path = Stereo16();
+  QFile f(path);
+  ASSERT_TRUE(f.resize(f.size() - 1000));
+  for (const QStringList& args : {QStringList{"info", path}, QStringList{"measure", path},
+                                  QStringList{"csv", path, dir.filePath("out.csv")}}) {
+    const ProgramRun r = RunCli(args);
+    EXPECT_EQ(r.exitCode, 0) << args[0].toStdString() << ": " << r.err.toStdString();
+    EXPECT_EQ(r.err.count('\n'), 1) << r.err.toStdString();
+    EXPECT_TRUE(r.err.startsWith("ondrix-cli: note: " + path)) << r.err.toStdString();
+  }
+  EXPECT_TRUE(RunCli({"info", path}).out.contains("frames: 7750"));
+}
+
 TEST_F(Cli, MeasureReportsEachChannelsFrequencyAndRms) {
   const ProgramRun r = RunCli({"measure", Stereo16(), "--json"});
   ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();

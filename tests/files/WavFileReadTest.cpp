@@ -148,8 +148,7 @@ TEST(WavReader, RefusesBrokenAndUnsupportedFilesWithAReason) {
   auto withData = [](const QByteArray& fmtBody) {
     return Riff(Chunk("fmt ", fmtBody) + Chunk("data", kSamples));
   };
-  QByteArray lyingData = good, lyingFmt = good;
-  lyingData.replace(dataAt + 4, 4, Le(0x10000, 4));
+  QByteArray lyingFmt = good;
   lyingFmt.replace(16, 4, Le(0xFFFFFFF0, 4));
 
   struct Case { const char* name; QByteArray bytes; const char* reasonHas; };
@@ -160,8 +159,6 @@ TEST(WavReader, RefusesBrokenAndUnsupportedFilesWithAReason) {
       {"too short for a header", good.left(10), "不是 WAV"},
       {"cut inside fmt", good.left(30), "截断"},
       {"cut inside the data header", good.left(dataAt + 3), "截断"},
-      {"cut inside the data", good.left(good.size() - 3), "截断"},
-      {"data size past the end", lyingData, "截断"},
       {"fmt size 0xFFFFFFF0", lyingFmt, "截断"},
       {"no fmt", Riff(Chunk("data", kSamples)), "fmt"},
       {"fmt shorter than 16", withData(Fmt(1, 1, 8000, 8).left(14)), "太短"},
@@ -209,6 +206,35 @@ TEST(WavReader, AFileStreamedThroughAPipeIsReadToItsEnd) {
     }, &reason));
     EXPECT_EQ(data, kSamples.left(8));
   }
+}
+
+TEST(WavReader, AFileWhoseDataRunsPastItsEndIsReadToItsEndWithANote) {
+  // A file cut short in its data, or whose data size is simply wrong: whole
+  // frames up to the end of the file, and a note that says so. A streamed
+  // file's placeholder size needs no note.
+  const QByteArray good = Pcm16Stereo();
+  QByteArray lying = good;
+  lying.replace(good.indexOf("data") + 4, 4, Le(0x10000, 4));
+  const struct {
+    const char* name;
+    QByteArray bytes;
+    QByteArray samples;
+  } cases[] = {
+      {"cut inside the data", good.left(good.size() - 3), kSamples.left(4)},
+      {"data size past the end", lying, kSamples.left(8)},
+  };
+  QTemporaryDir dir;
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    const QString path = Save(dir, c.bytes);
+    const WavProbe probe = ProbeWavFile(path);
+    ASSERT_TRUE(probe.ok) << probe.reason.toStdString();
+    EXPECT_EQ(ReadData(path, probe.layout), c.samples);
+    EXPECT_TRUE(probe.note.contains(path) && probe.note.contains(QStringLiteral("文件末尾"))) << probe.note.toStdString();
+  }
+  QByteArray streamed = good;
+  streamed.replace(good.indexOf("data") + 4, 4, Le(0xFFFFFFFFu, 4));
+  EXPECT_TRUE(ProbeWavFile(Save(dir, streamed)).note.isEmpty());
 }
 
 TEST(WavReader, ReadingStopsOnAShrunkenFileOrWhenTheSinkSaysSo) {

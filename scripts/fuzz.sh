@@ -4,7 +4,8 @@
 # two at a time, from the seed corpora in fuzz/corpus/. Inputs that find new
 # code are kept in build-asan/fuzzing/corpus/, crashes in
 # build-asan/fuzzing/artifacts/, each target's log in build-asan/fuzzing/logs/.
-# Fails when a target found a crash, a leak or a hang.
+# Fails when a target found a crash, a leak or a hang. The targets' scratch
+# files go to TMPDIR, by default /dev/shm.
 #
 #   scripts/fuzz.sh [SECONDS] [TARGET...]     targets: wav settings plugin_files cli_arguments
 set -euo pipefail
@@ -16,6 +17,8 @@ targets=("$@")
 
 scripts/build-asan.sh fuzz_targets
 source scripts/sanitizer-env.sh
+# The targets' scratch files go to TMPDIR: in memory unless it names a place.
+if [ -z "${TMPDIR:-}" ] && [ -d /dev/shm ]; then export TMPDIR=/dev/shm; fi
 
 mkdir -p build-asan/fuzzing/logs build-asan/fuzzing/artifacts
 run() {

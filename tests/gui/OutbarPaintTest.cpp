@@ -1,6 +1,9 @@
 #include "OutbarFixture.h"
 
 #include <QImage>
+#include <QTemporaryDir>
+
+#include <iostream>
 
 namespace {
 
@@ -8,9 +11,26 @@ using OutbarPaintTest = OutbarFixture;
 
 const QColor kBackground(102, 102, 153);
 
+// Keeps the picture to look at when the test fails, in a new folder of the
+// test's own (a fixed name in /tmp could be anyone's link).
+class KeptOnFailure {
+ public:
+  explicit KeptOnFailure(const QImage& image) : image_(image) {}
+  ~KeptOnFailure() {
+    if (!::testing::Test::HasFailure()) return;
+    QTemporaryDir dir;
+    dir.setAutoRemove(false);
+    const QString path = dir.filePath(QStringLiteral("outbar.png"));
+    if (dir.isValid() && image_.save(path)) std::cerr << "the picture: " << path.toStdString() << "\n";
+  }
+
+ private:
+  const QImage& image_;
+};
+
 TEST_F(OutbarPaintTest, TheProgramsBarPaintsBackgroundButtonsIconsAndLabels) {
   const QImage image = bar.grab().toImage();
-  image.save("/tmp/outbar.png");
+  const KeptOnFailure kept(image);
   ASSERT_EQ(image.size(), QSize(200, 600));
   const OutbarGeometry g = bar.Geometry();
 

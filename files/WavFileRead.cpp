@@ -159,7 +159,7 @@ WavProbe ProbeWavFile(const QString& path) {
   // writer's placeholder is expected there; any other size is worth a note.
   probe.layout.dataBytes = data.toTheEnd ? data.size - data.size % probe.layout.format.blockAlign : data.size;
   if (data.toTheEnd && !IsPlaceholderSize(data.storedSize)) {
-    probe.note = Texts::tr("%1：数据块应有 %2 字节，但文件在 %3 字节后就结束了；只读到文件末尾")
+    probe.note = Texts::tr("%1：数据块应有 %2 字节，文件中只有 %3 字节；只读到文件末尾")
                      .arg(QDir::toNativeSeparators(path))
                      .arg(data.storedSize)
                      .arg(probe.layout.dataBytes);

@@ -11,8 +11,8 @@
 <context>
     <name>BitmapFile</name>
     <message>
-        <source>error 2! %1</source>
-        <translation>error 2! %1</translation>
+        <source>error 2! 无法写入文件 %1：%2</source>
+        <translation>error 2! Cannot write the file %1: %2</translation>
     </message>
 </context>
 <context>
@@ -1034,6 +1034,14 @@ reports (else the user&apos;s UI language: English for English, else Chinese).
         <source>输出文件就是输入文件 %1，不能覆盖</source>
         <translation>The output file is the input file %1 and cannot be overwritten</translation>
     </message>
+    <message>
+        <source>没有程序在读取这个命名管道</source>
+        <translation>no program is reading from this named pipe</translation>
+    </message>
+    <message>
+        <source>%1（替换文件要先在文件夹 %2 中新建文件；原文件保持不变）</source>
+        <translation>%1 (replacing the file needs a new file in the folder %2 first; the old file is left as it was)</translation>
+    </message>
 </context>
 <context>
     <name>PictureText</name>
@@ -1279,6 +1287,10 @@ reports (else the user&apos;s UI language: English for English, else Chinese).
         <source>无法写入文件 %1：%2</source>
         <translation>Cannot write the file %1: %2</translation>
     </message>
+    <message>
+        <source>是链接，指向的 %1 不存在</source>
+        <translation>is a link to %1, which does not exist</translation>
+    </message>
 </context>
 <context>
     <name>RecordRepairs</name>
@@ -1301,6 +1313,14 @@ reports (else the user&apos;s UI language: English for English, else Chinese).
     <message>
         <source>；</source>
         <translation>; </translation>
+    </message>
+    <message>
+        <source>无法读取（%1），设置全部取默认值</source>
+        <translation>cannot be read (%1), all settings take their defaults</translation>
+    </message>
+    <message>
+        <source>文件有 %1 字节（应为 %2 字节），只读取了前 %2 字节</source>
+        <translation>the file has %1 bytes (%2 expected), only the first %2 were read</translation>
     </message>
 </context>
 <context>
@@ -1570,12 +1590,16 @@ reports (else the user&apos;s UI language: English for English, else Chinese).
         <translation>Reading was aborted</translation>
     </message>
     <message>
-        <source>Error creating file: the data is too large for a WAV file</source>
-        <translation>Error creating file: the data is too large for a WAV file</translation>
+        <source>%1：数据块应有 %2 字节，文件中只有 %3 字节；只读到文件末尾</source>
+        <translation>%1: the data chunk should hold %2 bytes but the file has only %3; read to the end of the file</translation>
     </message>
     <message>
-        <source>Error creating file: %1</source>
-        <translation>Error creating file: %1</translation>
+        <source>Error creating file %1: the data is too large for a WAV file</source>
+        <translation>Error creating file %1: the data is too large for a WAV file</translation>
+    </message>
+    <message>
+        <source>Error creating file %1: %2</source>
+        <translation>Error creating file %1: %2</translation>
     </message>
 </context>
 </TS>

@@ -2,7 +2,6 @@
 
 #include "settings/RawRecordFile.h"
 
-#include <cstring>
 #include <iterator>
 
 GeneratorParams DefaultGeneratorParams() {
@@ -27,18 +26,11 @@ static_assert(kFieldStarts[std::size(kFieldStarts) - 1] == sizeof(GeneratorParam
 }  // namespace
 
 bool LoadGeneratorParams(const QString& path, GeneratorParams& params, RecordRepairs* repairs) {
-  GeneratorParams stored;
-  std::size_t bytes = 0;
-  const bool found = ReadRawRecord(path, &stored, sizeof stored, &bytes) == RawReadResult::Read;
   params = DefaultGeneratorParams();
   RecordRepairs mended;
-  mended.recordBytes = sizeof stored;
-  if (found) {
-    // A short file would leave zero frequencies and peaks, a generator that
-    // can only refuse: the fields it does not hold whole keep their defaults.
-    std::memcpy(&params, &stored, WholeFieldBytes(bytes, kFieldStarts));
-    if (bytes < sizeof stored) mended.shortFileBytes = static_cast<qint64>(bytes);
-  }
+  // A short file would leave zero frequencies and peaks, a generator that
+  // can only refuse: the fields it does not hold whole keep their defaults.
+  const bool found = ReadRecordOverDefaults(path, &params, sizeof params, kFieldStarts, mended);
   if (repairs) *repairs = mended;
   return found;
 }

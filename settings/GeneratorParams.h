@@ -45,7 +45,8 @@ GeneratorParams DefaultGeneratorParams();
 // as stored: what the generator plays depends on the rate and channels
 // (RepairGeneratorParams mends the rest). A missing or unreadable file gives
 // the defaults and returns false. `repairs`, when given, says whether the
-// file was short.
+// file was short or long, or why it could not be read (a folder, a named
+// pipe, a device, a link to nothing).
 bool LoadGeneratorParams(const QString& path, GeneratorParams& params, RecordRepairs* repairs = nullptr);
 
 // Writes the 32-byte image; the file is replaced only when fully written.

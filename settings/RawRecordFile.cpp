@@ -22,6 +22,22 @@ RawReadResult ReadRawRecord(const QString& path, void* record, std::size_t size,
   return RawReadResult::Read;
 }
 
+bool ReadRecordOverDefaults(const QString& path, void* record, std::size_t size,
+                            std::span<const std::size_t> fieldStarts, RecordRepairs& mended) {
+  QByteArray bytes;
+  QString reason;
+  qint64 fileSize = 0;
+  mended.recordBytes = static_cast<qsizetype>(size);
+  const SmallFileStatus status =
+      ReadSmallFile(path, static_cast<qint64>(size), &bytes, &reason, LongerFile::ReadStart, &fileSize);
+  if (status == SmallFileStatus::Refused) mended.unreadable = reason;
+  if (status != SmallFileStatus::Fits) return false;
+  std::memcpy(record, bytes.constData(), WholeFieldBytes(static_cast<std::size_t>(bytes.size()), fieldStarts));
+  if (fileSize < qint64(size)) mended.shortFileBytes = fileSize;
+  if (fileSize > qint64(size)) mended.longFileBytes = fileSize;
+  return true;
+}
+
 std::size_t WholeFieldBytes(std::size_t bytes, std::span<const std::size_t> fieldStarts) {
   std::size_t whole = 0;
   for (const std::size_t start : fieldStarts)

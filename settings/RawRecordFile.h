@@ -1,5 +1,7 @@
 #pragma once
 
+#include "settings/RecordRepairs.h"
+
 #include <QString>
 
 #include <cstddef>
@@ -16,6 +18,16 @@ enum class RawReadResult { Missing, Read };
 // of bytes the file supplied.
 RawReadResult ReadRawRecord(const QString& path, void* record, std::size_t size,
                             std::size_t* bytesRead = nullptr);
+
+// Reads the image of a record of `size` bytes over `record`, which holds its
+// defaults: the fields the file holds whole (`fieldStarts` as for
+// WholeFieldBytes) are its own, those a short file cuts off or lacks keep
+// their defaults; of a longer file the first `size` bytes are read. `mended`
+// notes a file that cannot be read (a folder, a named pipe, a device, a link
+// to nothing: the reason), or one shorter or longer than the record. False
+// when nothing was read: the file is missing or cannot be read.
+bool ReadRecordOverDefaults(const QString& path, void* record, std::size_t size,
+                            std::span<const std::size_t> fieldStarts, RecordRepairs& mended);
 
 // How many of the first `bytes` of a record hold whole fields: the largest
 // of `fieldStarts` (the offsets where the fields begin, ascending, followed

@@ -1,7 +1,6 @@
 #include "settings/SettingsRecord.h"
 
 #include "settings/RawRecordFile.h"
-#include "settings/SmallFile.h"
 
 #include <cmath>
 #include <cstring>
@@ -78,23 +77,11 @@ QStringList RepairSettings(SettingsRecord& r) {
 }
 
 bool LoadSettingsRecord(const QString& path, SettingsRecord& record, RecordRepairs* repairs) {
-  QByteArray bytes;
-  QString reason;
-  qint64 size = 0;
-  const SmallFileStatus status =
-      ReadSmallFile(path, sizeof record, &bytes, &reason, LongerFile::ReadStart, &size);
-  const bool found = status == SmallFileStatus::Fits;
   record = DefaultSettings();
   RecordRepairs mended;
-  mended.recordBytes = sizeof record;
-  if (status == SmallFileStatus::Refused) mended.unreadable = reason;
-  if (found) {
-    // The fields a short file holds whole are its own; those it cuts off or
-    // lacks keep their defaults (all-zero colours and rates are no settings).
-    std::memcpy(&record, bytes.constData(), WholeFieldBytes(static_cast<std::size_t>(bytes.size()), kFieldStarts));
-    if (size < qint64(sizeof record)) mended.shortFileBytes = size;
-    if (size > qint64(sizeof record)) mended.longFileBytes = size;
-  }
+  // All-zero colours and rates are no settings: the fields a short file
+  // lacks keep their defaults.
+  const bool found = ReadRecordOverDefaults(path, &record, sizeof record, kFieldStarts, mended);
   mended.outOfRange = RepairSettings(record);
   ApplyLoadResets(record);
   if (repairs) *repairs = mended;

@@ -1,11 +1,15 @@
 #include "settings/GeneratorParams.h"
 
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <string>
+
+#include <sys/stat.h>
 
 TEST(GeneratorParams, FileIsThe32ByteImage) {
   QTemporaryDir dir;
@@ -73,6 +77,20 @@ TEST(GeneratorParams, MissingFileGivesDefaults) {
   EXPECT_GT(p.leftPeak, 0);
   EXPECT_EQ(0, std::memcmp(&p, &defaults, sizeof p));
   EXPECT_FALSE(repairs.Any());
+}
+
+TEST(GeneratorParams, AFolderOrAPipeGivesTheDefaultsWithANote) {
+  QTemporaryDir dir;
+  ASSERT_TRUE(QDir().mkdir(dir.filePath("folder")));
+  ASSERT_EQ(mkfifo(QFile::encodeName(dir.filePath("pipe")).constData(), 0600), 0);
+  for (const char* name : {"folder", "pipe"}) {
+    GeneratorParams p{};
+    RecordRepairs repairs;
+    EXPECT_FALSE(LoadGeneratorParams(dir.filePath(name), p, &repairs)) << name;
+    EXPECT_EQ(Image(p).toHex(), Image(DefaultGeneratorParams()).toHex()) << name;
+    EXPECT_TRUE(RepairStatusText("wavedata.ini", repairs).contains(name == std::string("folder") ? "文件夹" : "管道"))
+        << name;
+  }
 }
 
 TEST(GeneratorParams, FieldsBeyondTheEndOfAShortFileTakeTheDefaults) {

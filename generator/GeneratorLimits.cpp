@@ -96,8 +96,11 @@ QList<GeneratorFault> GeneratorFaults(const GeneratorParams& params, int32_t sam
 QStringList RepairGeneratorParams(GeneratorParams& params, int32_t sampleRate, int channels) {
   const GeneratorParams d = DefaultGeneratorParams();
   QStringList repaired;
-  // The panel's lists and sliders first: a frequency is then judged with the
-  // waveform the panel will show and play.
+  // The panel's mode, lists and sliders first: a frequency is then judged
+  // with the mode and waveform the panel will show and play. A mode other
+  // than 0 or 1 would show the sweep while the start plays the function
+  // signal: it becomes the function signal it played.
+  RepairField(repaired, params.functionMode <= 1, params.functionMode, uint8_t{1}, "functionMode");
   RepairField(repaired, IsWaveform(params.leftWave), params.leftWave, d.leftWave, "leftWave");
   RepairField(repaired, IsWaveform(params.rightWave), params.rightWave, d.rightWave, "rightWave");
   RepairField(repaired, IsPeak(params.leftPeak), params.leftPeak, d.leftPeak, "leftPeak");

@@ -63,6 +63,15 @@ TEST(GeneratorLimits, TheRepairMendsExactlyWhatTheGeneratorRefusesAndWhatThePane
   }
 }
 
+TEST(GeneratorLimits, AModeOtherThanFunctionOrSweepBecomesTheFunctionSignalItPlayed) {
+  for (uint8_t mode : {uint8_t{0}, uint8_t{1}, uint8_t{2}, uint8_t{255}}) {
+    GeneratorParams p = kFunction;
+    p.functionMode = mode;
+    EXPECT_EQ(RepairGeneratorParams(p, 44100, 2).contains("functionMode"), mode > 1) << int{mode};
+    EXPECT_EQ(p.functionMode, mode > 1 ? 1 : mode);
+  }
+}
+
 TEST(GeneratorLimits, AWaveformMendedFirstJudgesTheFrequencyItPlays) {
   // A right waveform outside the lists becomes the default triangle, which
   // cannot play the 14000 Hz a sine could.

@@ -238,9 +238,16 @@ TransportResult SamplingEngine::Record(bool samplingOn) {
     r.refused = true;
     return r;
   }
-  // A recording needs input: Record starts it, in the format in force (the
-  // one of a loaded file that the recording extends).
-  if (!samplingOn || !WaveInOpen()) {
+  // Extending a recording: the input runs in the recording's format, even
+  // when the rate, channels or width were changed since it was made or
+  // loaded; two formats in one file would play at the wrong speed.
+  if (g_recordState != Idle && heldFormat_.channels != 0 && heldFormat_ != SettingsInputFormat()) {
+    g_settings.channels = heldFormat_.channels;
+    g_settings.sampleRate = static_cast<int32_t>(heldFormat_.samplesPerSec);
+    g_settings.bitsPerSample = heldFormat_.bitsPerSample;
+  }
+  // A recording needs input: Record starts it, in the format in force.
+  if (!samplingOn || !WaveInOpen() || inputFormat_ != SettingsInputFormat()) {
     ResumeInput();
     if (!WaveInOpen()) {  // "Init fail!" has been shown
       r.refused = true;
@@ -249,6 +256,7 @@ TransportResult SamplingEngine::Record(bool samplingOn) {
     r.samplingStarted = true;
   }
   if (g_recordState == Idle) CurrentRecording().Clear();
+  heldFormat_ = inputFormat_;
   if (g_recordState == Idle || !userRecording_) recordFormat_ = waveFormat;
   userRecording_ = true;
   recordingHalted_ = false;

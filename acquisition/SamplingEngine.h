@@ -72,7 +72,9 @@ class SamplingEngine {
   // --- recording and replay commands ---
   // Record starts the sound card's input when it is not running; it is
   // refused (with a message) in the function-signal view and while a
-  // plug-in is the source.
+  // plug-in is the source. Extending a recording puts the recording's own
+  // format in force first (its channels, rate and width), so one file never
+  // holds two formats.
   TransportResult Record(bool samplingOn);
   TransportResult Playback();
   TransportResult Pause();
@@ -91,6 +93,8 @@ class SamplingEngine {
   const RecordingSpool& Spool() const { return spool_; }
   // A recording the user made that is in progress or not yet saved.
   bool HasUserRecording() const { return userRecording_; }
+  // The recording now holds `format`'s frames (a generated signal).
+  void SetHeldFormat(const WaveFormat& format) { heldFormat_ = format; }
   TransportResult StartSampling(bool samplingOn);
   TransportResult StopSampling(bool samplingOn);
   // The replay slider was moved (by the user or by the program).
@@ -152,6 +156,9 @@ class SamplingEngine {
   bool recordingHalted_ = false;  // memory or the cap ran out: recording stopped, data kept
   bool userRecording_ = false;    // see HasUserRecording
   WaveFormat recordFormat_;       // the format of the user's recording
+  // The format of what the recording holds (a recording made, a file
+  // loaded, a signal generated); none before anything filled it.
+  WaveFormat heldFormat_;
   QString spoolFolder_;
   RecordingSpool spool_;
   bool spoolFailed_ = false;  // told once; the recording goes on in memory

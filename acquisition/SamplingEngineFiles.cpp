@@ -119,6 +119,7 @@ uint32_t SamplingEngine::ReadWavFile(const QString& path, QString* reason) {
   // The recording now holds the file's channels and rate in the current
   // sample width; a later save writes it in that format.
   waveFormat = MakePcmFormat(g_settings.channels, static_cast<uint32_t>(g_settings.sampleRate), bits);
+  heldFormat_ = waveFormat;
   g_playbackPos = 0;
   if (!probe.note.isEmpty()) CurrentPrompts().ShowStatus(probe.note);
   return static_cast<uint32_t>(RecBytes() / 2);

@@ -21,6 +21,7 @@ bool COndrixView::TakeSignal(std::optional<GeneratedSignal> signal, const QStrin
   g_settings.sampleRate = static_cast<int32_t>(signal->format.samplesPerSec);
   g_settings.bitsPerSample = 16;
   engine_.recBuf16 = std::move(recording);
+  engine_.SetHeldFormat(signal->format);
   signalFormat_ = signal->format;
   if (!signal->note.isEmpty()) CurrentPrompts().ShowStatus(signal->note);
   return true;

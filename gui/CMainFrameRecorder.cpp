@@ -4,6 +4,7 @@
 
 #include "app/Globals.h"
 #include "app/Prompts.h"
+#include "gui/CBarTool.h"
 #include "gui/CMainFrame.h"
 #include "gui/CRecordBar.h"
 #include "gui/CommandIds.h"
@@ -64,6 +65,8 @@ void CMainFrame::OnRecord() {
   }
   ShowRecordButtons(false, false, true, true, IDC_RECORD);
   ApplyTransport(r);
+  // A recording extended in its own format brings its rate back.
+  controlPanel_->SyncSampleRateSlider();
 }
 
 void CMainFrame::OnPlayback() {

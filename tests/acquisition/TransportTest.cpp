@@ -116,6 +116,32 @@ TEST_F(RecordStates, RecordFromIdleStartsAfreshOtherwiseExtends) {
   EXPECT_EQ(last, 5);
 }
 
+TEST_F(RecordStates, ExtendingARecordingRunsTheInputInTheRecordingsFormat) {
+  // A recording made in 16-bit stereo at 48000 Hz, paused; then the panel or
+  // the settings changed the format in force, or did not.
+  const struct {
+    int channels, bits, rate;
+  } changes[] = {{2, 16, 48000}, {2, 16, 22050}, {1, 16, 48000}, {2, 8, 48000}};
+  for (const auto& c : changes) {
+    SCOPED_TRACE(testing::Message() << c.channels << " channels, " << c.bits << " bits, " << c.rate << " Hz");
+    ResetGlobals();
+    input = FakeAudioInput();
+    engine.SetAudioInput(&input);
+    engine.recBuf16.Clear();
+    UseFormat(2, 16, 48000);
+    engine.Record(false);
+    input.Deliver(Block16([](int) { return 1; }));
+    engine.Stop();
+    g_recordState = Paused;
+    UseFormat(c.channels, c.bits, c.rate);
+    engine.Record(true);
+    EXPECT_EQ(input.openedFormat, MakePcmFormat(2, 48000, 16));
+    EXPECT_EQ(g_settings.sampleRate, 48000);
+    input.Deliver(Block16([](int) { return 2; }));
+    EXPECT_EQ(engine.recBuf16.Size(), 8192u);
+  }
+}
+
 TEST_F(RecordStates, PlaybackNeedsDataAndStopsSampling) {
   UseFormat(2, 16);
   g_recordState = Paused;

@@ -1,5 +1,6 @@
 #include "display/COndrixView.h"
 
+#include "acquisition/PluginSettings.h"
 #include "acquisition/QtAudioInput.h"
 #include "app/Globals.h"
 #include "app/Prompts.h"
@@ -33,6 +34,11 @@ void COndrixView::OnInitialUpdate() {
   g_view = this;
   RecordRepairs repairs;
   LoadSettingsRecord(AppFilePath(QStringLiteral("setting.ini")), g_settings, &repairs);
+  // A plug-in's rate may lie far beyond a sound card's: while plus.ini names
+  // a plug-in in use, the stored rate is its own, taken back once it loads,
+  // and no fault to report.
+  if (ReadPluginSettings(AppFilePath(QStringLiteral("plus.ini"))) && g_pluginEnabled)
+    repairs.outOfRange.removeAll(QStringLiteral("sampleRate"));
   if (repairs.Any())
     CurrentPrompts().ShowStatus(RepairStatusText(QStringLiteral("setting.ini"), repairs));
   engine_.ch1Trace.fill(0);

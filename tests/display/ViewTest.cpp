@@ -2,12 +2,14 @@
 #include "display/COndrixView.h"
 #include "display/Rulers.h"
 #include "support/FakeAudioInput.h"
+#include "support/RecordingPrompts.h"
 
 #include "app/Globals.h"
 
 #include <QApplication>
 #include <QBackingStore>
 #include <QDir>
+#include <QFile>
 #include <QImage>
 #include <QTemporaryDir>
 #include <QTest>
@@ -69,6 +71,22 @@ TEST_F(ViewTest, TheFirstUpdateLoadsTheRuntimeFoldersSettingsWhereverTheProgramW
   view->OnInitialUpdate();
   QDir::setCurrent(previousDir);
   EXPECT_EQ(g_settings.sampleRate, 22050);
+}
+
+TEST_F(ViewTest, APluginsRateBeyondTheSoundCardsIsNoRepairWhilePlusIniNamesThePlugin) {
+  SettingsRecord own = DefaultSettings();
+  own.sampleRate = 1000000;
+  ASSERT_TRUE(SaveSettingsRecord(dir.filePath("setting.ini"), own, nullptr));
+  for (const bool pluginInUse : {true, false}) {
+    QFile ini(dir.filePath("plus.ini"));
+    ASSERT_TRUE(ini.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    ini.write(pluginInUse ? "[PLUS]\nisPlus=1\nPath=/p/adc.so\n" : "[PLUS]\nisPlus=0\n");
+    ini.close();
+    RecordingPrompts prompts;
+    view->OnInitialUpdate();
+    EXPECT_EQ(prompts.statuses.join(' ').contains(QStringLiteral("sampleRate")), !pluginInUse)
+        << prompts.statuses.join(' ').toStdString();
+  }
 }
 
 TEST_F(ViewTest, ResizePlacesThePlotAndPutsEveryMarkAtItsStart) {

@@ -8,6 +8,10 @@ packages=(
   qt6-base-dev qt6-multimedia-dev qt6-tools-dev qt6-l10n-tools libqt6multimedia6 libasound2-dev libasound2-plugins alsa-utils
   libgtest-dev libgmock-dev libbenchmark-dev libfftw3-dev
   pulseaudio pulseaudio-utils sox libsox-fmt-all
+  # The sound server's client library, for the audio backend that follows a
+  # server restart; PipeWire's PulseAudio server, which the tests also start
+  # privately (scripts/loopback-pipewire.sh).
+  libpulse-dev pipewire pipewire-pulse wireplumber
   fonts-wqy-microhei qt6-translations-l10n xvfb xauth imagemagick poppler-utils linux-perf
   desktop-file-utils dpkg-dev file pavucontrol
   # The sanitizer and fuzzing builds: clang, its sanitizer and libFuzzer
@@ -28,3 +32,20 @@ SUDO=""
 [ "$(id -u)" -eq 0 ] || SUDO="sudo"
 $SUDO apt-get update
 DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y --no-install-recommends "${missing[@]}"
+
+# Debian enables PipeWire's user services for every user when it installs
+# them. The project only starts them privately, in its tests; on a desktop
+# whose sound is PulseAudio they would take its place at the next login. So
+# the services of the packages installed just now are switched off again; a
+# machine that had them before keeps them as they were.
+user_units=()
+for p in "${missing[@]}"; do
+  case "$p" in
+    pipewire) user_units+=(pipewire.socket pipewire.service) ;;
+    pipewire-pulse) user_units+=(pipewire-pulse.socket pipewire-pulse.service) ;;
+    wireplumber) user_units+=(wireplumber.service) ;;
+  esac
+done
+if [ ${#user_units[@]} -gt 0 ] && command -v systemctl >/dev/null; then
+  $SUDO systemctl --global disable "${user_units[@]}" || true
+fi

@@ -1,6 +1,10 @@
 #pragma once
 
+#include "app/AudioHealth.h"
 #include "files/WaveFormat.h"
+
+#include <QByteArray>
+#include <QString>
 
 #include <cstddef>
 #include <cstdint>
@@ -8,8 +12,9 @@
 
 // The sound card's input as the sampling engine sees it: opened with a PCM
 // format, paused and resumed, delivering whole 4096-byte blocks on the GUI
-// thread through the block handler.
-class AudioInput {
+// thread through the block handler. A backend that follows the sound server
+// reports a lost and a recovered stream through the health handler.
+class AudioInput : public AudioHealth {
  public:
   static constexpr std::size_t kBlockBytes = 4096;
   using BlockHandler = std::function<void(const uint8_t* data, std::size_t count)>;
@@ -25,6 +30,13 @@ class AudioInput {
   virtual void Start() = 0;
   virtual void Stop() = 0;
   virtual bool IsOpen() const = 0;
+  // The device to record from: the sound system's id, empty for the system's
+  // default. An open input moves to it at once; a closed one uses it when
+  // opened.
+  virtual void SetDevice(const QByteArray& id) { (void)id; }
+  // After a failed Open: what is missing and what the user can do, one or
+  // two sentences; empty when the backend cannot tell.
+  virtual QString OpenProblem() const { return {}; }
 
   void SetBlockHandler(BlockHandler handler) { blockHandler_ = std::move(handler); }
 

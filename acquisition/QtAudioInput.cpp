@@ -1,5 +1,7 @@
 #include "acquisition/QtAudioInput.h"
 
+#include "acquisition/InputTransfer.h"
+
 #include <QAudioDevice>
 #include <QAudioFormat>
 #include <QAudioSource>
@@ -10,39 +12,14 @@
 
 namespace {
 
-// The Qt format for a PCM wave format this backend can deliver: 8-bit
-// unsigned or 16-bit signed, one or two channels, a consistent block align.
+// The Qt format for a PCM wave format this backend can deliver.
 std::optional<QAudioFormat> ToQtFormat(const WaveFormat& format) {
-  if (format.formatTag != 1 || format.samplesPerSec == 0) return std::nullopt;
-  if (format.channels != 1 && format.channels != 2) return std::nullopt;
-  if (format.blockAlign != format.channels * format.bitsPerSample / 8) return std::nullopt;
+  if (!IsDeliverableInputFormat(format)) return std::nullopt;
   QAudioFormat qt;
-  if (format.bitsPerSample == 8) {
-    qt.setSampleFormat(QAudioFormat::UInt8);
-  } else if (format.bitsPerSample == 16) {
-    qt.setSampleFormat(QAudioFormat::Int16);
-  } else {
-    return std::nullopt;
-  }
+  qt.setSampleFormat(format.bitsPerSample == 8 ? QAudioFormat::UInt8 : QAudioFormat::Int16);
   qt.setChannelCount(format.channels);
   qt.setSampleRate(static_cast<int>(format.samplesPerSec));
   return qt;
-}
-
-// The device's transfer size: how much sound the stream hands over per
-// wake-up. The largest power of two of at most 25 ms of sound (about a
-// display tick), at least 32 bytes: a power of two either divides the block
-// or is a whole number of blocks. At 44100 and 48000 Hz stereo 16-bit that is
-// one block per wake-up (43 a second at 44100 Hz; 1 KiB transfers took 172),
-// at 200000 Hz four (49 a second instead of 195 with one). A block reaches
-// the handler at most one transfer after its last sample; at low rates,
-// where a block spans up to a second, transfers stay short so that a block
-// still goes on soon after it is complete.
-qsizetype TransferBytes(const WaveFormat& format) {
-  constexpr double kMaxTransferSec = 0.025;
-  qsizetype bytes = 32;
-  while (static_cast<double>(2 * bytes) <= kMaxTransferSec * format.avgBytesPerSec) bytes *= 2;
-  return bytes;
 }
 
 }  // namespace
@@ -58,7 +35,7 @@ bool QtAudioInput::Open(const WaveFormat& format) {
   const QAudioDevice device = QMediaDevices::defaultAudioInput();
   if (device.isNull() || !device.isFormatSupported(*qtFormat)) return false;
   source_ = new QAudioSource(device, *qtFormat, this);
-  source_->setBufferSize(TransferBytes(format));
+  source_->setBufferSize(static_cast<qsizetype>(InputTransferBytes(format)));
   if (!StartCapture()) {
     Close();
     return false;

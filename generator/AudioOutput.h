@@ -1,13 +1,16 @@
 #pragma once
 
+#include "app/AudioHealth.h"
 #include "files/WaveFormat.h"
 
 #include <QByteArray>
 #include <QString>
 
 // The sound card's output as the generator sees it: plays one signal over and
-// over, without a gap where it starts again, until stopped.
-class AudioOutput {
+// over, without a gap where it starts again, until stopped. A backend that
+// follows the sound server reports a lost and a recovered stream through the
+// health handler and resumes the signal by itself.
+class AudioOutput : public AudioHealth {
  public:
   virtual ~AudioOutput() = default;
 
@@ -19,5 +22,9 @@ class AudioOutput {
   virtual bool Start(const WaveFormat& format, QByteArray signal, QString* reason) = 0;
   // Stops and releases the device; harmless when stopped.
   virtual void Stop() = 0;
+  // Heard now: started, and not lost.
   virtual bool IsPlaying() const = 0;
+  // The device to play on: the sound system's id, empty for the system's
+  // default. A playing output moves to it at once.
+  virtual void SetDevice(const QByteArray& id) { (void)id; }
 };

@@ -2,9 +2,11 @@
 
 #include <string>
 
-// A private loopback PulseAudio server for one test process, run through
-// scripts/loopback-audio.sh: what is played on the default output comes back
-// at the default input. Start() also points this process at the server (the
+// A private loopback sound server for one test process, run through
+// scripts/loopback-audio.sh (PulseAudio), or scripts/loopback-pipewire.sh
+// (PipeWire with its PulseAudio server) when ONDRIX_SOUND_SERVER is
+// "pipewire": what is played on the default output comes back at the
+// default input. Start() also points this process at the server (the
 // four environment variables), so it must run before any Qt Multimedia object
 // exists. If the process dies from a signal, the server is terminated too.
 class LoopbackServer {
@@ -16,6 +18,13 @@ class LoopbackServer {
   bool Start(std::string& error);
   // Stops the server and removes its folder; harmless when not running.
   void Stop();
+  // Stops the server but keeps its folder, so clients find it again at the
+  // same place after Resume().
+  void Kill();
+  // Starts the server again after Kill(); false with `error` as Start.
+  bool Resume(std::string& error);
+  // "PulseAudio" or "PipeWire".
+  static const char* Kind();
 
   const std::string& Dir() const { return dir_; }
 

@@ -22,6 +22,12 @@ class AudioDevices : public QObject {
   using QObject::QObject;
   virtual QList<AudioDevice> Inputs() const = 0;
   virtual QList<AudioDevice> Outputs() const = 0;
+  // Waits up to `ms` for lists that are known to be current (a sound server
+  // that is connected); false when they are not.
+  virtual bool WaitForLists(int ms) {
+    (void)ms;
+    return true;
+  }
 
  signals:
   void Changed();

@@ -14,7 +14,6 @@ PulseServer& PulseServer::Instance() {
   if (!instance) {
     instance = new PulseServer;
     instance->setParent(QCoreApplication::instance());
-    instance->Connect();
   }
   return *instance;
 }

@@ -19,13 +19,15 @@ class PulseServer : public AudioDevices {
   static constexpr int kRetryMs = 1000;
 
   // The connection, made on first use and deleted with the application
-  // object. Needs a QCoreApplication.
+  // object; it first connects when something waits for it. Needs a
+  // QCoreApplication.
   static PulseServer& Instance();
   ~PulseServer() override;
 
   // Connected, and the device lists are in.
   bool IsReady() const { return ready_; }
-  // Waits up to `ms` for IsReady(), handling the server's events only.
+  // Waits up to `ms` for IsReady(), handling the server's events only;
+  // connects first when not connected.
   bool WaitReady(int ms);
   // One line for the user when not ready: no server, or why it refused.
   QString Problem() const { return problem_; }
@@ -37,6 +39,7 @@ class PulseServer : public AudioDevices {
 
   QList<AudioDevice> Inputs() const override { return sources_; }
   QList<AudioDevice> Outputs() const override { return sinks_; }
+  bool WaitForLists(int ms) override { return WaitReady(ms); }
   QByteArray DefaultInput() const { return defaultSource_; }
   QByteArray DefaultOutput() const { return defaultSink_; }
 

@@ -39,10 +39,15 @@ WaveFormat SettingsInputFormat() {
 void SamplingEngine::OpenWaveIn() {
   waveFormat = SettingsInputFormat();
   if (input_ && input_->IsOpen()) input_->Close();
-  if (input_ && input_->Open(waveFormat))
-    inputFormat_ = waveFormat;
-  else
-    CurrentPrompts().ShowMessage(QCoreApplication::translate("SamplingEngine", "Init fail!"));
+  // The format the input runs in, or keeps trying to open in.
+  inputFormat_ = waveFormat;
+  if (input_ && input_->Open(waveFormat)) return;
+  // What is missing and what to do (no sound server, no device) goes beside
+  // "Init fail!" when the input can tell.
+  QString text = QCoreApplication::translate("SamplingEngine", "Init fail!");
+  if (const QString problem = input_ ? input_->OpenProblem() : QString(); !problem.isEmpty())
+    text += QStringLiteral("\n\n") + problem;
+  CurrentPrompts().ShowMessage(text);
 }
 
 void SamplingEngine::CloseWaveIn() {

@@ -1,21 +1,21 @@
 #include "display/COndrixView.h"
 
 #include "acquisition/PluginSettings.h"
-#include "acquisition/QtAudioInput.h"
+#include "display/SoundCard.h"
 #include "app/Globals.h"
 #include "app/Prompts.h"
 #include "display/BitmapExport.h"
 #include "display/Rulers.h"
-#include "generator/QtAudioOutput.h"
 
 #include <QMouseEvent>
 #include <QPainter>
 
 COndrixView::COndrixView(std::unique_ptr<AudioInput> input, QWidget* parent)
     : QWidget(parent),
-      input_(input ? std::move(input) : std::make_unique<QtAudioInput>()),
-      output_(std::make_unique<QtAudioOutput>()),
+      input_(input ? std::move(input) : MakeSoundCardInput()),
+      output_(MakeSoundCardOutput()),
       engine_(input_.get()) {
+  WatchAudioHealth();
   // Every pixel of a repainted region is painted: no background erase, no flicker.
   setAttribute(Qt::WA_OpaquePaintEvent);
   setMouseTracking(false);
@@ -51,6 +51,7 @@ void COndrixView::OnInitialUpdate() {
   engine_.recBuf16.Clear();
   ClearRulerState();
   style_ = ScreenStyle();
+  LoadAudioDevices();
 }
 
 void COndrixView::StartDisplayTimer() { timer_.start(); }

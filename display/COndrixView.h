@@ -3,6 +3,7 @@
 #include "acquisition/AudioInput.h"
 #include "acquisition/PluginStartGuard.h"
 #include "acquisition/SamplingEngine.h"
+#include "app/AudioDeviceChoice.h"
 #include "display/ComposeDisplay.h"
 #include "display/ScreenPicture.h"
 #include "files/WaveFormat.h"
@@ -13,9 +14,11 @@
 #include <QWidget>
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 
+class AudioDevices;
 
 // The measurement view: owns the sampling engine and the sound card's input,
 // converts one frame on every 20 ms tick and builds the measurement picture,
@@ -101,8 +104,28 @@ class COndrixView : public QWidget {
   // writes signal.wav and starts the output (true, also when the file or the
   // device failed).
   bool StartGenerator();
-  // The sound card's output; null (and the constructor) gives the Qt Multimedia one.
+  // The sound card's output; null (and the constructor) gives the platform's
+  // (straight through the sound server where there is one, else Qt Multimedia's).
   void SetAudioOutput(std::unique_ptr<AudioOutput> output);
+
+  // --- the sound card's devices and streams (COndrixViewAudio.cpp) ---
+  // The devices there are; SetAudioDevices (not owned, null for the
+  // platform's) replaces them in tests.
+  AudioDevices& Devices();
+  void SetAudioDevices(AudioDevices* devices) { devices_ = devices; }
+  // The choice stored in audiodevices.ini, and the devices used this run:
+  // the choice, except a chosen device that was gone at start-up.
+  const AudioDeviceChoice& StoredDeviceChoice() const { return storedDevices_; }
+  // Uses `choice` from now on (a running input or output moves at once) and
+  // makes it the stored one; the caller writes the file.
+  void UseAudioDevices(const AudioDeviceChoice& choice);
+  // A stream was lost (the sound server went away, the device was
+  // unplugged) and is being retried every second.
+  bool InputLost() const { return inputLost_; }
+  bool OutputLost() const { return outputLost_; }
+  // Called when the output was lost or runs again by itself (the control
+  // panel shows the generator's state).
+  std::function<void()> onSignalOutputChanged;
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -120,10 +143,24 @@ class COndrixView : public QWidget {
   bool TakeSignal(std::optional<GeneratedSignal> signal, const QString& refusal);
   // The format the signal is written and played in.
   WaveFormat SignalFormat() const;
+  // Reads audiodevices.ini and gives the streams their devices, falling
+  // back to the default for a chosen device that is not there.
+  void LoadAudioDevices();
+  void WatchAudioHealth();
+  void OnInputHealth(bool live, const QString& reason);
+  void OnOutputHealth(bool live, const QString& reason);
+  // The status line while a stream is lost; `back` when none is.
+  void ShowAudioStatus(const QString& back);
 
   std::unique_ptr<AudioInput> input_;
   std::unique_ptr<AudioOutput> output_;
   WaveFormat signalFormat_;  // of the last synthesis; none before it
+  AudioDevices* devices_ = nullptr;
+  AudioDeviceChoice storedDevices_;
+  AudioDeviceChoice devicesInUse_;
+  bool inputLost_ = false;
+  bool outputLost_ = false;
+  QString inputLostReason_, outputLostReason_;
   SamplingEngine engine_;
   ViewGeometry geometry_;
   DisplayStyle style_;

@@ -5,7 +5,7 @@
 
 #include "app/Globals.h"
 #include "app/Prompts.h"
-#include "generator/QtAudioOutput.h"
+#include "display/SoundCard.h"
 
 bool COndrixView::TakeSignal(std::optional<GeneratedSignal> signal, const QString& refusal) {
   if (!signal) {
@@ -75,7 +75,9 @@ bool COndrixView::SignalOutputRunning() const { return output_->IsPlaying(); }
 
 void COndrixView::SetAudioOutput(std::unique_ptr<AudioOutput> output) {
   output_->Stop();
-  output_ = output ? std::move(output) : std::make_unique<QtAudioOutput>();
+  output_ = output ? std::move(output) : MakeSoundCardOutput();
+  output_->SetDevice(devicesInUse_.output);
+  WatchAudioHealth();
 }
 
 bool COndrixView::WriteGeneratorParams() {

@@ -6,6 +6,7 @@
 #include "acquisition/PluginSettings.h"
 #include "app/Globals.h"
 #include "app/Prompts.h"
+#include "display/COndrixView.h"
 #include "generator/GeneratorLimits.h"
 #include "generator/MixerSlider.h"
 #include "gui/CompactComboBox.h"
@@ -300,6 +301,8 @@ void CBarTool::OnInitialUpdate() {
   Slider(IDC_GAIN)->SetPositionQuietly(5);
 
   generatorStopped = true;
+  // The output lost, or playing again by itself: the button follows it.
+  if (g_view) g_view->onSignalOutputChanged = [this] { ShowGeneratorState(); };
   RecordRepairs repairs;
   LoadGeneratorParams(AppFilePath(QStringLiteral("wavedata.ini")), g_generator, &repairs);
   // Judged as the start button judges it, at the rate and channels in force.

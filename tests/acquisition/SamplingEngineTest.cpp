@@ -37,6 +37,13 @@ TEST_F(SamplingEngineInput, DeviceFailuresAreReportedWithTheirTexts) {
   EXPECT_EQ(prompts.messages.last(), "Init fail!");
 }
 
+TEST_F(SamplingEngineInput, InitFailSaysWhatIsMissingWhenTheInputCanTell) {
+  input.acceptOpen = false;
+  input.openProblem = QStringLiteral("没有声音服务器。请启动声音服务器。");
+  engine.OpenWaveIn();
+  EXPECT_EQ(prompts.messages, QStringList({"Init fail!\n\n没有声音服务器。请启动声音服务器。"}));
+}
+
 TEST_F(SamplingEngineInput, CalibrationShiftsLive16BitDataButNotTheRecording) {
   UseFormat(2, 16);
   g_settings.calibrationOffset = 100;

@@ -29,6 +29,10 @@ class FakeAudioInput : public AudioInput {
     running = false;
   }
   bool IsOpen() const override { return open; }
+  void SetDevice(const QByteArray& id) override { device = id; }
+  QString OpenProblem() const override { return openProblem; }
+  // The stream was lost (`live` false) or runs again.
+  void Report(bool live, const QString& reason = {}) { ReportHealth(live, reason); }
 
   void Deliver(const std::vector<uint8_t>& block) { DeliverBlock(block.data(), block.size()); }
 
@@ -38,4 +42,6 @@ class FakeAudioInput : public AudioInput {
   bool running = false;
   int openCount = 0, closeCount = 0, startCount = 0, stopCount = 0;
   WaveFormat openedFormat;
+  QByteArray device;
+  QString openProblem;
 };

@@ -18,10 +18,17 @@ class FakeAudioOutput : public AudioOutput {
     playing = false;
   }
   bool IsPlaying() const override { return playing; }
+  void SetDevice(const QByteArray& id) override { device = id; }
+  // The stream was lost (`live` false) or plays again.
+  void Report(bool live, const QString& reason = {}) {
+    playing = live;
+    ReportHealth(live, reason);
+  }
 
   bool acceptStart = true;
   bool playing = false;
   int startCount = 0, stopCount = 0;
   WaveFormat playedFormat;
   QByteArray played;
+  QByteArray device;
 };

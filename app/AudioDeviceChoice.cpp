@@ -7,12 +7,6 @@
 #include <QFileInfo>
 #include <QList>
 
-namespace {
-
-QString Text(const char* text) { return QCoreApplication::translate("AudioDeviceChoice", text); }
-
-}  // namespace
-
 AudioDeviceChoice ParseAudioDeviceChoice(const QByteArray& text) {
   AudioDeviceChoice choice;
   for (QByteArray line : text.split('\n')) {
@@ -33,11 +27,11 @@ AudioDeviceChoice ReadAudioDeviceChoice(const QString& path, QString* problem) {
   const QFileInfo info(path);
   if (!info.exists()) return {};
   auto refuse = [&](const QString& why) {
-    if (problem) *problem = Text("%1 未读取：%2").arg(info.fileName(), why);
+    if (problem) *problem = QCoreApplication::translate("AudioDeviceChoice", "%1 未读取：%2").arg(info.fileName(), why);
     return AudioDeviceChoice{};
   };
-  if (!info.isFile()) return refuse(Text("不是普通文件"));
-  if (info.size() > kAudioDeviceFileMaxBytes) return refuse(Text("文件过大"));
+  if (!info.isFile()) return refuse(QCoreApplication::translate("AudioDeviceChoice", "不是普通文件"));
+  if (info.size() > kAudioDeviceFileMaxBytes) return refuse(QCoreApplication::translate("AudioDeviceChoice", "文件过大"));
   QFile file(path);
   if (!file.open(QIODevice::ReadOnly)) return refuse(file.errorString());
   return ParseAudioDeviceChoice(file.read(kAudioDeviceFileMaxBytes));
@@ -46,12 +40,12 @@ AudioDeviceChoice ReadAudioDeviceChoice(const QString& path, QString* problem) {
 bool WriteAudioDeviceChoice(const QString& path, const AudioDeviceChoice& choice, QString* error) {
   for (const QByteArray* id : {&choice.input, &choice.output}) {
     if (id->contains('\n') || id->contains('\r')) {
-      if (error) *error = Text("设备名称含有换行，无法保存：%1").arg(QString::fromUtf8(*id));
+      if (error) *error = QCoreApplication::translate("AudioDeviceChoice", "设备名称含有换行，无法保存：%1").arg(QString::fromUtf8(*id));
       return false;
     }
   }
   QString reason;
   if (WriteOutputFile(path, FormatAudioDeviceChoice(choice), {}, &reason)) return true;
-  if (error) *error = Text("无法写入文件 %1：%2").arg(path, reason);
+  if (error) *error = QCoreApplication::translate("AudioDeviceChoice", "无法写入文件 %1：%2").arg(path, reason);
   return false;
 }

@@ -2,7 +2,10 @@
 
 // How the program names itself to the sound server and the desktop, so the
 // desktop's sound settings show "Orvanta" with its icon and remember its
-// devices and volumes from one run to the next.
+// devices and volumes from one run to the next. The program's own
+// connection to the server carries these properties, so no PULSE_PROP is
+// set: the desktop's volume control started from the panel would inherit it
+// and call itself Orvanta.
 namespace SoundIdentity {
 
 inline constexpr char kName[] = "Orvanta";
@@ -11,10 +14,5 @@ inline constexpr char kId[] = "ondrix";
 inline constexpr char kIcon[] = "ondrix";
 // A measuring bench produces and records sound for work.
 inline constexpr char kRole[] = "production";
-
-// The same as the sound server's PULSE_PROP environment variable, for
-// clients the program does not make itself (Qt Multimedia's).
-inline constexpr char kPulseProp[] =
-    "application.name='Orvanta' application.id='ondrix' application.icon_name='ondrix' media.role='production'";
 
 }  // namespace SoundIdentity

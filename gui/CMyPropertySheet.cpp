@@ -37,6 +37,8 @@ CMyPropertySheet::CMyPropertySheet(QWidget* parent) : QDialog(parent) {
   cancel_ = buttons->addButton(tr("取消"), QDialogButtonBox::RejectRole);
   ok_->setDefault(true);
   connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+  // The devices of page "其他" are taken on OK only, before the input reopens.
+  connect(this, &QDialog::accepted, page5_, &CMyPropertyPage5::Apply);
   connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
   auto* layout = new QVBoxLayout(this);

@@ -3,6 +3,7 @@
 #include "app/Globals.h"
 #include "app/Language.h"
 #include "app/Prompts.h"
+#include "app/SoundIdentity.h"
 #include "app/RuntimeFolder.h"
 #include "app/Translations.h"
 #include "gui/CMainFrame.h"
@@ -32,6 +33,8 @@ int main(int argc, char** argv) {
   QApplication application(argc, argv);
   Q_INIT_RESOURCE(artwork);
   QApplication::setWindowIcon(QIcon(QStringLiteral(":/res/ondrix.png")));
+  // The desktop finds the program's desktop file, name and icon by this.
+  QGuiApplication::setDesktopFileName(QString::fromLatin1(SoundIdentity::kId));
   const QString language = ChooseLanguage(option, QLocale::system().uiLanguages());
   InstallQtTranslations(language);
   if (!InstallTranslations(language, &error)) std::fprintf(stderr, "ondrix: %s\n", qUtf8Printable(error));

@@ -9,6 +9,29 @@
     </message>
 </context>
 <context>
+    <name>AudioDeviceChoice</name>
+    <message>
+        <source>%1 未读取：%2</source>
+        <translation>%1 not read: %2</translation>
+    </message>
+    <message>
+        <source>不是普通文件</source>
+        <translation>not a regular file</translation>
+    </message>
+    <message>
+        <source>文件过大</source>
+        <translation>the file is too large</translation>
+    </message>
+    <message>
+        <source>设备名称含有换行，无法保存：%1</source>
+        <translation>A device name with a line break cannot be saved: %1</translation>
+    </message>
+    <message>
+        <source>无法写入文件 %1：%2</source>
+        <translation>Cannot write the file %1: %2</translation>
+    </message>
+</context>
+<context>
     <name>BitmapFile</name>
     <message>
         <source>error 2! 无法写入文件 %1：%2</source>
@@ -585,6 +608,25 @@ Cancel keeps it, and asks again at the next start.</translation>
     </message>
 </context>
 <context>
+    <name>CMyPropertyPage5</name>
+    <message>
+        <source>(默认设备)</source>
+        <translation>(Default device)</translation>
+    </message>
+    <message>
+        <source>%1（不在）</source>
+        <translation>%1 (not there)</translation>
+    </message>
+    <message>
+        <source>输入设备:</source>
+        <translation>Input:</translation>
+    </message>
+    <message>
+        <source>输出设备:</source>
+        <translation>Output:</translation>
+    </message>
+</context>
+<context>
     <name>CMyPropertySheet</name>
     <message>
         <source>采样参数</source>
@@ -628,6 +670,42 @@ Cancel keeps it, and asks again at the next start.</translation>
     <message>
         <source>插件 %1 未加载，改用声卡采样：%2</source>
         <translation>Plug-in %1 was not loaded; sampling the sound card: %2</translation>
+    </message>
+    <message>
+        <source>所选的输入设备“%1”不在，改用默认设备</source>
+        <translation>The chosen input device “%1” is not there; using the default device</translation>
+    </message>
+    <message>
+        <source>所选的输出设备“%1”不在，改用默认设备</source>
+        <translation>The chosen output device “%1” is not there; using the default device</translation>
+    </message>
+    <message>
+        <source>；</source>
+        <translation>; </translation>
+    </message>
+    <message>
+        <source>声音输入已恢复</source>
+        <translation>Sound input is back</translation>
+    </message>
+    <message>
+        <source>信号输出已恢复</source>
+        <translation>Signal output is back</translation>
+    </message>
+    <message>
+        <source>声音输入和信号输出中断：%1</source>
+        <translation>Sound input and signal output lost: %1</translation>
+    </message>
+    <message>
+        <source>声音输入中断：%1</source>
+        <translation>Sound input lost: %1</translation>
+    </message>
+    <message>
+        <source>信号输出中断：%1</source>
+        <translation>Signal output lost: %1</translation>
+    </message>
+    <message>
+        <source>%1。每秒重试一次。</source>
+        <translation>%1. Trying again every second.</translation>
     </message>
 </context>
 <context>
@@ -1256,6 +1334,75 @@ reports (else the user&apos;s UI language: English for English, else Chinese).
     <message>
         <source>请键入一个数。</source>
         <translation>Please enter a number.</translation>
+    </message>
+</context>
+<context>
+    <name>PulseAudioInput</name>
+    <message>
+        <source>声音输入不支持这种格式</source>
+        <translation>The sound input cannot deliver this format</translation>
+    </message>
+</context>
+<context>
+    <name>PulseServer</name>
+    <message>
+        <source>无法连接声音服务器</source>
+        <translation>Cannot connect to the sound server</translation>
+    </message>
+    <message>
+        <source>没有声音服务器（%1）</source>
+        <translation>No sound server (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>PulseStream</name>
+    <message>
+        <source>%1。请启动声音服务器（PulseAudio 或 PipeWire），程序会自动接上。</source>
+        <translation>%1. Start the sound server (PulseAudio or PipeWire); the program connects by itself.</translation>
+    </message>
+    <message>
+        <source>所选的输入设备“%1”不在。请插上它，或在“设置 → 其他”中另选设备。</source>
+        <translation>The chosen input device “%1” is not there. Plug it in, or choose another one in Settings → Other.</translation>
+    </message>
+    <message>
+        <source>所选的输出设备“%1”不在。请插上它，或在“设置 → 其他”中另选设备。</source>
+        <translation>The chosen output device “%1” is not there. Plug it in, or choose another one in Settings → Other.</translation>
+    </message>
+    <message>
+        <source>没有声音输入设备。请插上设备，或在“设置 → 其他”中选择设备。</source>
+        <translation>There is no sound input device. Plug one in, or choose one in Settings → Other.</translation>
+    </message>
+    <message>
+        <source>没有声音输出设备。请插上设备，或在“设置 → 其他”中选择设备。</source>
+        <translation>There is no sound output device. Plug one in, or choose one in Settings → Other.</translation>
+    </message>
+    <message>
+        <source>声音流无法建立（%1）</source>
+        <translation>The sound stream cannot be made (%1)</translation>
+    </message>
+    <message>
+        <source>声音服务器断开了</source>
+        <translation>the sound server went away</translation>
+    </message>
+    <message>
+        <source>输入设备“%1”不在了</source>
+        <translation>the input device “%1” is gone</translation>
+    </message>
+    <message>
+        <source>输出设备“%1”不在了</source>
+        <translation>the output device “%1” is gone</translation>
+    </message>
+    <message>
+        <source>声音流中断（%1）</source>
+        <translation>the sound stream broke off (%1)</translation>
+    </message>
+    <message>
+        <source>测量输入</source>
+        <translation>Measurement input</translation>
+    </message>
+    <message>
+        <source>信号发生器</source>
+        <translation>Signal generator</translation>
     </message>
 </context>
 <context>

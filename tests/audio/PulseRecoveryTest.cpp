@@ -14,6 +14,7 @@
 #include <gtest/gtest.h>
 
 #include <QElapsedTimer>
+#include <QFile>
 #include <QEventLoop>
 #include <QTimer>
 
@@ -227,6 +228,11 @@ TEST_F(PulseRecovery, TheStreamsCarryTheProgramsNameIconAndRole) {
         << text;
     EXPECT_EQ(text.find("QtPulseAudio"), std::string::npos) << text;
   }
+  // The desktop finds the program by its id: the desktop file of that name,
+  // whose icon is the one named to the server.
+  QFile entry(QStringLiteral(ONDRIX_SOURCE_DIR "/packaging/ondrix.desktop"));
+  ASSERT_TRUE(entry.open(QIODevice::ReadOnly));
+  EXPECT_TRUE(entry.readAll().contains("\nIcon=ondrix\n"));
 }
 
 }  // namespace

@@ -1,11 +1,11 @@
-// The capture soak: the program's own input path (QtAudioInput on the default
-// input device, whole 4096-byte blocks into SamplingEngine::OnWaveInData) runs
-// for minutes beside the 20 ms display tick (SamplingEngine::ConvertFrame on a
-// precise QTimer, as the view runs it), while a counting signal is played into
-// the input. Every block the engine takes into its live buffer is checked
-// against the count: nothing may be lost, repeated or reordered, and the tick
-// may never be late by a whole tick. bench/capture-soak.sh sets up the sound
-// server and the player.
+// The capture soak: the program's own input path (its sound card backend on
+// the default input device, whole 4096-byte blocks into
+// SamplingEngine::OnWaveInData) runs for minutes beside the 20 ms display
+// tick (SamplingEngine::ConvertFrame on a precise QTimer, as the view runs
+// it), while a counting signal is played into the input. Every block the
+// engine takes into its live buffer is checked against the count: nothing may
+// be lost, repeated or reordered, and the tick may never be late by a whole
+// tick. bench/capture-soak.sh sets up the sound server and the player.
 //
 //   capture_soak --emit                  write the counting signal (16-bit
 //                                        stereo, from count 1) to stdout
@@ -16,7 +16,15 @@
 // Exit status: 0 when the checks pass, 1 when one fails, 2 when the input
 // cannot be opened or no counting signal arrives.
 
+#ifdef ONDRIX_HAVE_PULSE
+#include "acquisition/PulseAudioInput.h"
+using SoundCardInput = PulseAudioInput;
+constexpr char kInputName[] = "PulseAudioInput";
+#else
 #include "acquisition/QtAudioInput.h"
+using SoundCardInput = QtAudioInput;
+constexpr char kInputName[] = "QtAudioInput";
+#endif
 #include "acquisition/SamplingEngine.h"
 #include "app/Globals.h"
 #include "bench/soak/CountChecker.h"
@@ -178,7 +186,8 @@ void PrintReport(const Soak& s, const TickLateness& reference, double seconds, u
                  const WaveFormat& format) {
   const auto u = [](uint64_t v) { return static_cast<unsigned long long>(v); };
   const CountChecker& c = s.count;
-  std::printf("capture soak: %.1f s of %u Hz 16-bit stereo through QtAudioInput and SamplingEngine\n", seconds, rate);
+  std::printf("capture soak: %.1f s of %u Hz 16-bit stereo through %s and SamplingEngine\n", seconds, rate,
+              kInputName);
   std::printf("blocks: %llu of %zu bytes (%llu of another size)\n", u(s.blocks), AudioInput::kBlockBytes,
               u(s.wrongSizedBlocks));
   if (c.Started()) {
@@ -246,7 +255,7 @@ int main(int argc, char** argv) {
   g_showRealTime = true;
   g_pluginEnabled = 0;
 
-  QtAudioInput input;
+  SoundCardInput input;
   SamplingEngine engine(&input);
   Soak soak;
   // The engine takes each block first; the check then reads the engine's own

@@ -60,7 +60,10 @@ void Player() {
   const pa_sample_spec spec{PA_SAMPLE_S16LE, kRate, 2};
   pa_buffer_attr attr;
   attr.maxlength = attr.prebuf = attr.minreq = attr.fragsize = static_cast<uint32_t>(-1);
-  attr.tlength = 4 * kChunkFrames * 4;  // 20 ms queued ahead of the server
+  // 100 ms queued ahead of the server: a player that falls behind would cut
+  // a click in two. When a click is played does not matter: the reference
+  // recorder notes when it arrives.
+  attr.tlength = 20 * kChunkFrames * 4;
   int error = 0;
   pa_simple* out = pa_simple_new(nullptr, "click_latency", PA_STREAM_PLAYBACK, nullptr, "clicks", &spec, nullptr,
                                  &attr, &error);
@@ -110,20 +113,23 @@ void Recorder() {
     return;
   }
   std::vector<int16_t> piece(2 * kPieceFrames);
-  bool loud = false;
+  // A click begins after at least 0.2 s of silence, so a gap inside one
+  // (the player fell behind) does not make a second.
+  constexpr int kQuietFrames = kRate / 5;
+  int quiet = kQuietFrames;
   while (!g_stop) {
     if (pa_simple_read(in, piece.data(), piece.size() * 2, &error) < 0) break;
     const auto now = Clock::now();
     const pa_usec_t waited = pa_simple_get_latency(in, &error);
     for (int i = 0; i < kPieceFrames; ++i) {
       const bool frameLoud = piece[2 * i] > kClickLevel / 2;
-      if (frameLoud && !loud) {
+      if (frameLoud && quiet >= kQuietFrames) {
         const auto arrived = now - std::chrono::microseconds(waited) -
                              std::chrono::microseconds(1000000LL * (kPieceFrames - i) / kRate);
         std::lock_guard<std::mutex> hold(g_lock);
         g_entered.push_back(arrived);
       }
-      loud = frameLoud;
+      quiet = frameLoud ? 0 : quiet + 1;
     }
   }
   pa_simple_free(in);

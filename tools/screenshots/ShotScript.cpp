@@ -251,9 +251,9 @@ void ShotScript::Settings() {
   WithDialog(ID_SETTINGS, QStringLiteral("settings"), [this](QWidget* dialog) {
     auto* sheet = qobject_cast<CMyPropertySheet*>(dialog);
     if (!sheet) return Fail(QStringLiteral("settings: another dialog opened"));
-    // The four pages with controls; the fifth is empty.
+    // All five pages, the sound devices of "其他" last.
     QList<QImage> pages;
-    for (int i = 0; i < 4; ++i) {
+    for (int i = 0; i < 5; ++i) {
       sheet->Tabs()->setCurrentIndex(i);
       Settle(300);
       pages << camera_.Grab(ShotCamera::AreaOf(sheet));

@@ -45,6 +45,14 @@ QString PulseServer::LastError() const {
   return context_ ? QString::fromUtf8(pa_strerror(pa_context_errno(context_))) : problem_;
 }
 
+QString PulseServer::NoServerText(int error) {
+  // Nothing listens where the server should be: the library's reason for
+  // that (refused, or an address it cannot use) says nothing more.
+  if (error == PA_ERR_CONNECTIONREFUSED || error == PA_ERR_INVALID || error == PA_ERR_NOENTITY)
+    return tr("没有在运行的声音服务器");
+  return tr("没有声音服务器（%1）").arg(QString::fromUtf8(pa_strerror(error)));
+}
+
 int PulseServer::LastErrorCode() const { return context_ ? pa_context_errno(context_) : PA_ERR_CONNECTIONTERMINATED; }
 
 void PulseServer::Connect() {
@@ -70,7 +78,7 @@ void PulseServer::Connect() {
       this);
   // The desktop starts its sound server; the program never starts one itself.
   if (pa_context_connect(context_, nullptr, PA_CONTEXT_NOAUTOSPAWN, nullptr) < 0) {
-    problem_ = tr("没有声音服务器（%1）").arg(QString::fromUtf8(pa_strerror(pa_context_errno(context_))));
+    problem_ = NoServerText(pa_context_errno(context_));
     Drop();
     retry_.start();
   }
@@ -100,7 +108,7 @@ void PulseServer::OnStateChanged() {
     case PA_CONTEXT_FAILED:
     case PA_CONTEXT_TERMINATED: {
       const bool wasReady = ready_;
-      problem_ = tr("没有声音服务器（%1）").arg(QString::fromUtf8(pa_strerror(pa_context_errno(context_))));
+      problem_ = NoServerText(pa_context_errno(context_));
       Drop();
       retry_.start();
       const bool hadDevices = !sources_.isEmpty() || !sinks_.isEmpty();

@@ -52,6 +52,7 @@ class PulseServer : public AudioDevices {
   PulseServer();
   void Connect();
   void Drop();
+  static QString NoServerText(int error);
   void OnStateChanged();
   // Asks for the server's defaults and both device lists; ready when all are in.
   void Refresh();

@@ -1353,6 +1353,10 @@ reports (else the user&apos;s UI language: English for English, else Chinese).
         <source>没有声音服务器（%1）</source>
         <translation>No sound server (%1)</translation>
     </message>
+    <message>
+        <source>没有在运行的声音服务器</source>
+        <translation>No sound server is running</translation>
+    </message>
 </context>
 <context>
     <name>PulseStream</name>

@@ -32,7 +32,9 @@ bool QtAudioInput::Open(const WaveFormat& format) {
   Close();
   const std::optional<QAudioFormat> qtFormat = ToQtFormat(format);
   if (!qtFormat) return false;
-  const QAudioDevice device = QMediaDevices::defaultAudioInput();
+  QAudioDevice device = QMediaDevices::defaultAudioInput();
+  for (const QAudioDevice& d : QMediaDevices::audioInputs())
+    if (!device_.isEmpty() && d.id() == device_) device = d;
   if (device.isNull() || !device.isFormatSupported(*qtFormat)) return false;
   source_ = new QAudioSource(device, *qtFormat, this);
   source_->setBufferSize(static_cast<qsizetype>(InputTransferBytes(format)));

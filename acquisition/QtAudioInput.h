@@ -31,6 +31,8 @@ class QtAudioInput : public QObject, public AudioInput {
   void Start() override;
   void Stop() override;
   bool IsOpen() const override { return source_ != nullptr; }
+  // Used at the next Open; a device that is not there gives the default.
+  void SetDevice(const QByteArray& id) override { device_ = id; }
 
  private:
   bool StartCapture();
@@ -42,6 +44,7 @@ class QtAudioInput : public QObject, public AudioInput {
   // server went away), so it is guarded.
   QPointer<QIODevice> io_;
   bool paused_ = false;
+  QByteArray device_;  // empty: the default input
   // The block being filled and how many of its bytes hold data.
   std::array<uint8_t, kBlockBytes> waveInData{};
   std::size_t waveInFill = 0;

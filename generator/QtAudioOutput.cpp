@@ -37,7 +37,9 @@ bool QtAudioOutput::Start(const WaveFormat& format, QByteArray signal, QString* 
   const qsizetype loopBytes = signal.size() / frameBytes * frameBytes;
   if (loopBytes == 0) return fail(tr("没有可播放的信号"));
 
-  const QAudioDevice device = QMediaDevices::defaultAudioOutput();
+  QAudioDevice device = QMediaDevices::defaultAudioOutput();
+  for (const QAudioDevice& d : QMediaDevices::audioOutputs())
+    if (!device_.isEmpty() && d.id() == device_) device = d;
   if (device.isNull()) return fail(tr("没有声音输出设备"));
   QAudioFormat qtFormat;
   qtFormat.setSampleFormat(QAudioFormat::Int16);

@@ -23,8 +23,11 @@ class QtAudioOutput : public QObject, public AudioOutput {
   bool Start(const WaveFormat& format, QByteArray signal, QString* reason) override;
   void Stop() override;
   bool IsPlaying() const override;
+  // Used at the next Start; a device that is not there gives the default.
+  void SetDevice(const QByteArray& id) override { device_ = id; }
 
  private:
   std::unique_ptr<LoopingBuffer> loop_;  // outlives the sink that reads it
   std::unique_ptr<QAudioSink> sink_;
+  QByteArray device_;  // empty: the default output
 };

@@ -316,6 +316,8 @@ TEST_F(QtAudioInputTest, ReopensAfterCloseWithAnotherFormat) {
   Capture first, second;
   QtAudioInput input;
   first.Attach(input);
+  // A chosen device that is not there gives the default.
+  input.SetDevice("no-such-input");
   ASSERT_TRUE(input.Open(MakePcmFormat(1, 8000, 8)));  // a block every 0.5 s
   RunEventLoop(1200);
   EXPECT_GE(first.Blocks(), 1u);
@@ -327,6 +329,7 @@ TEST_F(QtAudioInputTest, ReopensAfterCloseWithAnotherFormat) {
 
   const WaveFormat stereo = MakePcmFormat(2, 44100, 16);
   second.Attach(input);
+  input.SetDevice("loopin");  // the loopback server's input, by its id
   ASSERT_TRUE(input.Open(stereo));
   RunEventLoop(600);
   input.Close();

@@ -60,10 +60,12 @@ TEST_F(ViewAudioTest, ALostInputStopsShowingItsLastSoundAndTheStatusLineTellsLos
     const int16_t v = static_cast<int16_t>(i % 2 ? -16384 : 16384);
     std::memcpy(&block[2 * i], &v, 2);
   }
+  g_recordState = Recording;
   input->Deliver(block);
   view->CaptureSample();
   view->OnTimer();
   ASSERT_EQ(view->Engine().ch1Trace[10], 16384);
+  ASSERT_EQ(view->Engine().RecBytes(), 4096u);
 
   input->Report(false, QStringLiteral("声音服务器断开了"));
   EXPECT_TRUE(view->InputLost());
@@ -74,10 +76,13 @@ TEST_F(ViewAudioTest, ALostInputStopsShowingItsLastSoundAndTheStatusLineTellsLos
   EXPECT_TRUE(std::all_of(trace.begin(), trace.end(), [](int32_t v) { return v == 0; }))
       << "the last block is not shown as live";
   EXPECT_EQ(view->Engine().sampleBuf16[0], 16384) << "the frozen sample keeps what it holds";
+  EXPECT_EQ(view->Engine().RecBytes(), 4096u) << "the recording keeps what it had";
 
   input->Report(true);
   EXPECT_FALSE(view->InputLost());
   EXPECT_EQ(prompts.statuses.last(), QStringLiteral("声音输入已恢复"));
+  input->Deliver(block);
+  EXPECT_EQ(view->Engine().RecBytes(), 8192u) << "and goes on with the sound after the gap";
   EXPECT_TRUE(prompts.messages.isEmpty());
 }
 

@@ -149,8 +149,8 @@ class COndrixView : public QWidget {
   void WatchAudioHealth();
   void OnInputHealth(bool live, const QString& reason);
   void OnOutputHealth(bool live, const QString& reason);
-  // The status line while a stream is lost; `back` when none is.
-  void ShowAudioStatus(const QString& back);
+  // The status line: what is lost, or what came back when nothing is.
+  void ShowAudioStatus();
 
   std::unique_ptr<AudioInput> input_;
   std::unique_ptr<AudioOutput> output_;
@@ -160,6 +160,7 @@ class COndrixView : public QWidget {
   AudioDeviceChoice devicesInUse_;
   bool inputLost_ = false;
   bool outputLost_ = false;
+  bool inputWasLost_ = false, outputWasLost_ = false;  // since everything last ran
   QString inputLostReason_, outputLostReason_;
   SamplingEngine engine_;
   ViewGeometry geometry_;

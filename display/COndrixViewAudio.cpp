@@ -57,6 +57,7 @@ void COndrixView::WatchAudioHealth() {
 
 void COndrixView::OnInputHealth(bool live, const QString& reason) {
   inputLost_ = !live;
+  inputWasLost_ = inputWasLost_ || !live;
   inputLostReason_ = reason;
   // The picture must not go on showing the last sound as if it were live:
   // the live input falls silent, so the traces lie flat and the readouts
@@ -65,17 +66,18 @@ void COndrixView::OnInputHealth(bool live, const QString& reason) {
     engine_.liveBuf8.fill(128);
     engine_.liveBuf16.fill(0);
   }
-  ShowAudioStatus(tr("声音输入已恢复"));
+  ShowAudioStatus();
 }
 
 void COndrixView::OnOutputHealth(bool live, const QString& reason) {
   outputLost_ = !live;
+  outputWasLost_ = outputWasLost_ || !live;
   outputLostReason_ = reason;
-  ShowAudioStatus(tr("信号输出已恢复"));
+  ShowAudioStatus();
   if (onSignalOutputChanged) onSignalOutputChanged();
 }
 
-void COndrixView::ShowAudioStatus(const QString& back) {
+void COndrixView::ShowAudioStatus() {
   QStringList lost;
   if (inputLost_ && outputLost_ && inputLostReason_ == outputLostReason_) {
     lost << tr("声音输入和信号输出中断：%1").arg(inputLostReason_);
@@ -83,5 +85,13 @@ void COndrixView::ShowAudioStatus(const QString& back) {
     if (inputLost_) lost << tr("声音输入中断：%1").arg(inputLostReason_);
     if (outputLost_) lost << tr("信号输出中断：%1").arg(outputLostReason_);
   }
-  CurrentPrompts().ShowStatus(lost.isEmpty() ? back : tr("%1。每秒重试一次。").arg(lost.join(tr("；"))));
+  if (!lost.isEmpty()) {
+    CurrentPrompts().ShowStatus(tr("%1。每秒重试一次。").arg(lost.join(tr("；"))));
+    return;
+  }
+  // Everything runs again: say what came back since the last time it did.
+  CurrentPrompts().ShowStatus(inputWasLost_ && outputWasLost_ ? tr("声音输入和信号输出已恢复")
+                              : inputWasLost_                 ? tr("声音输入已恢复")
+                                                              : tr("信号输出已恢复"));
+  inputWasLost_ = outputWasLost_ = false;
 }

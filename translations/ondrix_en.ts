@@ -707,6 +707,10 @@ Cancel keeps it, and asks again at the next start.</translation>
         <source>%1。每秒重试一次。</source>
         <translation>%1. Trying again every second.</translation>
     </message>
+    <message>
+        <source>声音输入和信号输出已恢复</source>
+        <translation>Sound input and signal output are back</translation>
+    </message>
 </context>
 <context>
     <name>CPlugInManagerDlg</name>

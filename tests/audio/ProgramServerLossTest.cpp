@@ -95,6 +95,7 @@ TEST_F(ProgramServerLoss, ThePictureStopsShowingTheLastSoundAndTheInstrumentRuns
   EXPECT_TRUE(RunUntil(Measures1000Hz, 5000)) << g_settings.ch1Frequency << " Hz, RMS " << g_settings.ch1Rms;
   EXPECT_EQ(start->text(), QStringLiteral("停止"));
   std::printf("  back: %s\n", qUtf8Printable(prompts.statuses.last()));
+  EXPECT_EQ(prompts.statuses.last(), QStringLiteral("声音输入和信号输出已恢复"));
   EXPECT_TRUE(prompts.messages.isEmpty()) << prompts.messages.join('\n').toStdString();
 }
 

@@ -106,6 +106,9 @@ TEST_F(ViewAudioTest, ALostOutputIsToldToThePanelAndOneReasonServesBothStreams) 
   output->Report(true);
   EXPECT_EQ(told, 2);
   EXPECT_TRUE(view->SignalOutputRunning());
+  EXPECT_EQ(prompts.statuses.last(), QStringLiteral("声音输入和信号输出已恢复"));
+  output->Report(false, QStringLiteral("gone"));
+  output->Report(true);
   EXPECT_EQ(prompts.statuses.last(), QStringLiteral("信号输出已恢复"));
 }
 

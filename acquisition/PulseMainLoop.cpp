@@ -126,6 +126,19 @@ int PulseMainLoop::MsToNextTimer() const {
 }
 
 void PulseMainLoop::Iterate(int waitMs) {
+  // A callback of the library opened an event loop of its own (a message
+  // box): the library's callbacks are not reentrant, so its events wait,
+  // unwatched, until that callback has returned; the round it belongs to
+  // watches them again.
+  if (depth_ > 0) {
+    for (const auto& e : ios_) {
+      if (e->dead) continue;
+      e->readable->setEnabled(false);
+      e->writable->setEnabled(false);
+    }
+    timer_.stop();
+    return;
+  }
   ++depth_;
   // Deferred calls: once per round while enabled.
   bool deferred = false;
@@ -178,8 +191,9 @@ void PulseMainLoop::Iterate(int waitMs) {
 }
 
 void PulseMainLoop::Rearm() {
-  // The application is going away: nothing more will be waited for.
-  if (QCoreApplication::closingDown()) return;
+  // The application is going away: nothing more will be waited for. Inside
+  // a round, the round's end rearms.
+  if (QCoreApplication::closingDown() || depth_ > 0) return;
   for (const auto& e : ios_) {
     if (e->dead) continue;
     e->readable->setEnabled((e->flags & PA_IO_EVENT_INPUT) != 0);

@@ -57,7 +57,7 @@ void COndrixView::WatchAudioHealth() {
 
 void COndrixView::OnInputHealth(bool live, const QString& reason) {
   inputLost_ = !live;
-  inputWasLost_ = inputWasLost_ || !live;
+  inputWasLost_ = true;  // also a return after a failed open, never reported lost
   inputLostReason_ = reason;
   // The picture must not go on showing the last sound as if it were live:
   // the live input falls silent, so the traces lie flat and the readouts
@@ -71,7 +71,7 @@ void COndrixView::OnInputHealth(bool live, const QString& reason) {
 
 void COndrixView::OnOutputHealth(bool live, const QString& reason) {
   outputLost_ = !live;
-  outputWasLost_ = outputWasLost_ || !live;
+  outputWasLost_ = true;
   outputLostReason_ = reason;
   ShowAudioStatus();
   if (onSignalOutputChanged) onSignalOutputChanged();

@@ -86,6 +86,12 @@ TEST_F(ViewAudioTest, ALostInputStopsShowingItsLastSoundAndTheStatusLineTellsLos
   EXPECT_TRUE(prompts.messages.isEmpty());
 }
 
+TEST_F(ViewAudioTest, AnInputThatStartsAfterAFailedOpenIsToldAsBack) {
+  view->OnInitialUpdate();
+  input->Report(true);  // the open failed ("Init fail!"), then the server came
+  EXPECT_EQ(prompts.statuses.last(), QStringLiteral("声音输入已恢复"));
+}
+
 TEST_F(ViewAudioTest, ALostOutputIsToldToThePanelAndOneReasonServesBothStreams) {
   view->OnInitialUpdate();
   int told = 0;

@@ -21,6 +21,7 @@
 #include <cmath>
 #include <cstring>
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -201,6 +202,51 @@ TEST_F(PulseRecovery, AChosenInputThatIsUnpluggedIsReportedAndUsedAgainWhenItIsB
   EXPECT_TRUE(watch.health[1].first);
   const int before = watch.blocks;
   EXPECT_TRUE(RunUntil([&] { return watch.blocks >= before + 3; }, 3000));
+}
+
+// The block of `pactl list sink-inputs` of the program's stream, empty when
+// there is none.
+std::string ProgramSinkInput() {
+  const std::string all = Pactl("list sink-inputs");
+  std::size_t at = 0;
+  while ((at = all.find("Sink Input #", at)) != std::string::npos) {
+    const std::size_t end = all.find("Sink Input #", at + 1);
+    const std::string block = all.substr(at, end == std::string::npos ? std::string::npos : end - at);
+    if (block.find("application.name = \"Orvanta\"") != std::string::npos) return block;
+    at = end;
+  }
+  return {};
+}
+
+// The program's name and id are what the server remembers its streams by
+// (PulseAudio's stream-restore module, PipeWire's WirePlumber): a volume the
+// user gave the generator's stream is its volume at the next run.
+TEST_F(PulseRecovery, TheServerGivesTheGeneratorsStreamItsVolumeFromTheLastRun) {
+  // The loopback PulseAudio server has no memory of its own; a desktop's has.
+  std::unique_ptr<Module> memory;
+  if (std::string(LoopbackServer::Kind()) == "PulseAudio")
+    memory = std::make_unique<Module>("module-stream-restore restore_device=true restore_volume=true");
+  QString refusal;
+  const auto tone = MakeFunctionSignal(Sine, Sine, 1000, 1000, 1000, 1000, 44100, 2, &refusal);
+  ASSERT_TRUE(tone);
+  const QByteArray bytes(reinterpret_cast<const char*>(tone->bytes.data()), static_cast<qsizetype>(tone->bytes.size()));
+  {
+    PulseAudioOutput output;
+    ASSERT_TRUE(output.Start(tone->format, bytes, nullptr));
+    ASSERT_TRUE(RunUntil([] { return !ProgramSinkInput().empty(); }, 2000));
+    const std::string block = ProgramSinkInput();
+    const std::string index = block.substr(12, block.find('\n') - 12);
+    Pactl("set-sink-input-volume " + index + " 40%");
+    // WirePlumber keeps a change once it has stood for a second.
+    RunEventLoop(1500);
+  }
+  RunEventLoop(300);
+  PulseAudioOutput again;
+  ASSERT_TRUE(again.Start(tone->format, bytes, nullptr));
+  ASSERT_TRUE(RunUntil([] { return !ProgramSinkInput().empty(); }, 2000));
+  RunEventLoop(300);
+  const std::string block = ProgramSinkInput();
+  EXPECT_NE(block.find("/  40% /"), std::string::npos) << block;
 }
 
 // What the desktop's sound settings see of the program's two streams.

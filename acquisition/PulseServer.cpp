@@ -56,6 +56,9 @@ QString PulseServer::NoServerText(int error) {
 int PulseServer::LastErrorCode() const { return context_ ? pa_context_errno(context_) : PA_ERR_CONNECTIONTERMINATED; }
 
 void PulseServer::Connect() {
+  // An attempt made now (someone waits for the server) replaces the one that
+  // was due: it would drop this connection.
+  retry_.stop();
   Drop();
   pa_proplist* props = pa_proplist_new();
   pa_proplist_sets(props, PA_PROP_APPLICATION_NAME, SoundIdentity::kName);

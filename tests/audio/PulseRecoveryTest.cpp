@@ -137,6 +137,24 @@ TEST_F(PulseRecovery, AFailedOpenSaysWhatIsMissingAndStartsWhenTheServerComes) {
   EXPECT_TRUE(watch.health[0].first);
 }
 
+// A connection made while a retry is still due (the server came back, and
+// the input opened before the next attempt) is not dropped by that attempt.
+TEST_F(PulseRecovery, AnInputOpenedBeforeTheNextAttemptIsNotCutOffByIt) {
+  g_server->Kill();
+  PulseServer& server = PulseServer::Instance();
+  EXPECT_FALSE(server.WaitReady(500));  // the next attempt is due in a second
+  std::string error;
+  ASSERT_TRUE(g_server->Resume(error)) << error;
+  PulseAudioInput input;
+  Watch watch;
+  watch.Attach(input);
+  watch.AttachBlocks(input);
+  ASSERT_TRUE(input.Open(kStereo16)) << input.OpenProblem().toStdString();
+  RunEventLoop(1500);
+  EXPECT_TRUE(watch.health.empty()) << "lost: " << (watch.health.empty() ? "" : watch.health[0].second.toStdString());
+  EXPECT_GT(watch.blocks, 40);
+}
+
 // A module of the server, loaded for the test and unloaded again.
 struct Module {
   explicit Module(const std::string& args) : id(Pactl("load-module " + args)) {

@@ -15,6 +15,7 @@
 # Start the server before any Qt Multimedia client: Qt does not reconnect to a
 # server that appears later.
 set -euo pipefail
+source "$(dirname "${BASH_SOURCE[0]}")/loopback-common.sh"
 
 usage() {
   echo "usage: $0 start DIR [--rate HZ] | stop DIR | env DIR" >&2
@@ -33,11 +34,7 @@ if [[ "$cmd" == start && $# -eq 2 && "$1" == --rate ]]; then
   shift 2
 fi
 [[ $# -eq 0 ]] || usage
-# Absolute, so the printed exports work from any directory.
-case "$dir" in
-  /*) ;;
-  *) dir="$PWD/$dir" ;;
-esac
+dir=$(absolute_dir "$dir")
 
 # The environment every client of this server needs.
 export XDG_RUNTIME_DIR="$dir"
@@ -52,20 +49,7 @@ export PULSE_COOKIE="$dir/pulse/cookie"
 pidfile="$dir/pulse/loopback.pid"
 socket="$dir/pulse/native"
 
-print_env() {
-  echo "export XDG_RUNTIME_DIR='$dir'"
-  echo "export PULSE_RUNTIME_PATH='$dir/pulse'"
-  echo "export PULSE_SERVER='unix:$dir/pulse/native'"
-  echo "export DBUS_SESSION_BUS_ADDRESS='disabled:'"
-}
 
-# Alive and not a zombie: in a container nobody may reap the orphaned server.
-alive() {
-  kill -0 "$1" 2>/dev/null || return 1
-  local state
-  state=$(awk '{print $3}' "/proc/$1/stat" 2>/dev/null) || return 0
-  [[ "$state" != Z ]]
-}
 
 server_running() {
   [[ -f "$pidfile" ]] && alive "$(cat "$pidfile")"

@@ -10,6 +10,7 @@
 #   loopback-pipewire.sh stop DIR    stop them and remove their sockets
 #   loopback-pipewire.sh env DIR     print the export lines that make clients use it
 set -euo pipefail
+source "$(dirname "${BASH_SOURCE[0]}")/loopback-common.sh"
 
 usage() {
   echo "usage: $0 start DIR | stop DIR | env DIR" >&2
@@ -19,10 +20,7 @@ usage() {
 [[ $# -eq 2 && -n "$2" ]] || usage
 cmd=$1
 dir=$2
-case "$dir" in
-  /*) ;;
-  *) dir="$PWD/$dir" ;;
-esac
+dir=$(absolute_dir "$dir")
 
 # Everything the servers and their clients look up lives in DIR.
 export XDG_RUNTIME_DIR="$dir"
@@ -41,20 +39,7 @@ unset PIPEWIRE_REMOTE
 pidfile="$dir/pipewire.pids"
 socket="$dir/pulse/native"
 
-print_env() {
-  echo "export XDG_RUNTIME_DIR='$dir'"
-  echo "export PULSE_RUNTIME_PATH='$dir/pulse'"
-  echo "export PULSE_SERVER='unix:$dir/pulse/native'"
-  echo "export DBUS_SESSION_BUS_ADDRESS='disabled:'"
-}
 
-# Alive and not a zombie: in a container nobody may reap an orphaned server.
-alive() {
-  kill -0 "$1" 2>/dev/null || return 1
-  local state
-  state=$(awk '{print $3}' "/proc/$1/stat" 2>/dev/null) || return 0
-  [[ "$state" != Z ]]
-}
 
 write_config() {
   mkdir -p "$PIPEWIRE_CONFIG_DIR" "$WIREPLUMBER_CONFIG_DIR/main.lua.d" "$XDG_STATE_HOME" "$dir/pulse"

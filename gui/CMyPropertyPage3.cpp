@@ -3,6 +3,7 @@
 #include "app/Globals.h"
 #include "app/Prompts.h"
 #include "gui/EditTextNumber.h"
+#include "settings/SettingsRecord.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -62,11 +63,15 @@ int CMyPropertyPage3::ReadEdits() {
   return 2;
 }
 
-// The text is never corrected: a refused value only leaves the stored field as it was.
+// The text is never corrected: a refused value only leaves the stored field as
+// it was. Each edit is checked against the other's stored value, so the pair
+// in force is always one the millivolt labels can show.
 void CMyPropertyPage3::OnLogicRefChanged() {
   if (ReadEdits() < 1) return;
   if (logicLevel < 1)
     CurrentPrompts().ShowMessage(tr("逻辑电平值不能小于 1 "));
+  else if (!CalibrationPairFits(logicLevel, g_settings.voltageRefMv))
+    ShowPairTooSteep();
   else
     g_settings.logicRef = logicLevel;
 }
@@ -75,6 +80,12 @@ void CMyPropertyPage3::OnVoltageRefChanged() {
   if (ReadEdits() < 2) return;
   if (voltageMv < 1.0f)
     CurrentPrompts().ShowMessage(tr("电压值不能小于 1 "));
+  else if (!CalibrationPairFits(g_settings.logicRef, voltageMv))
+    ShowPairTooSteep();
   else
     g_settings.voltageRefMv = voltageMv;
+}
+
+void CMyPropertyPage3::ShowPairTooSteep() {
+  CurrentPrompts().ShowMessage(tr("电压值与逻辑电平值之比不能大于 %1").arg(kMaxMvPerUnit));
 }

@@ -34,6 +34,7 @@ class CMyPropertyPage3 : public PropertyPage {
   int ReadEdits();
   void OnLogicRefChanged();
   void OnVoltageRefChanged();
+  void ShowPairTooSteep();
   void EnableCalibration();
 
   QComboBox* coordSystem_;

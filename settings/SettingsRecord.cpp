@@ -33,6 +33,11 @@ void ApplyLoadResets(SettingsRecord& r) {
   r.ch1Rms = 0;
 }
 
+bool CalibrationPairFits(int32_t logicRef, float voltageRefMv) {
+  return logicRef >= 1 && std::isfinite(voltageRefMv) && voltageRefMv >= 1.0f &&
+         voltageRefMv <= kMaxMvPerUnit * logicRef;
+}
+
 namespace {
 
 // Where the record's fields (the padding included) begin, and its end.
@@ -43,11 +48,6 @@ static_assert(kFieldStarts[std::size(kFieldStarts) - 1] == sizeof(SettingsRecord
 constexpr int32_t kMinSampleRate = 2000;
 constexpr int32_t kMaxSampleRate = 200000;
 constexpr int16_t kMaxCalibrationOffset = 32000;
-// Millivolts per sample unit (voltageRefMv / logicRef): at most 2^15, so that
-// the largest millivolt readout, 65535 units, stays a 32-bit integer. That is
-// a full scale of about a megavolt, beyond any probe on a sound card.
-constexpr double kMaxMvPerUnit = 32768;
-
 bool IsColorref(uint32_t color) { return (color & 0xFF000000u) == 0; }
 
 }  // namespace
@@ -65,10 +65,8 @@ QStringList RepairSettings(SettingsRecord& r) {
   RepairField(repaired, r.coordSystem >= LogicLevel && r.coordSystem <= Millivolt, r.coordSystem, d.coordSystem,
               "coordSystem");
   RepairField(repaired, r.logicRef >= 1, r.logicRef, d.logicRef, "logicRef");
-  RepairField(repaired,
-              std::isfinite(r.voltageRefMv) && r.voltageRefMv >= 1.0f &&
-                  r.voltageRefMv <= kMaxMvPerUnit * r.logicRef,
-              r.voltageRefMv, d.voltageRefMv, "voltageRefMv");
+  RepairField(repaired, CalibrationPairFits(r.logicRef, r.voltageRefMv), r.voltageRefMv, d.voltageRefMv,
+              "voltageRefMv");
   RepairField(repaired, r.timeUnit == Milliseconds || r.timeUnit == Microseconds, r.timeUnit, d.timeUnit, "timeUnit");
   RepairField(repaired, r.calibrationOffset >= -kMaxCalibrationOffset && r.calibrationOffset <= kMaxCalibrationOffset,
               r.calibrationOffset, d.calibrationOffset, "calibrationOffset");

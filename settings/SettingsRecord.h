@@ -71,6 +71,15 @@ static_assert(offsetof(SettingsRecord, ch2Rms) == 84);
 // 16 bits, a yellow CH1 and a cyan CH2, logic-level scale, calibration 1 = 1 mV.
 SettingsRecord DefaultSettings();
 
+// Millivolts per sample unit (voltageRefMv / logicRef) may be at most this,
+// so that the largest millivolt readout, 65535 units, stays a 32-bit integer.
+// That is a full scale of about a megavolt, beyond any probe on a sound card.
+inline constexpr double kMaxMvPerUnit = 32768;
+
+// Whether the millivolt calibration pair is one the display can use: both at
+// least 1, the voltage finite, at most kMaxMvPerUnit mV per unit.
+bool CalibrationPairFits(int32_t logicRef, float voltageRefMv);
+
 // The resets applied right after every load: live values never persist.
 void ApplyLoadResets(SettingsRecord& record);
 

@@ -595,6 +595,10 @@ Cancel keeps it, and asks again at the next start.</translation>
         <source>电压值不能小于 1 </source>
         <translation>The voltage cannot be less than 1</translation>
     </message>
+    <message>
+        <source>电压值与逻辑电平值之比不能大于 %1</source>
+        <translation>The voltage per logic level cannot be more than %1 mV</translation>
+    </message>
 </context>
 <context>
     <name>CMyPropertyPage4</name>

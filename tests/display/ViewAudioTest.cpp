@@ -149,8 +149,12 @@ TEST_F(ViewAudioTest, StartUpUsesTheChosenDevicesAndTheDefaultForOneThatIsGone) 
     EXPECT_EQ(output->device, c.usedOutput);
     EXPECT_EQ(view->StoredDeviceChoice(), c.stored) << "the file's choice is kept for later";
     const QString notes = prompts.statuses.join('\n');
-    for (const QString& id : c.notesContain) EXPECT_TRUE(notes.contains(id)) << notes.toStdString();
-    if (c.notesContain.isEmpty()) EXPECT_TRUE(notes.isEmpty()) << notes.toStdString();
+    for (const QString& id : c.notesContain) {
+      EXPECT_TRUE(notes.contains(id)) << notes.toStdString();
+    }
+    if (c.notesContain.isEmpty()) {
+      EXPECT_TRUE(notes.isEmpty()) << notes.toStdString();
+    }
   }
 }
 

@@ -146,6 +146,36 @@ TEST_F(SettingsPages, PageThreeStoresOnlyAcceptableValuesAndNeverCorrectsTheText
   EXPECT_EQ(g_settings.voltageRefMv, 350.5f);
 }
 
+// A pair the load would repair (the labels saturate) is refused as it is typed.
+TEST_F(SettingsPages, PageThreeRefusesMoreThan32768MillivoltsPerUnit) {
+  g_settings.coordSystem = Millivolt;
+  g_settings.logicRef = 2;
+  g_settings.voltageRefMv = 1000.0f;
+  CMyPropertyPage3 page;
+  const struct {
+    int id;
+    const char* text;
+    bool refused;
+    int32_t logic;  // in force afterwards
+    float volts;
+  } cases[] = {
+      {1008, "65536", false, 2, 65536.0f},  // exactly 32768 mV per unit
+      {1008, "65537", true, 2, 65536.0f},  {1008, "3.4e38", true, 2, 65536.0f},
+      {1007, "1", true, 2, 65536.0f},      {1007, "3", false, 3, 65536.0f},
+      {1008, "98304", false, 3, 98304.0f},
+  };
+  for (const auto& c : cases) {
+    const QString text = QString::fromLatin1(c.text);
+    prompts.messages.clear();
+    page.Edit(c.id)->setText(text.chopped(1));  // the last keystroke makes the change
+    QTest::keyClicks(page.Edit(c.id), text.right(1));
+    EXPECT_EQ(g_settings.logicRef, c.logic) << c.text;
+    EXPECT_EQ(g_settings.voltageRefMv, c.volts) << c.text;
+    EXPECT_EQ(prompts.messages, c.refused ? QStringList{"电压值与逻辑电平值之比不能大于 32768"} : QStringList())
+        << c.text;
+  }
+}
+
 TEST_F(SettingsPages, PageFourTakesOffsetsFromMinus32000To32000) {
   g_settings.calibrationOffset = -123;
   CMyPropertyPage4 page;

@@ -2,6 +2,7 @@
 // looped function signal, and the program's own capture path (QtAudioInput,
 // the sampling engine's live buffer and recording, MeasureTrace) hears it.
 
+#include "EventLoop.h"
 #include "LoopbackMain.h"
 #include "acquisition/QtAudioInput.h"
 #include "acquisition/SamplingEngine.h"
@@ -25,12 +26,6 @@
 #include <vector>
 
 namespace {
-
-void RunEventLoop(int ms) {
-  QEventLoop loop;
-  QTimer::singleShot(ms, &loop, &QEventLoop::quit);
-  loop.exec();
-}
 
 // One channel of the engine's recording (16-bit stereo), from sample `from`.
 std::vector<double> RecordedChannel(const SamplingEngine& engine, int channel, std::size_t from) {

@@ -2,7 +2,9 @@
 // server's volumes, and the generator started with its controls is heard by
 // the running instrument until it is stopped.
 
+#include "EventLoop.h"
 #include "LoopbackMain.h"
+#include "ProgramFolderTest.h"
 #include "Pactl.h"
 #include "app/Globals.h"
 #include "gui/CBarTool.h"
@@ -27,29 +29,7 @@
 
 namespace {
 
-void RunEventLoop(int ms) {
-  QEventLoop loop;
-  QTimer::singleShot(ms, &loop, &QEventLoop::quit);
-  loop.exec();
-}
-
-class PanelAudioTest : public ::testing::Test {
- protected:
-  void SetUp() override {
-    if (!g_server) FAIL() << g_serverError;
-    ResetGlobals();
-    previousDir = QDir::currentPath();
-    QDir::setCurrent(dir.path());
-    g_appDir = dir.path();
-  }
-  void TearDown() override {
-    QDir::setCurrent(previousDir);
-    ResetGlobals();
-  }
-
-  QTemporaryDir dir;
-  QString previousDir;
-};
+using PanelAudioTest = ProgramFolderTest;
 
 TEST_F(PanelAudioTest, VolumeSlidersSetTheServersVolumesAndReadBackAsTheirPositions) {
   Pactl("set-sink-volume @DEFAULT_SINK@ 30000");

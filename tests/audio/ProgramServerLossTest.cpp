@@ -2,7 +2,9 @@
 // the generator plays into the loopback server, the instrument measures it,
 // then the server is stopped for 4 s and started again at the same place.
 
+#include "EventLoop.h"
 #include "LoopbackMain.h"
+#include "ProgramFolderTest.h"
 #include "app/Globals.h"
 #include "gui/CBarTool.h"
 #include "gui/CMainFrame.h"
@@ -24,38 +26,14 @@
 
 namespace {
 
-void RunEventLoop(int ms) {
-  QEventLoop loop;
-  QTimer::singleShot(ms, &loop, &QEventLoop::quit);
-  loop.exec();
-}
-
-bool RunUntil(const std::function<bool()>& done, int ms) {
-  QElapsedTimer clock;
-  clock.start();
-  while (!done() && clock.elapsed() < ms) RunEventLoop(20);
-  return done();
-}
-
 bool Measures1000Hz() { return std::abs(g_settings.ch1Frequency - 1000) <= 10 && g_settings.ch1Rms > 5000; }
 
-class ProgramServerLoss : public ::testing::Test {
+class ProgramServerLoss : public ProgramFolderTest {
  protected:
   void SetUp() override {
-    if (!g_server) GTEST_FAIL() << g_serverError;
+    ProgramFolderTest::SetUp();
     std::printf("sound server: %s\n", LoopbackServer::Kind());
-    ResetGlobals();
-    previousDir = QDir::currentPath();
-    QDir::setCurrent(dir.path());
-    g_appDir = dir.path();
   }
-  void TearDown() override {
-    QDir::setCurrent(previousDir);
-    ResetGlobals();
-  }
-
-  QTemporaryDir dir;
-  QString previousDir;
 };
 
 TEST_F(ProgramServerLoss, ThePictureStopsShowingTheLastSoundAndTheInstrumentRunsAgainWhenTheServerIsBack) {

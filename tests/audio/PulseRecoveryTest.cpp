@@ -3,6 +3,7 @@
 // PipeWire with its PulseAudio server (ONDRIX_SOUND_SERVER=pipewire). Each
 // test is its own process with its own server.
 
+#include "EventLoop.h"
 #include "LoopbackMain.h"
 #include "Pactl.h"
 #include "acquisition/PulseAudioInput.h"
@@ -26,20 +27,6 @@
 #include <vector>
 
 namespace {
-
-void RunEventLoop(int ms) {
-  QEventLoop loop;
-  QTimer::singleShot(ms, &loop, &QEventLoop::quit);
-  loop.exec();
-}
-
-// Runs the event loop until `done` holds, at most `ms`; true when it held.
-bool RunUntil(const std::function<bool()>& done, int ms) {
-  QElapsedTimer clock;
-  clock.start();
-  while (!done() && clock.elapsed() < ms) RunEventLoop(10);
-  return done();
-}
 
 // What an input delivered and what its health handler said.
 struct Watch {

@@ -3,6 +3,7 @@
 // Qt's audio output and checks what QtAudioInput delivers: block sizes, byte
 // rate, level and frequency, pausing, resuming and reopening.
 
+#include "EventLoop.h"
 #include "LoopbackMain.h"
 #include "acquisition/QtAudioInput.h"
 #include "files/WaveFormat.h"
@@ -59,12 +60,6 @@ class ToneDevice : public QIODevice {
   double leftHz_, rightHz_;
   qint64 frame_ = 0;
 };
-
-void RunEventLoop(int ms) {
-  QEventLoop loop;
-  QTimer::singleShot(ms, &loop, &QEventLoop::quit);
-  loop.exec();
-}
 
 // Everything the input delivered, with the arrival time of each block.
 struct Capture {

@@ -1,5 +1,6 @@
 // The recorder of the running program on a real sound server.
 
+#include "EventLoop.h"
 #include "LoopbackMain.h"
 #include "Pactl.h"
 #include "acquisition/LeftSpool.h"
@@ -26,12 +27,6 @@
 #include <cstring>
 
 namespace {
-
-void RunEventLoop(int ms) {
-  QEventLoop loop;
-  QTimer::singleShot(ms, &loop, &QEventLoop::quit);
-  loop.exec();
-}
 
 // `frames` of 16-bit stereo noise in which no stretch repeats.
 QByteArray Noise(int frames) {

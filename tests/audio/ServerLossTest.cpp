@@ -2,6 +2,7 @@
 // restart, a crash). Its own program: the test stops the server the whole
 // process shares.
 
+#include "EventLoop.h"
 #include "LoopbackMain.h"
 #include "acquisition/QtAudioInput.h"
 #include "files/WaveFormat.h"
@@ -12,12 +13,6 @@
 #include <QTimer>
 
 namespace {
-
-void RunEventLoop(int ms) {
-  QEventLoop loop;
-  QTimer::singleShot(ms, &loop, &QEventLoop::quit);
-  loop.exec();
-}
 
 // Qt deletes the input's device when its stream fails; pausing, resuming and
 // closing afterwards once crashed on that deleted device.

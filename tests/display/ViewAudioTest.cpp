@@ -8,8 +8,7 @@
 #include "app/Globals.h"
 #include "display/COndrixView.h"
 #include "support/FakeAudioDevices.h"
-#include "support/FakeAudioInput.h"
-#include "support/FakeAudioOutput.h"
+#include "support/ViewOnFakes.h"
 #include "support/RecordingPrompts.h"
 
 #include <QTemporaryDir>
@@ -28,12 +27,7 @@ class ViewAudioTest : public ::testing::Test {
   ViewAudioTest() {
     ResetGlobals();
     g_appDir = dir.path();
-    auto fakeIn = std::make_unique<FakeAudioInput>();
-    input = fakeIn.get();
-    view = std::make_unique<COndrixView>(std::move(fakeIn));
-    auto fakeOut = std::make_unique<FakeAudioOutput>();
-    output = fakeOut.get();
-    view->SetAudioOutput(std::move(fakeOut));
+    view = MakeViewOnFakes(&input, &output);
     view->SetAudioDevices(&devices);
   }
   ~ViewAudioTest() override {

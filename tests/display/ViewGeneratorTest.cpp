@@ -2,8 +2,7 @@
 #include "app/Globals.h"
 #include "display/COndrixView.h"
 #include "files/WavFile.h"
-#include "support/FakeAudioInput.h"
-#include "support/FakeAudioOutput.h"
+#include "support/ViewOnFakes.h"
 #include "support/RecordingPrompts.h"
 
 #include <QDir>
@@ -27,10 +26,7 @@ class ViewGeneratorTest : public ::testing::Test {
     previousDir = QDir::currentPath();
     QDir::setCurrent(elsewhere.path());
     g_appDir = dir.path();
-    view = std::make_unique<COndrixView>(std::make_unique<FakeAudioInput>());
-    auto fake = std::make_unique<FakeAudioOutput>();
-    output = fake.get();
-    view->SetAudioOutput(std::move(fake));
+    view = MakeViewOnFakes(nullptr, &output);
     view->OnInitialUpdate();
   }
   ~ViewGeneratorTest() override {

@@ -8,8 +8,7 @@
 #include "display/COndrixView.h"
 #include "gui/CBarTool.h"
 #include "gui/TrackBar.h"
-#include "support/FakeAudioInput.h"
-#include "support/FakeAudioOutput.h"
+#include "support/ViewOnFakes.h"
 #include "support/FakeMixerBackend.h"
 #include "support/RecordingPrompts.h"
 
@@ -49,12 +48,7 @@ class PanelTest : public ::testing::Test {
   void Start() {
     ASSERT_TRUE(SaveSettingsRecord(dir.filePath("setting.ini"), settings, nullptr));
     ASSERT_TRUE(SaveGeneratorParams(dir.filePath("wavedata.ini"), generator, nullptr));
-    auto fakeInput = std::make_unique<FakeAudioInput>();
-    input = fakeInput.get();
-    view = std::make_unique<COndrixView>(std::move(fakeInput));
-    auto fakeOutput = std::make_unique<FakeAudioOutput>();
-    output = fakeOutput.get();
-    view->SetAudioOutput(std::move(fakeOutput));
+    view = MakeViewOnFakes(&input, &output);
     view->OnInitialUpdate();
     panel = std::make_unique<CBarTool>();
     panel->OnInitialUpdate();

@@ -8,8 +8,7 @@
 #include "gui/CMyPropertyPage5.h"
 #include "gui/CMyPropertySheet.h"
 #include "support/FakeAudioDevices.h"
-#include "support/FakeAudioInput.h"
-#include "support/FakeAudioOutput.h"
+#include "support/ViewOnFakes.h"
 #include "support/RecordingPrompts.h"
 
 #include <QComboBox>
@@ -34,12 +33,7 @@ class SettingsDevices : public ::testing::Test {
   SettingsDevices() {
     ResetGlobals();
     g_appDir = dir.path();
-    auto in = std::make_unique<FakeAudioInput>();
-    input = in.get();
-    view = std::make_unique<COndrixView>(std::move(in));
-    auto out = std::make_unique<FakeAudioOutput>();
-    output = out.get();
-    view->SetAudioOutput(std::move(out));
+    view = MakeViewOnFakes(&input, &output);
     devices.inputs = {{"pci_in", "Built-in Audio Analog Stereo"}};
     devices.outputs = {{"pci_out", "Built-in Audio Analog Stereo"}, {"usb_out", "Bench USB Interface"}};
     view->SetAudioDevices(&devices);

@@ -49,8 +49,6 @@ export PULSE_COOKIE="$dir/pulse/cookie"
 pidfile="$dir/pulse/loopback.pid"
 socket="$dir/pulse/native"
 
-
-
 server_running() {
   [[ -f "$pidfile" ]] && alive "$(cat "$pidfile")"
 }

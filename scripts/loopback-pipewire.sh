@@ -39,8 +39,6 @@ unset PIPEWIRE_REMOTE
 pidfile="$dir/pipewire.pids"
 socket="$dir/pulse/native"
 
-
-
 write_config() {
   mkdir -p "$PIPEWIRE_CONFIG_DIR" "$WIREPLUMBER_CONFIG_DIR/main.lua.d" "$XDG_STATE_HOME" "$dir/pulse"
   chmod 700 "$dir/pulse"

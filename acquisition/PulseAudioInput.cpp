@@ -24,13 +24,13 @@ bool PulseAudioInput::Open(const WaveFormat& format) {
     problem_ = QCoreApplication::translate("PulseAudioInput", "声音输入不支持这种格式");
     return false;
   }
-  const pa_sample_spec spec{format.bitsPerSample == 8 ? PA_SAMPLE_U8 : PA_SAMPLE_S16LE, format.samplesPerSec,
-                            static_cast<uint8_t>(format.channels)};
+  const pa_sample_spec sampleFormat{format.bitsPerSample == 8 ? PA_SAMPLE_U8 : PA_SAMPLE_S16LE,
+                                    format.samplesPerSec, static_cast<uint8_t>(format.channels)};
   // The server hands the sound over in transfers of about 25 ms.
   pa_buffer_attr attr;
   attr.maxlength = attr.tlength = attr.prebuf = attr.minreq = static_cast<uint32_t>(-1);
   attr.fragsize = static_cast<uint32_t>(InputTransferBytes(format));
-  if (stream_.Open(spec, attr)) return true;
+  if (stream_.Open(sampleFormat, attr)) return true;
   problem_ = stream_.Problem();
   return false;
 }

@@ -23,9 +23,9 @@ PulseStream::PulseStream(PulseStreamKind kind, Report report, Transfer transfer,
 
 PulseStream::~PulseStream() { Close(); }
 
-bool PulseStream::Open(const pa_sample_spec& spec, const pa_buffer_attr& attr) {
+bool PulseStream::Open(const pa_sample_spec& sampleFormat, const pa_buffer_attr& attr) {
   Close();
-  spec_ = spec;
+  sampleFormat_ = sampleFormat;
   attr_ = attr;
   wanted_ = true;
   if (Connect()) return true;
@@ -98,8 +98,8 @@ bool PulseStream::TryConnect() {
   }
 
   pa_proplist* props = NewStreamProps(kind_);
-  stream_ = pa_stream_new_with_proplist(server_.Context(), pa_proplist_gets(props, PA_PROP_MEDIA_NAME), &spec_,
-                                        nullptr, props);
+  stream_ = pa_stream_new_with_proplist(server_.Context(), pa_proplist_gets(props, PA_PROP_MEDIA_NAME),
+                                        &sampleFormat_, nullptr, props);
   pa_proplist_free(props);
   if (!stream_) {
     problem_ = tr("声音流无法建立（%1）").arg(server_.LastError());

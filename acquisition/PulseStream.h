@@ -37,7 +37,7 @@ class PulseStream : public QObject {
   // Wants the stream in this format and connects it. False with Problem()
   // set when it cannot run now; it is still wanted then and starts as soon
   // as it can, reporting itself live.
-  bool Open(const pa_sample_spec& spec, const pa_buffer_attr& attr);
+  bool Open(const pa_sample_spec& sampleFormat, const pa_buffer_attr& attr);
   // Not wanted any more (also not paused).
   void Close();
   // Ends the stream but keeps it wanted; Resume() starts a new one.
@@ -68,7 +68,7 @@ class PulseStream : public QObject {
   const PulseStreamKind kind_;
   const Report report_;
   const Transfer transfer_;
-  pa_sample_spec spec_{};
+  pa_sample_spec sampleFormat_{};
   pa_buffer_attr attr_{};
   QByteArray device_;
   pa_stream* stream_ = nullptr;

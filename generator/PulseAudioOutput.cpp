@@ -39,11 +39,11 @@ bool PulseAudioOutput::Start(const WaveFormat& format, QByteArray signal, QStrin
   if (loopBytes == 0) return fail(Text("没有可播放的信号"));
 
   loop_ = std::make_unique<LoopingBuffer>(std::move(signal), loopBytes);
-  const pa_sample_spec spec{PA_SAMPLE_S16LE, format.samplesPerSec, static_cast<uint8_t>(format.channels)};
+  const pa_sample_spec sampleFormat{PA_SAMPLE_S16LE, format.samplesPerSec, static_cast<uint8_t>(format.channels)};
   pa_buffer_attr attr;
   attr.maxlength = attr.prebuf = attr.minreq = attr.fragsize = static_cast<uint32_t>(-1);
   attr.tlength = BufferBytes(MakePcmFormat(format.channels, format.samplesPerSec, 16));
-  if (stream_.Open(spec, attr)) return true;
+  if (stream_.Open(sampleFormat, attr)) return true;
   // A signal that cannot start now is not started later behind the user's back.
   const QString problem = stream_.Problem();
   Stop();

@@ -57,7 +57,7 @@ std::atomic<bool> g_stop{false};
 
 // Plays silence with a click every 0.4 s until the run stops.
 void Player() {
-  const pa_sample_spec spec{PA_SAMPLE_S16LE, kRate, 2};
+  const pa_sample_spec sampleFormat{PA_SAMPLE_S16LE, kRate, 2};
   pa_buffer_attr attr;
   attr.maxlength = attr.prebuf = attr.minreq = attr.fragsize = static_cast<uint32_t>(-1);
   // 100 ms queued ahead of the server: a player that falls behind would cut
@@ -65,8 +65,8 @@ void Player() {
   // recorder notes when it arrives.
   attr.tlength = 20 * kChunkFrames * 4;
   int error = 0;
-  pa_simple* out = pa_simple_new(nullptr, "click_latency", PA_STREAM_PLAYBACK, nullptr, "clicks", &spec, nullptr,
-                                 &attr, &error);
+  pa_simple* out = pa_simple_new(nullptr, "click_latency", PA_STREAM_PLAYBACK, nullptr, "clicks", &sampleFormat,
+                                 nullptr, &attr, &error);
   if (!out) {
     std::fprintf(stderr, "click_latency: no playback stream: %s\n", pa_strerror(error));
     g_stop = true;
@@ -100,13 +100,13 @@ void Player() {
 // stream.
 void Recorder() {
   constexpr int kPieceFrames = kRate / 1000;
-  const pa_sample_spec spec{PA_SAMPLE_S16LE, kRate, 2};
+  const pa_sample_spec sampleFormat{PA_SAMPLE_S16LE, kRate, 2};
   pa_buffer_attr attr;
   attr.maxlength = attr.prebuf = attr.minreq = attr.tlength = static_cast<uint32_t>(-1);
   attr.fragsize = kPieceFrames * 4;
   int error = 0;
-  pa_simple* in = pa_simple_new(nullptr, "click_latency", PA_STREAM_RECORD, nullptr, "reference", &spec, nullptr,
-                                &attr, &error);
+  pa_simple* in = pa_simple_new(nullptr, "click_latency", PA_STREAM_RECORD, nullptr, "reference", &sampleFormat,
+                                nullptr, &attr, &error);
   if (!in) {
     std::fprintf(stderr, "click_latency: no reference recording: %s\n", pa_strerror(error));
     g_stop = true;

@@ -7,7 +7,6 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QLockFile>
 
 #include <span>
@@ -70,11 +69,6 @@ bool LeftSpool::Check(QString* reason) {
 }
 
 bool LeftSpool::SaveAsWav(const QString& path, QString* error) const {
-  const QFileInfo target(path);
-  if (target.exists() && target.canonicalFilePath() == QFileInfo(path_).canonicalFilePath()) {
-    *error = QCoreApplication::translate("LeftSpool", "不能把录音保存到它的暂存文件本身");
-    return false;
-  }
   QFile file(path_);
   if (!file.open(QIODevice::ReadOnly)) {
     *error = file.errorString();
@@ -89,7 +83,8 @@ bool LeftSpool::SaveAsWav(const QString& path, QString* error) const {
       return false;
     }
   }
-  return WriteWavFile(path, format_, std::span<const uint8_t>(frames, dataBytes_), error);
+  // The spool is the input: never written over, by any name.
+  return WriteWavFile(path, format_, std::span<const uint8_t>(frames, dataBytes_), error, OutputOptions{{path_}});
 }
 
 bool LeftSpool::Remove(QString* error) {

@@ -1102,10 +1102,6 @@ reports (else the user&apos;s UI language: English for English, else Chinese).
         <source>暂存文件比录音的上限 %1 字节还大</source>
         <translation>the spool file is larger than a recording&apos;s limit of %1 bytes</translation>
     </message>
-    <message>
-        <source>不能把录音保存到它的暂存文件本身</source>
-        <translation>the recording cannot be saved over its own spool file</translation>
-    </message>
 </context>
 <context>
     <name>MixerControl</name>

@@ -1,11 +1,10 @@
 #include "app/AudioDeviceChoice.h"
 
 #include "settings/OutputFile.h"
+#include "settings/SmallFile.h"
 
 #include <QCoreApplication>
-#include <QFile>
 #include <QFileInfo>
-#include <QList>
 
 AudioDeviceChoice ParseAudioDeviceChoice(const QByteArray& text) {
   AudioDeviceChoice choice;
@@ -24,17 +23,14 @@ QByteArray FormatAudioDeviceChoice(const AudioDeviceChoice& choice) {
 }
 
 AudioDeviceChoice ReadAudioDeviceChoice(const QString& path, QString* problem) {
-  const QFileInfo info(path);
-  if (!info.exists()) return {};
-  auto refuse = [&](const QString& why) {
-    if (problem) *problem = QCoreApplication::translate("AudioDeviceChoice", "%1 未读取：%2").arg(info.fileName(), why);
-    return AudioDeviceChoice{};
-  };
-  if (!info.isFile()) return refuse(QCoreApplication::translate("AudioDeviceChoice", "不是普通文件"));
-  if (info.size() > kAudioDeviceFileMaxBytes) return refuse(QCoreApplication::translate("AudioDeviceChoice", "文件过大"));
-  QFile file(path);
-  if (!file.open(QIODevice::ReadOnly)) return refuse(file.errorString());
-  return ParseAudioDeviceChoice(file.read(kAudioDeviceFileMaxBytes));
+  QByteArray text;
+  QString why;
+  if (ReadSmallFile(path, kAudioDeviceFileMaxBytes, &text, &why) == SmallFileStatus::Refused) {
+    if (problem)
+      *problem = QCoreApplication::translate("AudioDeviceChoice", "%1 未读取：%2").arg(QFileInfo(path).fileName(), why);
+    return {};
+  }
+  return ParseAudioDeviceChoice(text);
 }
 
 bool WriteAudioDeviceChoice(const QString& path, const AudioDeviceChoice& choice, QString* error) {

@@ -15,14 +15,6 @@
         <translation>%1 not read: %2</translation>
     </message>
     <message>
-        <source>不是普通文件</source>
-        <translation>not a regular file</translation>
-    </message>
-    <message>
-        <source>文件过大</source>
-        <translation>the file is too large</translation>
-    </message>
-    <message>
         <source>设备名称含有换行，无法保存：%1</source>
         <translation>A device name with a line break cannot be saved: %1</translation>
     </message>

@@ -1,5 +1,6 @@
 #include "analysis/Distortion.h"
 
+#include "analysis/Decibels.h"
 #include "analysis/RealFft.h"
 #include "analysis/SpectralWindow.h"
 #include "analysis/ToneFit.h"
@@ -16,12 +17,15 @@ constexpr double kLowestFundamentalHz = 10;
 constexpr int kRegionMargin = 2;     // bins removed beyond the window's main lobe
 constexpr int kSearchReach = 5;      // bins each side of a given fundamental searched for its peak
 constexpr int kMaxHarmonicOrder = 10;
-constexpr double kRatioLimit = 1e30;  // ratios in dB stay within +-300 dB
 // A fundamental weaker than this, relative to the full scale or the DC,
 // is rounding noise: the block has no component above 10 Hz.
 constexpr double kNoComponent = 1e-10;
 
-double PowerRatioDb(double ratio) { return 10 * std::log10(std::clamp(ratio, 1 / kRatioLimit, kRatioLimit)); }
+// A power ratio in dB, within kDecibelFloor .. kDecibelCeiling: a ratio of 0
+// (no harmonic energy at all) or of a division by 0 stays finite.
+double PowerRatioDb(double ratio) {
+  return std::clamp(10 * std::log10(ratio), kDecibelFloor, kDecibelCeiling);
+}
 
 // The largest power of two no longer than the block, `requested` and the
 // longest analysis; 0 when that is shorter than the shortest analysis.
@@ -111,8 +115,7 @@ DistortionResult AnalyseDistortion(std::span<const double> samples, double sampl
   // A full-scale sine on a bin has the power (a0 A)^2 / (2 gain) there.
   const double toDbfs = 2 * window.NoisePowerGain() / std::pow(window.CoherentGain() * fullScale, 2);
   result.spectrumDbfs.resize(binCount);
-  for (int k = 0; k < binCount; ++k)
-    result.spectrumDbfs[k] = static_cast<float>(PowerRatioDb(power[k] * toDbfs));
+  PowerToDecibels(power, toDbfs, result.spectrumDbfs);
 
   // The fundamental's peak: the strongest bin above 10 Hz and clear of the
   // DC region, or the strongest near the given frequency.

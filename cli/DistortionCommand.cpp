@@ -19,7 +19,7 @@ bool ReadFileBlock(const CliArguments& a, DistortionBlock* block, QString* error
     *error = QStringLiteral("%1: %2").arg(path, probe.reason);
     return false;
   }
-  if (!probe.note.isEmpty()) PrintNote(probe.note);
+  if (!probe.note.isEmpty()) block->notes << probe.note;
   const WaveFormat& f = probe.layout.format;
   block->picked = PickDistortionChannels(f.channels, a.channel, error);
   if (block->picked.empty()) {
@@ -44,12 +44,12 @@ bool ReadFileBlock(const CliArguments& a, DistortionBlock* block, QString* error
     return false;
   }
   if (length < a.distortion.length)
-    block->note = QStringLiteral("%1: %2 frames from frame %3, not %4: analysing %5")
-                      .arg(path)
-                      .arg(available)
-                      .arg(block->frameStart)
-                      .arg(a.distortion.length)
-                      .arg(length);
+    block->notes << QStringLiteral("%1: %2 frames from frame %3, not %4: analysing %5")
+                        .arg(path)
+                        .arg(available)
+                        .arg(block->frameStart)
+                        .arg(a.distortion.length)
+                        .arg(length);
   QString reason;
   if (!ReadAnalysisChannels(path, probe.layout, block->frameStart, length, block->picked, &block->samples,
                             &reason)) {
@@ -132,7 +132,7 @@ bool RunDistortion(const CliArguments& a, QString* error) {
       return false;
     }
   }
-  if (!block.note.isEmpty()) PrintNote(block.note);
+  for (const QString& note : block.notes) PrintNote(note);
   const QString text = a.json ? DistortionJson(block, results) : DistortionText(block, results);
   std::fputs(text.toUtf8().constData(), stdout);
   return true;

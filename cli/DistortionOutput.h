@@ -3,6 +3,7 @@
 #include "analysis/Distortion.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <vector>
 
@@ -14,7 +15,7 @@ struct DistortionBlock {
   unsigned long long frameStart = 0;         // the block's first frame
   std::vector<int> picked;                   // the channels analysed, from 0
   std::vector<std::vector<double>> samples;  // one block per picked channel
-  QString note;                              // for the user once the figures are there (a shortened block)
+  QStringList notes;                         // for the user once the figures are there
 };
 
 // The figures of every picked channel (`results` in the same order) as one

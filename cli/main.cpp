@@ -7,6 +7,7 @@
 #include "cli/CliArguments.h"
 #include "cli/CliText.h"
 #include "cli/CsvCommand.h"
+#include "cli/DistortionCommand.h"
 #include "cli/GenerateCommand.h"
 #include "cli/RecordingFrame.h"
 #include "cli/RenderCommand.h"
@@ -144,6 +145,11 @@ int Csv(const CliArguments& a) {
   return ExportCsvFrame(a, &error) ? 0 : Fail(error);
 }
 
+int Distortion(const CliArguments& a) {
+  QString error;
+  return RunDistortion(a, &error) ? 0 : Fail(error);
+}
+
 int Report(const CliArguments& a) {
   QString error;
   return WriteReportPdf(a, &error) ? 0 : Fail(error);
@@ -180,7 +186,7 @@ int main(int argc, char** argv) {
     error.clear();
   }
   if (args.isEmpty() || args[0] == "--help" || args[0] == "-h") {
-    Print(CliUsage() + GenerateUsage() +
+    Print(CliUsage() + GenerateUsage() + DistortionUsage() +
           CliText::tr("Every command takes --lang en|zh, the language of its messages, pictures and\n"
                       "reports (else the user's UI language: English for English, else Chinese).\n"));
     return args.isEmpty() ? 2 : 0;
@@ -193,5 +199,6 @@ int main(int argc, char** argv) {
   if (parsed->command == "render") return Render(*parsed);
   if (parsed->command == "csv") return Csv(*parsed);
   if (parsed->command == "report") return Report(*parsed);
+  if (parsed->command == "distortion") return Distortion(*parsed);
   return Spectrum(*parsed);
 }

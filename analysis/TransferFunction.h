@@ -70,6 +70,8 @@ class TransferAverager {
   std::vector<double> sxx_, syy_;
   std::vector<std::complex<double>> sxy_;
   int64_t averages_ = 0;
+  // x's spectrum while y's is made.
+  std::vector<std::complex<double>> spectrumX_;
 };
 
 // Fractional-octave smoothing: 0 (none), 48, 24, 12, 6 or 3 (1/48 .. 1/3 octave).

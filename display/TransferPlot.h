@@ -25,8 +25,8 @@ struct TransferPlotText {
 };
 
 struct TransferPlotOptions {
-  // The frequency axis; 0 takes the curve's own range, widened to whole
-  // 1-2-5 steps.
+  // The frequency axis; 0 takes the curve's own range, its low end widened
+  // down to a 1-2-5 value.
   double lowHz = 0;
   double highHz = 0;
   // The magnitude axis in dB; equal values fit it to the curve in 10 dB
@@ -51,6 +51,10 @@ struct TransferPlotOptions {
 // curve paints the axes alone.
 void PaintTransferPlot(QPainter& painter, const QRectF& rect, std::span<const TransferPoint> curve,
                        const TransferPlotOptions& options = {});
+
+// The caption the plots carry for a measurement: its delay in ms and the
+// number of averages.
+QString TransferCaption(double delaySeconds, long long averages);
 
 // The plots as an image of `size` (32-bit RGB), for saving as a PNG.
 QImage TransferPlotImage(std::span<const TransferPoint> curve, QSize size, const TransferPlotOptions& options = {});

@@ -126,7 +126,17 @@ TEST_F(ResponseCli, WritesCsvAndPng) {
     // The plain output's points are the CSV's, columns and all.
     const QStringList plain = r.out.split('\n', Qt::SkipEmptyParts);
     EXPECT_EQ(plain.mid(plain.size() - lines.size()).join('\n').replace(' ', ','), lines.join('\n'));
-    for (const QString& line : lines.mid(1)) ASSERT_EQ(line.split(',').size(), 4) << line.toStdString();
+    // Each number in its column: the bins' frequencies, the gain, the phase
+    // within a turn, the coherence.
+    for (int i = 1; i < lines.size(); ++i) {
+      const QStringList columns = lines[i].split(',');
+      ASSERT_EQ(columns.size(), 4) << lines[i].toStdString();
+      ASSERT_NEAR(columns[0].toDouble(), i * double(kRate) / 4096, 1e-5);
+      if (i * kRate / 4096 > 15000) continue;
+      ASSERT_NEAR(columns[1].toDouble(), -6.02, 0.2) << lines[i].toStdString();
+      ASSERT_LE(std::abs(columns[2].toDouble()), 180);
+      ASSERT_GT(columns[3].toDouble(), 0.9) << lines[i].toStdString();
+    }
   }
 }
 

@@ -3,8 +3,10 @@
 #include "cli/CliText.h"
 #include "files/AnalysisWav.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <iterator>
 
 namespace {
 
@@ -89,6 +91,40 @@ bool ParseDistortionOption(const QString& arg, const QString& value, CliArgument
   return true;
 }
 
+bool IsResponseOption(const QString& arg) {
+  return arg == "--fft" || arg == "--smoothing" || arg == "--csv" || arg == "--png";
+}
+
+// One of the options only `response` takes, with its value; English only,
+// as the command's messages are.
+bool ParseResponseOption(const QString& arg, const QString& value, CliArguments* a, QString* error) {
+  long long n = 0;
+  if (arg == "--fft") {
+    if (!ToInteger(value, kTransferMinFft, kTransferMaxFft, &n) || !IsTransferFftSize(static_cast<int>(n))) {
+      *error = QStringLiteral("--fft takes a power of two from %1 to %2, not '%3'")
+                   .arg(kTransferMinFft)
+                   .arg(kTransferMaxFft)
+                   .arg(value);
+      return false;
+    }
+    a->fft = static_cast<int>(n);
+  } else if (arg == "--smoothing") {
+    const auto named = std::find_if(std::begin(kTransferSmoothings), std::end(kTransferSmoothings), [&](int f) {
+      return value == (f == 0 ? QStringLiteral("none") : QStringLiteral("1/%1").arg(f));
+    });
+    if (named == std::end(kTransferSmoothings)) {
+      *error = QStringLiteral("--smoothing takes none, 1/48, 1/24, 1/12, 1/6 or 1/3, not '%1'").arg(value);
+      return false;
+    }
+    a->smoothing = *named;
+  } else if (arg == "--csv") {
+    a->csvPath = value;
+  } else if (arg == "--png") {
+    a->pngPath = value;
+  }
+  return true;
+}
+
 }  // namespace
 
 QString DistortionUsage() {
@@ -146,7 +182,8 @@ std::optional<CliArguments> ParseArguments(const QStringList& args, QString* err
   const bool csv = a.command == "csv";
   const bool report = a.command == "report";
   const bool distortion = a.command == "distortion";
-  if (!measure && !spectrum && !render && !csv && !report && !distortion && a.command != "info") {
+  const bool response = a.command == "response";
+  if (!measure && !spectrum && !render && !csv && !report && !distortion && !response && a.command != "info") {
     *error = CliText::tr("unknown command '%1'").arg(a.command);
     return std::nullopt;
   }
@@ -161,14 +198,15 @@ std::optional<CliArguments> ParseArguments(const QStringList& args, QString* err
     const bool pluginOption = arg == "--plugin" || arg == "--rate" || arg == "--channels";
     const bool takesValue = arg == "--at" || arg == "--edge" || arg == "--level" || arg == "--gain" ||
                             arg == "--mode" || arg == "--size" || arg == "--settings" || pluginOption ||
-                            IsDistortionOption(arg);
+                            IsDistortionOption(arg) || IsResponseOption(arg);
     const bool allowed = ((measure || spectrum || render || distortion) && pluginOption) ||
                          (distortion && IsDistortionOption(arg)) ||
                          (frameOption && (arg == "--at" || arg == "--json")) ||
                          (measure && (arg == "--edge" || arg == "--level")) ||
                          (spectrum && (arg == "--gain" || arg == "--bins")) ||
                          (render && (arg == "--at" || arg == "--mode" || arg == "--size" || arg == "--settings")) ||
-                         (csv && arg == "--at") || (report && (arg == "--at" || arg == "--mode"));
+                         (csv && arg == "--at") || (report && (arg == "--at" || arg == "--mode")) ||
+                         (response && (IsResponseOption(arg) || arg == "--json" || arg == "--size"));
     if (!allowed) {
       *error = CliText::tr("option %1 does not belong to '%2'").arg(arg, a.command);
       return std::nullopt;
@@ -235,6 +273,8 @@ std::optional<CliArguments> ParseArguments(const QStringList& args, QString* err
         return std::nullopt;
       }
       a.channels = static_cast<int>(n);
+    } else if (IsResponseOption(arg)) {
+      if (!ParseResponseOption(arg, value, &a, error)) return std::nullopt;
     } else if (!ParseDistortionOption(arg, value, &a, error)) {
       return std::nullopt;
     }
@@ -263,7 +303,11 @@ std::optional<CliArguments> ParseArguments(const QStringList& args, QString* err
     }
     return a;
   }
-  if (a.files.size() != 1) {
+  if (response && (a.files.size() < 1 || a.files.size() > 2)) {
+    *error = QStringLiteral("'response' takes a stereo WAV file, or two mono WAV files (the reference, then the response)");
+    return std::nullopt;
+  }
+  if (!response && a.files.size() != 1) {
     *error = a.files.isEmpty() ? CliText::tr("no WAV file given")
                                : CliText::tr("'%1' takes one WAV file").arg(a.command);
     return std::nullopt;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "analysis/Distortion.h"
+#include "analysis/TransferFunction.h"
 
 #include <QString>
 #include <QStringList>
@@ -9,7 +10,7 @@
 
 // The command line of ondrix-cli: a command, one or two files and options.
 struct CliArguments {
-  QString command;     // info, measure, spectrum, render, csv, report, distortion
+  QString command;     // info, measure, spectrum, render, csv, report, distortion, response
   QStringList files;   // positional arguments after the command
   long long at = 0;    // --at ELEMENT
   int edge = 0;        // --edge rising|falling
@@ -27,6 +28,11 @@ struct CliArguments {
   // distortion: --length, --fundamental, --harmonics, --band
   DistortionOptions distortion;
   int channel = 0;     // --channel K, from 1; 0: every channel
+  // response: --fft N, --smoothing 1/N|none (0 for none), --csv OUT, --png OUT
+  int fft = kTransferDefaultFft;
+  int smoothing = 0;
+  QString csvPath;
+  QString pngPath;
 };
 
 // Parses argv after the program name. On a mistake returns nothing and sets

@@ -8,6 +8,12 @@
 #include <new>
 #include <stdexcept>
 
+namespace {
+
+constexpr double kPlanSeconds = 0.2;
+
+}  // namespace
+
 std::mutex& FftwPlannerMutex() {
   static std::mutex mutex;
   return mutex;
@@ -31,8 +37,12 @@ RealFft::RealFft(int size)
     throw std::bad_alloc();
   }
   // FFTW_MEASURE tries transforms on the buffers, so it plans before they
-  // hold anything. std::complex<double> has fftw_complex's layout.
+  // hold anything. std::complex<double> has fftw_complex's layout. Measuring
+  // without a limit takes about a second at 65536 points and five at 262144,
+  // a stall the window and every command would show; within a fifth of a
+  // second FFTW finds a plan as fast as a patient one for these sizes.
   std::lock_guard lock(FftwPlannerMutex());
+  fftw_set_timelimit(kPlanSeconds);
   plan_ = fftw_plan_dft_r2c_1d(size, input_, reinterpret_cast<fftw_complex*>(output_), FFTW_MEASURE);
   if (!plan_) {
     fftw_free(input_);

@@ -4,6 +4,8 @@
 // harmonics, THD, THD+N (AES17), SINAD, SNR, ENOB and the DC offset, from a
 // block windowed with a 7-term Blackman-Harris window and transformed through
 // FFTW. Every energy sum is corrected for the window's noise power gain.
+// Figures in dB lie within -300 .. +300 dB: a ratio with nothing on one side
+// (the THD of a sine without harmonics, a bin of silence) reads the limit.
 
 #include <span>
 #include <string>
@@ -47,7 +49,7 @@ struct DistortionResult {
   double sinadDb = 0;
   double snrDb = 0;
   double enobBits = 0;
-  double dc = 0;  // mean, sample units
+  double dc = 0;  // the block's mean (window-weighted, so a tone's partial periods do not bias it), sample units
 
   // The windowed block's spectrum in dBFS (a full-scale sine's peak reads
   // 0 dBFS), bins 0 .. length/2, bin k at k * sampleRate / length Hz.

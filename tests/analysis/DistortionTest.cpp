@@ -38,6 +38,7 @@ TEST(Distortion, PureToneFrequencyLevelAndOffset) {
       {44100, 1000.5 * 44100.0 / kN, 0.25, 0, 0},  // half way between bins
       {44100, 50, 0.01, 0.05, 0},                  // 74.3 periods: their mean is not the offset
       {48000, 15000, 0.7, -0.2, 0},
+      {48000, 24000 - 2.3 * 48000 / kN, 0.5, 0, 0},  // beside R/2, where its mirror image is near
       {48000, 997, 0.001, 0, 1000},  // a given fundamental near a louder tone
   };
   for (const Row& row : rows) {

@@ -42,9 +42,16 @@ void RecentInput::Append(const WaveFormat& format, const int16_t* elements, std:
 }
 
 std::vector<double> RecentInput::Latest(int channel, std::size_t n) const {
-  if (channel < 0 || channel >= format_.channels) return {};
+  std::vector<double> out;
+  Latest(channel, n, out);
+  return out;
+}
+
+void RecentInput::Latest(int channel, std::size_t n, std::vector<double>& out) const {
+  out.clear();
+  if (channel < 0 || channel >= format_.channels) return;
   n = std::min(n, held_);
-  std::vector<double> out(n);
+  out.resize(n);
   const std::vector<int16_t>& s = samples_[channel];
   // The oldest wanted frame, then on through the wrap.
   std::size_t at = (next_ + kFrames - n) % kFrames;
@@ -52,5 +59,4 @@ std::vector<double> RecentInput::Latest(int channel, std::size_t n) const {
     v = s[at];
     if (++at == kFrames) at = 0;
   }
-  return out;
 }

@@ -41,6 +41,8 @@ class RecentInput {
   // The last `n` samples of `channel` (0 or 1) in order, or all held when
   // fewer; nothing for a channel the format does not have.
   std::vector<double> Latest(int channel, std::size_t n) const;
+  // The same into `out`, whose memory is reused.
+  void Latest(int channel, std::size_t n, std::vector<double>& out) const;
 
  private:
   template <typename Element, typename ToValue>

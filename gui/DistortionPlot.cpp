@@ -56,32 +56,36 @@ void DistortionPlot::ReduceToColumns() {
                                             : std::vector<float>{});
 }
 
-void DistortionPlot::paintEvent(QPaintEvent*) {
-  QPainter p(this);
-  p.fillRect(rect(), style_.background);
+const QImage& DistortionPlot::Background() {
   const QRect plot = PlotRect();
-  if (plot.width() < 2 || plot.height() < 2) return;
   const LogFrequencyAxis fx = FrequencyAxisOf(results_, plot);
   const DbAxis dy = DbAxisOf(results_, plot);
+  BackgroundKey key{size(), fx.highHz, dy.bottomDb};
+  for (const DistortionResult& r : results_)
+    if (r.ok) {
+      key.bandLowHz = std::max(r.bandLowHz, kLowHz);
+      key.bandHighHz = std::min(r.bandHighHz, fx.highHz);
+      break;
+    }
+  if (key == backgroundKey_ && !background_.isNull()) return background_;
+  backgroundKey_ = key;
+  background_ = QImage(size(), QImage::Format_RGB32);
+  QPainter p(&background_);
+  p.fillRect(background_.rect(), style_.background);
+  // The analysis band, shaded behind the grid.
+  if (key.bandHighHz > key.bandLowHz) {
+    const double x0 = fx.XOf(key.bandLowHz), x1 = fx.XOf(key.bandHighHz);
+    p.fillRect(QRectF(x0, plot.top(), x1 - x0, plot.height()), QColor(0, 0, 56));
+  }
   p.setFont(style_.textFont);
   const QFontMetrics fm(style_.textFont);
-
-  // The analysis band, shaded behind the grid.
-  for (const DistortionResult& r : results_) {
-    if (!r.ok) continue;
-    const double x0 = fx.XOf(std::max(r.bandLowHz, kLowHz)), x1 = fx.XOf(std::min(r.bandHighHz, fx.highHz));
-    if (x1 > x0) p.fillRect(QRectF(x0, plot.top(), x1 - x0, plot.height()), QColor(0, 0, 56));
-    break;
-  }
-
-  p.setPen(style_.penGrid);
   for (const double f : FrequencyTicks(fx.lowHz, fx.highHz)) {
     const int x = int(std::lround(fx.XOf(f)));
     p.setPen(style_.penGrid);
     p.drawLine(x, plot.top(), x, plot.bottom());
-    const QString label = FrequencyTickLabel(f);
     p.setPen(style_.text);
-    p.drawText(QRect(x - 30, plot.bottom() + 3, 60, fm.height()), Qt::AlignHCenter | Qt::AlignTop, label);
+    p.drawText(QRect(x - 30, plot.bottom() + 3, 60, fm.height()), Qt::AlignHCenter | Qt::AlignTop,
+               FrequencyTickLabel(f));
   }
   for (const double db : DbTicks(dy.topDb, dy.bottomDb, 20)) {
     const int y = int(std::lround(dy.YOf(db)));
@@ -95,6 +99,21 @@ void DistortionPlot::paintEvent(QPaintEvent*) {
   p.drawText(QRect(0, 0, plot.left() + 40, kTopMargin), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("dBFS"));
   p.setPen(style_.penFrame);
   p.drawRect(plot.adjusted(0, 0, -1, -1));
+  return background_;
+}
+
+void DistortionPlot::paintEvent(QPaintEvent*) {
+  QPainter p(this);
+  const QRect plot = PlotRect();
+  if (plot.width() < 2 || plot.height() < 2) {
+    p.fillRect(rect(), style_.background);
+    return;
+  }
+  p.drawImage(0, 0, Background());
+  const LogFrequencyAxis fx = FrequencyAxisOf(results_, plot);
+  const DbAxis dy = DbAxisOf(results_, plot);
+  p.setFont(style_.textFont);
+  const QFontMetrics fm(style_.textFont);
 
   // The traces, one point per pixel column, clipped to the plot.
   p.setClipRect(plot);
@@ -121,11 +140,10 @@ void DistortionPlot::paintEvent(QPaintEvent*) {
       if (h.frequencyHz < fx.lowHz || h.frequencyHz > fx.highHz) continue;
       const double x = fx.XOf(h.frequencyHz);
       const double y = std::clamp(dy.YOf(r.fundamentalDbfs + h.levelDbc), double(plot.top()), double(plot.bottom()));
-      const QString order = QString::number(h.order);
       const int top = int(y) - 6 - fm.height() - int(ch) * fm.height();
       p.drawLine(QPointF(x, y - 2), QPointF(x, y - 6));
       p.drawText(QRect(int(x) - 15, std::max(top, plot.top()), 30, fm.height()), Qt::AlignHCenter | Qt::AlignTop,
-                 order);
+                 QString::number(h.order));
     }
   }
 }

@@ -3,6 +3,7 @@
 #include "analysis/Distortion.h"
 #include "display/DisplayStyle.h"
 
+#include <QImage>
 #include <QWidget>
 
 #include <vector>
@@ -34,6 +35,17 @@ class DistortionPlot : public QWidget {
   // The spectra reduced to the plot's pixel columns (again after a resize
   // or new results, not on every paint).
   void ReduceToColumns();
+  // The frame, grid, labels and shaded band: drawn again only when the size,
+  // the axes or the band change, not four times a second.
+  const QImage& Background();
+
+  struct BackgroundKey {
+    QSize size;
+    double highHz = 0, floorDb = 0, bandLowHz = 0, bandHighHz = 0;
+    bool operator==(const BackgroundKey&) const = default;
+  };
+  BackgroundKey backgroundKey_;
+  QImage background_;
 
   DisplayStyle style_;
   std::vector<DistortionResult> results_;

@@ -4,18 +4,22 @@
 // measurement view shows, many more than its frame.
 
 #include <cstddef>
+#include <cstdint>
 #include <vector>
 
 class SamplingEngine;
 
 struct DistortionBlock {
-  int channels = 0;                    // 1 or 2; 0: no source
-  std::vector<double> samples[2];      // per channel, sample units centred on 0
+  int channels = 0;                // 1 or 2; 0: no source
+  std::vector<double> samples[2];  // per channel, sample units centred on 0
   double sampleRate = 0;
-  double fullScale = 0;                // the peak of a full-scale sine
+  double fullScale = 0;            // the peak of a full-scale sine
+  // What the samples came from: the source and the recent input's stamp
+  // (live input) or a hash of the samples (the others).
+  int source = -1;
+  uint64_t stamp = 0;
 
   std::size_t Frames() const { return samples[0].size(); }
-  bool operator==(const DistortionBlock&) const = default;
 };
 
 // Up to `frames` frames of what the view shows now, read from the shared
@@ -27,7 +31,9 @@ struct DistortionBlock {
 //   element at the position, as in the picture;
 // - live input: the latest frames of the engine's recent input;
 // - the frozen sample: the sample buffer (a short block).
-DistortionBlock TakeDistortionBlock(const SamplingEngine& engine, std::size_t frames);
+// `block` holds the last block taken (its memory is reused); false when the
+// source holds the same samples as then (live input is not even copied).
+bool TakeDistortionBlock(const SamplingEngine& engine, std::size_t frames, DistortionBlock& block);
 
 // The length of an analysis of `held` samples when at most `wanted` are
 // wanted: the largest power of two not above either, or 0 when that is below

@@ -6,14 +6,12 @@
 #include "gui/DialogFont.h"
 #include "gui/DistortionFigures.h"
 #include "gui/DistortionPlot.h"
+#include "gui/DistortionTable.h"
 
 #include <QComboBox>
-#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QVBoxLayout>
-
-#include <algorithm>
 
 namespace {
 
@@ -22,12 +20,6 @@ QString SourceName() {
   if (g_displayMode == FunctionSignal) return DistortionWindow::tr("函数信号");
   if (g_recordState == Playing || g_recordState == Paused) return DistortionWindow::tr("回放");
   return g_showRealTime ? DistortionWindow::tr("实时输入") : DistortionWindow::tr("样本");
-}
-
-void Colour(QLabel* label, const QColor& colour) {
-  QPalette p = label->palette();
-  p.setColor(QPalette::WindowText, colour);
-  label->setPalette(p);
 }
 
 }  // namespace
@@ -62,7 +54,8 @@ DistortionWindow::DistortionWindow(const SamplingEngine& engine, QWidget* parent
   plot_ = new DistortionPlot(this);
 
   auto* body = new QHBoxLayout;
-  body->addWidget(MakeFigures(), 0, Qt::AlignTop);
+  table_ = new DistortionTable(this);
+  body->addWidget(table_, 0, Qt::AlignTop);
   body->addWidget(plot_, 1);
 
   auto* layout = new QVBoxLayout(this);
@@ -74,46 +67,6 @@ DistortionWindow::DistortionWindow(const SamplingEngine& engine, QWidget* parent
   connect(&timer_, &QTimer::timeout, this, &DistortionWindow::Refresh);
   ShowResults({}, QString());
   resize(1000, 560);
-}
-
-QWidget* DistortionWindow::MakeFigures() {
-  // The measurement picture's look: its font, white names on black, each
-  // channel's values in its trace colour.
-  const DisplayStyle style = ScreenStyle();
-  auto* panel = new QWidget(this);
-  panel->setAutoFillBackground(true);
-  QPalette palette = panel->palette();
-  palette.setColor(QPalette::Window, style.background);
-  palette.setColor(QPalette::WindowText, style.text);
-  panel->setPalette(palette);
-  panel->setFont(style.textFont);
-  auto* grid = new QGridLayout(panel);
-  grid->setHorizontalSpacing(14);
-  grid->setVerticalSpacing(3);
-  const QFontMetrics fm(style.textFont);
-  for (int ch = 0; ch < 2; ++ch) {
-    headers_[ch] = new QLabel(ch == 0 ? QStringLiteral("CH1") : QStringLiteral("CH2"), panel);
-    grid->addWidget(headers_[ch], 0, 1 + ch);
-  }
-  const QStringList names = DistortionRowNames();
-  int namesWidth = 0;
-  for (int row = 0; row < kDistortionRows; ++row) {
-    names_.push_back(new QLabel(names[row], panel));
-    namesWidth = std::max(namesWidth, fm.horizontalAdvance(names[row]));
-    grid->addWidget(names_.back(), 1 + row, 0);
-    for (int ch = 0; ch < 2; ++ch) {
-      auto* value = new QLabel(panel);
-      values_[ch].push_back(value);
-      grid->addWidget(value, 1 + row, 1 + ch);
-    }
-  }
-  // Room for the widest texts and a little more (the glyphs' own rounding),
-  // so the table does not jump as the values change.
-  const int valuesWidth = fm.horizontalAdvance(QStringLiteral("0.000000 %  (-200.0 dB)"));
-  grid->setColumnMinimumWidth(0, namesWidth + 8);
-  grid->setColumnMinimumWidth(1, valuesWidth + 8);
-  grid->setColumnMinimumWidth(2, valuesWidth + 8);
-  return panel;
 }
 
 void DistortionWindow::showEvent(QShowEvent*) {
@@ -132,9 +85,7 @@ void DistortionWindow::Refresh() {
   // Nothing to do while nobody can see it.
   if (!isVisible() || isMinimized()) return;
   const int wanted = length_->currentData().toInt();
-  DistortionBlock block = TakeDistortionBlock(engine_, static_cast<std::size_t>(wanted));
-  if (analysed_ && block == last_) return;  // nothing new arrived
-  last_ = std::move(block);
+  if (!TakeDistortionBlock(engine_, static_cast<std::size_t>(wanted), last_) && analysed_) return;  // nothing new
   analysed_ = true;
 
   const std::size_t length = DistortionLength(last_.Frames(), static_cast<std::size_t>(wanted));
@@ -163,28 +114,13 @@ void DistortionWindow::ShowResults(const std::vector<DistortionResult>& results,
   const bool millivolts = g_settings.coordSystem == Millivolt;
   const std::optional<float> mvPerUnit =
       millivolts ? std::optional<float>(g_settings.voltageRefMv / g_settings.logicRef) : std::nullopt;
-  const DisplayStyle style = WithTraceColours(ScreenStyle());
-  for (int row = 0; row < kDistortionRows; ++row) names_[row]->setVisible(row != kMillivoltRow || millivolts);
-  for (int ch = 0; ch < 2; ++ch) {
-    const bool shown = ch < int(results.size()) || (ch == 0 && results.empty());
-    headers_[ch]->setVisible(shown);
-    Colour(headers_[ch], (ch == 0 ? style.ch1 : style.ch2).color());
-    const bool figures = ch < int(results.size()) && results[ch].ok;
-    const QStringList texts = figures ? DistortionValueTexts(results[ch], mvPerUnit) : QStringList();
-    for (int row = 0; row < kDistortionRows; ++row) {
-      QLabel* value = values_[ch][row];
-      value->setVisible(shown && (row != kMillivoltRow || millivolts));
-      value->setText(figures ? texts[row] : QString());
-      Colour(value, (ch == 0 ? style.ch1 : style.ch2).color());
-    }
-  }
+  QList<QStringList> values;
+  for (const DistortionResult& r : results) values << (r.ok ? DistortionValueTexts(r, mvPerUnit) : QStringList());
+  if (values.isEmpty()) values << QStringList();  // CH1's column stays, empty
+  QList<bool> rowShown;
+  for (int row = 0; row < kDistortionRows; ++row) rowShown << (row != kMillivoltRow || millivolts);
+  table_->SetFigures(values, rowShown);
   plot_->SetResults(results);
 }
-
-QString DistortionWindow::ValueText(int row, int channel) const { return values_[channel][row]->text(); }
-
-bool DistortionWindow::RowShown(int row) const { return !names_[row]->isHidden(); }
-
-bool DistortionWindow::ChannelShown(int channel) const { return !headers_[channel]->isHidden(); }
 
 QString DistortionWindow::Note() const { return note_->text(); }

@@ -9,6 +9,7 @@
 #include <vector>
 
 class DistortionPlot;
+class DistortionTable;
 class QComboBox;
 class QLabel;
 class SamplingEngine;
@@ -28,12 +29,9 @@ class DistortionWindow : public QWidget {
   // Analyses the source again when it changed since the last analysis.
   void Refresh();
 
-  // For the tests: the text of a row's value on a channel (0 or 1), the note
-  // above the figures, the plot, the choices.
-  QString ValueText(int row, int channel) const;
-  bool RowShown(int row) const;
-  bool ChannelShown(int channel) const;
+  // For the tests: the note above the figures, the figures, the plot, the choices.
   QString Note() const;
+  const DistortionTable* Table() const { return table_; }
   const DistortionPlot* Plot() const { return plot_; }
   QComboBox* LengthChoice() const { return length_; }
   QComboBox* BandChoice() const { return band_; }
@@ -43,7 +41,6 @@ class DistortionWindow : public QWidget {
   void hideEvent(QHideEvent* event) override;
 
  private:
-  QWidget* MakeFigures();
   // Shows `results` (one per channel) or, when empty, the note alone.
   void ShowResults(const std::vector<DistortionResult>& results, const QString& note);
   // Forgets the last block, so the next refresh analyses whatever it finds.
@@ -56,8 +53,6 @@ class DistortionWindow : public QWidget {
   QComboBox* length_ = nullptr;
   QComboBox* band_ = nullptr;
   QLabel* note_ = nullptr;
-  QLabel* headers_[2] = {};
-  std::vector<QLabel*> names_;
-  std::vector<QLabel*> values_[2];
+  DistortionTable* table_ = nullptr;
   DistortionPlot* plot_ = nullptr;
 };

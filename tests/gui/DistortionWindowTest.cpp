@@ -8,6 +8,7 @@
 #include "app/Globals.h"
 #include "gui/DistortionFigures.h"
 #include "gui/DistortionPlot.h"
+#include "gui/DistortionTable.h"
 #include "gui/DistortionWindow.h"
 
 #include <QScreen>
@@ -106,11 +107,11 @@ TEST_F(DistortionWindowTest, ShowsTheFiguresOfTheLatestLiveInput) {
       {kDcRow, 0, 0, 0.5},
   };
   for (const Row& r : rows)
-    EXPECT_NEAR(Number(w.ValueText(r.row, r.channel)), r.expected, r.tolerance)
-        << r.row << " CH" << r.channel + 1 << ": " << w.ValueText(r.row, r.channel).toStdString();
-  EXPECT_TRUE(w.ValueText(kHarmonicRow2, 0).endsWith("-60.0 dBc")) << w.ValueText(kHarmonicRow2, 0).toStdString();
+    EXPECT_NEAR(Number(w.Table()->Text(r.row, r.channel)), r.expected, r.tolerance)
+        << r.row << " CH" << r.channel + 1 << ": " << w.Table()->Text(r.row, r.channel).toStdString();
+  EXPECT_TRUE(w.Table()->Text(kHarmonicRow2, 0).endsWith("-60.0 dBc")) << w.Table()->Text(kHarmonicRow2, 0).toStdString();
   EXPECT_TRUE(w.Note().contains("65536")) << w.Note().toStdString();
-  EXPECT_TRUE(w.RowShown(kMillivoltRow));
+  EXPECT_TRUE(w.Table()->RowShown(kMillivoltRow));
   ASSERT_EQ(w.Plot()->Results().size(), 2u);
 
   // Nothing new: no analysis (the plot keeps the very same spectra); a new block: a new one.
@@ -124,22 +125,22 @@ TEST_F(DistortionWindowTest, ShowsTheFiguresOfTheLatestLiveInput) {
   w.hide();
   input->Deliver(Frames16({{3000, 16384, -60}, {440, 8225, -200}}, 48000, 0, 1024));
   w.Refresh();
-  EXPECT_NEAR(Number(w.ValueText(kFundamentalRow, 0)), 1000, 0.01);
+  EXPECT_NEAR(Number(w.Table()->Text(kFundamentalRow, 0)), 1000, 0.01);
 }
 
 TEST_F(DistortionWindowTest, WaitsForEnoughSamplesAndShowsCh2OnlyInStereo) {
   DeliverLive({{1000, 16384, -60}}, 2000);
   DistortionWindow& w = Shown();
   EXPECT_TRUE(w.Note().contains("2048") && w.Note().contains("4096")) << w.Note().toStdString();
-  EXPECT_EQ(w.ValueText(kFundamentalRow, 0), "");
-  EXPECT_FALSE(w.ChannelShown(1));
-  EXPECT_FALSE(w.RowShown(kMillivoltRow));
+  EXPECT_EQ(w.Table()->Text(kFundamentalRow, 0), "");
+  EXPECT_FALSE(w.Table()->ChannelShown(1));
+  EXPECT_FALSE(w.Table()->RowShown(kMillivoltRow));
   // Enough now: the figures come, CH1 only.
   for (std::size_t at = 2048; at < 9000; at += 2048) input->Deliver(Frames16({{1000, 16384, -60}}, 48000, at, 2048));
   w.Refresh();
-  EXPECT_NEAR(Number(w.ValueText(kFundamentalRow, 0)), 1000, 0.05);
+  EXPECT_NEAR(Number(w.Table()->Text(kFundamentalRow, 0)), 1000, 0.05);
   EXPECT_TRUE(w.Note().contains("8192")) << w.Note().toStdString();
-  EXPECT_FALSE(w.ChannelShown(1));
+  EXPECT_FALSE(w.Table()->ChannelShown(1));
 }
 
 TEST_F(DistortionWindowTest, FollowsTheReplayPositionAndTheGeneratorsSignal) {
@@ -158,8 +159,8 @@ TEST_F(DistortionWindowTest, FollowsTheReplayPositionAndTheGeneratorsSignal) {
   for (const Case c : {Case{0, 3000, 5000}, Case{20001, 5000, 3000}, Case{199990, 3000, 5000}}) {
     g_playbackPos = c.position;
     w.Refresh();
-    EXPECT_NEAR(Number(w.ValueText(kFundamentalRow, 0)), c.ch1Hz, 0.01) << c.position;
-    EXPECT_NEAR(Number(w.ValueText(kFundamentalRow, 1)), c.ch2Hz, 0.01) << c.position;
+    EXPECT_NEAR(Number(w.Table()->Text(kFundamentalRow, 0)), c.ch1Hz, 0.01) << c.position;
+    EXPECT_NEAR(Number(w.Table()->Text(kFundamentalRow, 1)), c.ch2Hz, 0.01) << c.position;
     EXPECT_TRUE(w.Note().contains("65536")) << c.position;  // near the end it reaches back
   }
 
@@ -169,10 +170,10 @@ TEST_F(DistortionWindowTest, FollowsTheReplayPositionAndTheGeneratorsSignal) {
   g_displayMode = FunctionSignal;
   g_recordState = Idle;
   w.Refresh();
-  EXPECT_NEAR(Number(w.ValueText(kFundamentalRow, 0)), 1000, 0.01);
-  EXPECT_NEAR(Number(w.ValueText(kFundamentalRow, 1)), 2000, 0.01);
+  EXPECT_NEAR(Number(w.Table()->Text(kFundamentalRow, 0)), 1000, 0.01);
+  EXPECT_NEAR(Number(w.Table()->Text(kFundamentalRow, 1)), 2000, 0.01);
   // A triangle's odd harmonics: the third near 1/9 (-19.1 dB; sampled at 22 points a period, a little more).
-  EXPECT_NEAR(Number(w.ValueText(kHarmonicRow2 + 1, 1).section("Hz", 1)), -19.1, 1.0);
+  EXPECT_NEAR(Number(w.Table()->Text(kHarmonicRow2 + 1, 1).section("Hz", 1)), -19.1, 1.0);
 }
 
 TEST_F(DistortionWindowTest, IsTranslatedFitsItsTextsAndALaptopScreen) {
@@ -183,6 +184,15 @@ TEST_F(DistortionWindowTest, IsTranslatedFitsItsTextsAndALaptopScreen) {
     DeliverLive({{1000, 16384, -60}, {440, 8225, -200}}, 70000);
     DistortionWindow& w = Shown();
     EXPECT_EQ(TextsThatDoNotFit(&w), "") << inEnglish;
+    // The painted table: every name and value inside its cell, every cell inside the table.
+    const DistortionTable& table = *w.Table();
+    const QFontMetrics fm(table.font());
+    for (int row = 0; row < kDistortionRows; ++row)
+      for (int column = 0; column < 3; ++column) {
+        const QString text = column == 0 ? table.Name(row) : table.Text(row, column - 1);
+        EXPECT_LE(fm.horizontalAdvance(text), table.CellRect(row, column).width()) << text.toStdString();
+        EXPECT_TRUE(table.rect().contains(table.CellRect(row, column))) << row << " " << column;
+      }
     EXPECT_LE(w.frameGeometry().width(), 1366);
     EXPECT_LE(w.frameGeometry().height(), 768 - 40);  // beside a panel
     if (!inEnglish) continue;
@@ -190,6 +200,7 @@ TEST_F(DistortionWindowTest, IsTranslatedFitsItsTextsAndALaptopScreen) {
     // No Chinese left anywhere in it.
     QStringList texts = {w.Note()};
     for (const QLabel* l : w.findChildren<QLabel*>()) texts << l->text();
+    for (int row = 0; row < kDistortionRows; ++row) texts << w.Table()->Name(row) << w.Table()->Text(row, 0);
     for (const QComboBox* c : w.findChildren<QComboBox*>())
       for (int i = 0; i < c->count(); ++i) texts << c->itemText(i);
     for (const QString& t : texts)

@@ -25,9 +25,23 @@ void RecentInput::AppendFrames(const WaveFormat& format, const Element* elements
     format_ = format;
   }
   const std::size_t frames = count / channels;
-  for (std::size_t i = 0; i < frames; ++i) {
-    for (int c = 0; c < channels; ++c) samples_[c][next_] = toValue(elements[i * channels + c]);
-    if (++next_ == kFrames) next_ = 0;
+  // In runs up to the ring's end, each a plain loop per channel.
+  for (std::size_t done = 0; done < frames;) {
+    const std::size_t run = std::min(frames - done, kFrames - next_);
+    const Element* from = elements + done * channels;
+    int16_t* left = samples_[0].data() + next_;
+    int16_t* right = samples_[1].data() + next_;
+    // The frame width as a constant, so the compiler can vectorise the loops.
+    if (channels == 2) {
+      for (std::size_t i = 0; i < run; ++i) {
+        left[i] = toValue(from[2 * i]);
+        right[i] = toValue(from[2 * i + 1]);
+      }
+    } else {
+      for (std::size_t i = 0; i < run; ++i) left[i] = toValue(from[i]);
+    }
+    next_ = (next_ + run) % kFrames;
+    done += run;
   }
   held_ = std::min(held_ + frames, kFrames);
   ++stamp_;

@@ -13,7 +13,11 @@ constexpr const char* kNames[] = {
     QT_TRANSLATE_NOOP("DistortionFigures", "基波频率"), QT_TRANSLATE_NOOP("DistortionFigures", "基波有效值"),
     QT_TRANSLATE_NOOP("DistortionFigures", "基波电平"), QT_TRANSLATE_NOOP("DistortionFigures", "基波电压")};
 
-QString Fixed(double v, int decimals) { return QString::number(v, 'f', decimals); }
+// A value rounded to `decimals`, never "-0.00".
+QString Fixed(double v, int decimals) {
+  if (std::abs(v) < 0.5 * std::pow(10.0, -decimals)) v = 0;
+  return QString::number(v, 'f', decimals);
+}
 
 }  // namespace
 

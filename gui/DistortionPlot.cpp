@@ -134,12 +134,14 @@ void DistortionPlot::paintEvent(QPaintEvent*) {
       line << QPointF(plot.left() + c, std::clamp(dy.YOf(col[c]), double(plot.top()), double(plot.bottom())));
     }
     flush();
-    // The harmonics: the order above the trace's peak at each.
+    // The harmonics: the order above the trace's peak at each one the axis shows.
     const DistortionResult& r = results_[ch];
     for (const DistortionHarmonic& h : r.harmonics) {
       if (h.frequencyHz < fx.lowHz || h.frequencyHz > fx.highHz) continue;
       const double x = fx.XOf(h.frequencyHz);
-      const double y = std::clamp(dy.YOf(r.fundamentalDbfs + h.levelDbc), double(plot.top()), double(plot.bottom()));
+      const double level = r.fundamentalDbfs + h.levelDbc;
+      if (level < dy.bottomDb) continue;  // below the axis: nothing to point at
+      const double y = std::max(dy.YOf(level), double(plot.top()));
       const int top = int(y) - 6 - fm.height() - int(ch) * fm.height();
       p.drawLine(QPointF(x, y - 2), QPointF(x, y - 6));
       p.drawText(QRect(int(x) - 15, std::max(top, plot.top()), 30, fm.height()), Qt::AlignHCenter | Qt::AlignTop,

@@ -106,10 +106,10 @@ void DistortionWindow::Refresh() {
   for (int ch = 0; ch < int(results.size()); ++ch)
     if (!results[ch].ok)
       note += QLatin1Char(' ') + tr("CH%1 无法分析：%2").arg(ch + 1).arg(QString::fromStdString(results[ch].reason));
-  ShowResults(results, note);
+  ShowResults(std::move(results), note);
 }
 
-void DistortionWindow::ShowResults(const std::vector<DistortionResult>& results, const QString& note) {
+void DistortionWindow::ShowResults(std::vector<DistortionResult> results, const QString& note) {
   note_->setText(note);
   const bool millivolts = g_settings.coordSystem == Millivolt;
   const std::optional<float> mvPerUnit =
@@ -120,7 +120,7 @@ void DistortionWindow::ShowResults(const std::vector<DistortionResult>& results,
   QList<bool> rowShown;
   for (int row = 0; row < kDistortionRows; ++row) rowShown << (row != kMillivoltRow || millivolts);
   table_->SetFigures(values, rowShown);
-  plot_->SetResults(results);
+  plot_->SetResults(std::move(results));
 }
 
 QString DistortionWindow::Note() const { return note_->text(); }

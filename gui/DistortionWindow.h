@@ -42,7 +42,7 @@ class DistortionWindow : public QWidget {
 
  private:
   // Shows `results` (one per channel) or, when empty, the note alone.
-  void ShowResults(const std::vector<DistortionResult>& results, const QString& note);
+  void ShowResults(std::vector<DistortionResult> results, const QString& note);
   // Forgets the last block, so the next refresh analyses whatever it finds.
   void Reanalyse();
 

@@ -10,7 +10,11 @@
 #include "gui/DistortionPlot.h"
 #include "gui/DistortionTable.h"
 #include "gui/DistortionWindow.h"
+#include "gui/CMainFrame.h"
+#include "gui/COndrixApp.h"
 
+#include <QMenu>
+#include <QMenuBar>
 #include <QScreen>
 #include <QTemporaryDir>
 
@@ -206,4 +210,34 @@ TEST_F(DistortionWindowTest, IsTranslatedFitsItsTextsAndALaptopScreen) {
     for (const QString& t : texts)
       EXPECT_FALSE(std::any_of(t.begin(), t.end(), [](QChar ch) { return ch.unicode() >= 0x3000; })) << t.toStdString();
   }
+}
+
+TEST(DistortionWindowCommand, TheViewMenuOpensOneNonModalWindowAndRaisesIt) {
+  EnsureApplication();
+  ResetGlobals();
+  QTemporaryDir dir;
+  g_appDir = dir.path();
+  {
+    COndrixApp app(std::make_unique<FakeAudioInput>());
+    ASSERT_TRUE(app.InitInstance());
+    CMainFrame* frame = app.Frame();
+    const QList<QAction*> view = frame->menuBar()->actions().at(3)->menu()->actions();
+    ASSERT_EQ(view.size(), 4);
+    EXPECT_TRUE(view[2]->isSeparator());
+    EXPECT_EQ(view[3]->text(), "失真分析");
+    view[3]->trigger();
+    DistortionWindow* window = frame->Distortion();
+    ASSERT_NE(window, nullptr);
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_TRUE(window->isWindow());
+    EXPECT_EQ(window->windowModality(), Qt::NonModal);
+    // Closed and opened again, or opened while open: the same one window.
+    window->close();
+    view[3]->trigger();
+    view[3]->trigger();
+    EXPECT_EQ(frame->Distortion(), window);
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(frame->findChildren<DistortionWindow*>().size(), 1);
+  }
+  ResetGlobals();
 }

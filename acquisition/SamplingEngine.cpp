@@ -38,6 +38,7 @@ WaveFormat SettingsInputFormat() {
 
 void SamplingEngine::OpenWaveIn() {
   waveFormat = SettingsInputFormat();
+  recent_.Clear();
   if (input_ && input_->IsOpen()) input_->Close();
   // The format the input runs in, or keeps trying to open in.
   inputFormat_ = waveFormat;
@@ -51,11 +52,14 @@ void SamplingEngine::OpenWaveIn() {
 }
 
 void SamplingEngine::CloseWaveIn() {
+  recent_.Clear();
   if (input_ && !input_->Close())
     CurrentPrompts().ShowMessage(QCoreApplication::translate("SamplingEngine", "Error No.1"));
 }
 
 void SamplingEngine::StartWaveIn() {
+  // What arrives after a pause does not continue what came before it.
+  recent_.Clear();
   if (input_) input_->Start();
 }
 
@@ -76,14 +80,19 @@ void SamplingEngine::OnWaveInData(const uint8_t* data, std::size_t count) {
   // A plug-in replaces the sound card: its blocks are neither shown nor recorded.
   if (g_pluginEnabled) return;
   count = std::min(count, kBlockBytes);
+  // The ring takes the block as shown, in the format the input runs in;
+  // a block the live buffer reads in another width is no such sample.
+  const bool recent = inputFormat_.bitsPerSample == g_settings.bitsPerSample;
   if (g_settings.bitsPerSample == 8) {
     std::memcpy(liveBuf8.data(), data, count);
+    if (recent) recent_.Append(inputFormat_, liveBuf8.data(), count);
   } else {
     std::memcpy(liveBuf16.data(), data, count);
     // The calibration offset corrects what is shown; the recording keeps the
     // device's own samples.
     if (const int16_t offset = g_settings.calibrationOffset; offset != 0)
       for (int16_t& v : liveBuf16) v = static_cast<int16_t>(v - offset);
+    if (recent) recent_.Append(inputFormat_, liveBuf16.data(), count / 2);
   }
   if (g_recordState == Recording) AppendToRecording(data, count);
 }
@@ -121,14 +130,20 @@ void SamplingEngine::ConvertFrame() {
 // page), nothing is called and the live picture keeps its last frame.
 void SamplingEngine::ConvertFrame8() {
   const bool pluginTick = g_pluginEnabled && g_displayMode != FunctionSignal;
-  if (pluginTick && g_pluginWrite8) g_pluginWrite8(liveBuf8.data(), kPluginBufferLength);
+  if (pluginTick && g_pluginWrite8) {
+    g_pluginWrite8(liveBuf8.data(), kPluginBufferLength);
+    recent_.Append(SettingsInputFormat(), liveBuf8.data(), kPluginBufferLength);
+  }
   ConvertFrameFrom(liveBuf8.data(), sampleBuf8.data(), pluginTick && !g_pluginWrite8,
                    [](uint8_t v) { return int32_t{v} - 128; });
 }
 
 void SamplingEngine::ConvertFrame16() {
   const bool pluginTick = g_pluginEnabled && g_displayMode != FunctionSignal;
-  if (pluginTick && g_pluginWrite16) g_pluginWrite16(liveBuf16.data(), kPluginBufferLength);
+  if (pluginTick && g_pluginWrite16) {
+    g_pluginWrite16(liveBuf16.data(), kPluginBufferLength);
+    recent_.Append(SettingsInputFormat(), liveBuf16.data(), kPluginBufferLength);
+  }
   ConvertFrameFrom(liveBuf16.data(), sampleBuf16.data(), pluginTick && !g_pluginWrite16,
                    [](int16_t v) { return int32_t{v}; });
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "acquisition/RecentInput.h"
 #include "acquisition/RecordingBuffer.h"
 #include "acquisition/RecordingSpool.h"
 #include "analysis/TraceBuffer.h"
@@ -55,6 +56,9 @@ class SamplingEngine {
   bool WaveInOpen() const;
   // One filled input block (up to 4096 bytes).
   void OnWaveInData(const uint8_t* data, std::size_t count);
+  // The most recent live input (the sound card's blocks as shown, or what a
+  // plug-in gave on each tick); started afresh whenever the input (re)starts.
+  const RecentInput& Recent() const { return recent_; }
 
   // --- the display tick ---
   // Converts one frame of the current source into the traces (ConvertFrame8
@@ -152,6 +156,7 @@ class SamplingEngine {
   void EndUserRecording();
 
   AudioInput* input_ = nullptr;
+  RecentInput recent_;
   WaveFormat inputFormat_;        // the format the input was last opened with
   bool recordingHalted_ = false;  // memory or the cap ran out: recording stopped, data kept
   bool userRecording_ = false;    // see HasUserRecording

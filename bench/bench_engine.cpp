@@ -1,6 +1,7 @@
 // The sampling engine's per-tick frame conversion and the cost of growing the
 // recording one input block at a time up to 1 GiB.
 
+#include "acquisition/AudioInput.h"
 #include "acquisition/RecordingBuffer.h"
 #include "acquisition/SamplingEngine.h"
 #include "app/Globals.h"
@@ -53,6 +54,33 @@ void BM_ConvertFrame16Spectrum(benchmark::State& state) {
   ResetGlobals();
 }
 BENCHMARK(BM_ConvertFrame16Spectrum);
+
+// One 16-bit stereo input block as the sound card hands it over: the live
+// buffer, the calibration offset and the ring of recent input.
+void BM_OnWaveInData16Stereo(benchmark::State& state) {
+  // A sound card that takes any format and delivers nothing by itself.
+  struct SilentInput : AudioInput {
+    bool Open(const WaveFormat&) override { return open = true; }
+    bool Close() override { return !(open = false); }
+    void Start() override {}
+    void Stop() override {}
+    bool IsOpen() const override { return open; }
+    bool open = false;
+  } input;
+  ResetGlobals();
+  g_settings.calibrationOffset = 3;
+  SamplingEngine engine(&input);
+  engine.OpenWaveIn();
+  std::vector<uint8_t> block(SamplingEngine::kBlockBytes);
+  for (std::size_t i = 0; i < block.size(); ++i) block[i] = static_cast<uint8_t>(i * 7);
+  for (auto _ : state) {
+    engine.OnWaveInData(block.data(), block.size());
+    benchmark::DoNotOptimize(engine.liveBuf16.data());
+  }
+  if (engine.Recent().Frames() == 0) state.SkipWithError("the block did not reach the recent input");
+  ResetGlobals();
+}
+BENCHMARK(BM_OnWaveInData16Stereo);
 
 // Appends 4096-byte blocks until the recording holds 1 GiB, timing each
 // append; reports the worst and the median single append.

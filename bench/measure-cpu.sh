@@ -7,7 +7,7 @@
 # one core per window and their median.
 #
 #   bench/measure-cpu.sh [--bin DIR] [--warmup S] [--seconds S] [--repeat N]
-#                        [--perf FILE] [--shot FILE.png] [--silent]
+#                        [--perf FILE] [--shot FILE.png] [--silent] [--distortion]
 #
 # --bin      the runtime folder to run (default build/bin; it is copied, so
 #            its setting.ini is not touched)
@@ -15,9 +15,11 @@
 #            into FILE and print where the time goes, by library and symbol
 # --shot     a screenshot of the screen after the warm-up
 # --silent   play nothing: the cost of a still picture (ticks, input, event loop)
+# --distortion  open the distortion analyzer (View menu, by its keys) before
+#            the warm-up: the cost of the program with that window open
 #
-# Needs Xvfb, pulseaudio, sox, paplay; perf (linux-perf) for --perf and
-# imagemagick for --shot.
+# Needs Xvfb, pulseaudio, sox, paplay; perf (linux-perf) for --perf,
+# imagemagick for --shot and xdotool for --distortion.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 bin=$root/build/bin
@@ -27,6 +29,7 @@ repeat=3
 perf_file=""
 shot=""
 silent=0
+distortion=0
 while [[ $# -gt 0 ]]; do
   case "$1" in
     --bin) bin=$2; shift 2 ;;
@@ -36,7 +39,8 @@ while [[ $# -gt 0 ]]; do
     --perf) perf_file=$2; shift 2 ;;
     --shot) shot=$2; shift 2 ;;
     --silent) silent=1; shift ;;
-    *) echo "usage: $0 [--bin DIR] [--warmup S] [--seconds S] [--repeat N] [--perf FILE] [--shot FILE.png] [--silent]" >&2; exit 2 ;;
+    --distortion) distortion=1; shift ;;
+    *) echo "usage: $0 [--bin DIR] [--warmup S] [--seconds S] [--repeat N] [--perf FILE] [--shot FILE.png] [--silent] [--distortion]" >&2; exit 2 ;;
   esac
 done
 [[ -x "$bin/ondrix" ]] || { echo "measure-cpu: no program at $bin/ondrix (build first)" >&2; exit 2; }
@@ -72,6 +76,12 @@ if ((silent == 0)); then
   player_pid=$!
 fi
 
+if ((distortion)); then
+  # View menu, third item: the main window has the keyboard once it is focused.
+  xdotool search --sync --onlyvisible --class ondrix windowfocus --sync >/dev/null 2>&1 || true
+  sleep 1
+  xdotool key alt+v && sleep 0.5 && xdotool key Down Down Return
+fi
 sleep "$warmup"
 kill -0 "$app_pid" 2>/dev/null || { echo "measure-cpu: the program exited; its output:" >&2; cat "$work/ondrix.log" >&2; exit 1; }
 [[ -n "$shot" ]] && import -window root "$shot"

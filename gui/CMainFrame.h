@@ -5,11 +5,13 @@
 
 #include <QHash>
 #include <QMainWindow>
+#include <QPointer>
 
 #include <functional>
 #include <memory>
 
 class CBarTool;
+class DistortionWindow;
 class CGfxOutBarCtrl;
 class COndrixView;
 class CRecordBar;
@@ -50,6 +52,9 @@ class CMainFrame : public QMainWindow, public OutbarEventOwner {
   void OnRulerX();
   void OnRulerY();
   void OnAbout();
+  // Opens the distortion analyzer, or raises the one that is open.
+  void OnDistortionAnalyzer();
+  DistortionWindow* Distortion() const;
   // The settings sheet: OK reopens the input, saves setting.ini and, in the
   // function-signal mode, makes the generator's signal again; Cancel restores
   // the settings record byte for byte.
@@ -138,6 +143,7 @@ class CMainFrame : public QMainWindow, public OutbarEventOwner {
   void PrintPage(QPrinter* printer);
 
   std::unique_ptr<AudioInput> input_;
+  QPointer<DistortionWindow> distortion_;
   bool controlPanelHidden_ = false;
   bool outlookBarHidden_ = false;
   bool samplingOn_ = true;

@@ -9,6 +9,7 @@
 #include "gui/CPlugInManagerDlg.h"
 #include "gui/CRecordBar.h"
 #include "gui/CommandIds.h"
+#include "gui/DistortionWindow.h"
 #include "display/COndrixView.h"
 
 #include <QAction>
@@ -75,6 +76,17 @@ void CMainFrame::OnAbout() {
   CAboutDialog dialog(this);
   dialog.exec();
 }
+
+void CMainFrame::OnDistortionAnalyzer() {
+  // One window, a top-level one owned by the main window (it closes with it);
+  // the command raises it when it is open already.
+  if (!distortion_) distortion_ = new DistortionWindow(view_->Engine(), this);
+  distortion_->show();
+  distortion_->raise();
+  distortion_->activateWindow();
+}
+
+DistortionWindow* CMainFrame::Distortion() const { return distortion_; }
 
 void CMainFrame::OnPluginSettings() {
   // Owned by the main window, so it stays above it and its messages above it.

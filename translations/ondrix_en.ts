@@ -514,6 +514,16 @@ Cancel keeps it, and asks again at the next start.</translation>
         <source>无法删除录音暂存文件 %1：%2</source>
         <translation>Cannot delete the recording spool file %1: %2</translation>
     </message>
+    <message>
+        <source>失真分析</source>
+        <translation>Distortion Analyzer</translation>
+    </message>
+    <message>
+        <source>打开失真分析窗口
+失真分析</source>
+        <translation>Open the distortion analyzer window
+Distortion Analyzer</translation>
+    </message>
 </context>
 <context>
     <name>CMyPropertyPage1</name>
@@ -1059,6 +1069,88 @@ reports (else the user&apos;s UI language: English for English, else Chinese).
     </message>
 </context>
 <context>
+    <name>DistortionFigures</name>
+    <message>
+        <source>基波频率</source>
+        <translation>Fundamental</translation>
+    </message>
+    <message>
+        <source>基波有效值</source>
+        <translation>Fundamental RMS</translation>
+    </message>
+    <message>
+        <source>基波电平</source>
+        <translation>Fundamental level</translation>
+    </message>
+    <message>
+        <source>基波电压</source>
+        <translation>Fundamental voltage</translation>
+    </message>
+    <message>
+        <source>%1 次谐波</source>
+        <translation>Harmonic %1</translation>
+    </message>
+    <message>
+        <source>直流</source>
+        <translation>DC</translation>
+    </message>
+    <message>
+        <source>%1 位</source>
+        <translation>%1 bits</translation>
+    </message>
+</context>
+<context>
+    <name>DistortionWindow</name>
+    <message>
+        <source>函数信号</source>
+        <translation>Function signal</translation>
+    </message>
+    <message>
+        <source>回放</source>
+        <translation>Replay</translation>
+    </message>
+    <message>
+        <source>实时输入</source>
+        <translation>Live input</translation>
+    </message>
+    <message>
+        <source>样本</source>
+        <translation>Sample</translation>
+    </message>
+    <message>
+        <source>失真分析</source>
+        <translation>Distortion Analyzer</translation>
+    </message>
+    <message>
+        <source>20 Hz – 20 kHz</source>
+        <translation>20 Hz – 20 kHz</translation>
+    </message>
+    <message>
+        <source>全频带</source>
+        <translation>Full band</translation>
+    </message>
+    <message>
+        <source>分析长度：</source>
+        <translation>Analysis length:</translation>
+    </message>
+    <message>
+        <source>频带：</source>
+        <translation>Band:</translation>
+    </message>
+    <message>
+        <source>%1：正在等待样本（已有 %2 个，至少需要 %3 个）。</source>
+        <translation>%1: waiting for samples (%2 so far, at least %3 needed).</translation>
+    </message>
+    <message>
+        <source>%1：%2 Hz，分析 %3 个样本。</source>
+        <translation>%1: %2 Hz, %3 samples analysed.</translation>
+    </message>
+    <message>
+        <source>CH%1 无法分析：%2</source>
+        <translation>CH%1 cannot be analysed: %2</translation>
+    </message>
+</context>
+<context>
     <name>InputFile</name>
     <message>
         <source>是文件夹，不是文件</source>
@@ -1433,10 +1525,6 @@ reports (else the user&apos;s UI language: English for English, else Chinese).
     <message>
         <source>无法写入文件 %1：%2</source>
         <translation>Cannot write the file %1: %2</translation>
-    </message>
-    <message>
-        <source>是链接，指向的 %1 不存在</source>
-        <translation>is a link to %1, which does not exist</translation>
     </message>
 </context>
 <context>

@@ -9,6 +9,9 @@
 #include "gui/CPlugInManagerDlg.h"
 #include "gui/CRateCellEdit.h"
 #include "gui/CRecordBar.h"
+#include "gui/DistortionFigures.h"
+#include "gui/DistortionTable.h"
+#include "gui/DistortionWindow.h"
 #include "gui/CommandIds.h"
 #include "gui/PanelIds.h"
 #include "gui/TrackBar.h"
@@ -58,6 +61,7 @@ bool ShotScript::Run() {
   Report();
   Rulers();
   FrequencyDomain();
+  DistortionAnalyzer();
   Replay();
   FunctionSignal();
   Settings();
@@ -211,6 +215,19 @@ void ShotScript::FrequencyDomain() {
   frame_->OutbarAction(0);
   gain->setValue(gainBefore);
   CheckMessages(QStringLiteral("frequency domain"));
+}
+
+void ShotScript::DistortionAnalyzer() {
+  frame_->OnDistortionAnalyzer();
+  DistortionWindow* window = frame_->Distortion();
+  // Beside the main window's view, a few refreshes after it opened.
+  window->move(frame_->View()->mapToGlobal(QPoint(40, 40)));
+  Settle(2000);
+  if (window->Table()->Text(kFundamentalRow, 0).isEmpty())
+    Fail(QStringLiteral("distortion analyzer: no figures (%1)").arg(window->Note()));
+  Shoot(QStringLiteral("distortion"), ShotCamera::AreaOf(window));
+  window->close();
+  CheckMessages(QStringLiteral("distortion analyzer"));
 }
 
 void ShotScript::Replay() {

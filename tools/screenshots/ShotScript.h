@@ -47,6 +47,7 @@ class ShotScript {
   void Report();
   void Rulers();
   void FrequencyDomain();
+  void DistortionAnalyzer();
   void Replay();
   void FunctionSignal();
   void Settings();

@@ -8,16 +8,10 @@
 #include <new>
 #include <stdexcept>
 
-namespace {
-
-// FFTW's planner (making and destroying plans) is not reentrant; executing
-// a plan is.
-std::mutex& PlannerMutex() {
+std::mutex& FftwPlannerMutex() {
   static std::mutex mutex;
   return mutex;
 }
-
-}  // namespace
 
 RealFft& RealFft::OfSize(int size) {
   if (size < 2 || (size & (size - 1)) != 0) throw std::invalid_argument("RealFft: size is not a power of two");
@@ -38,7 +32,7 @@ RealFft::RealFft(int size)
   }
   // FFTW_MEASURE tries transforms on the buffers, so it plans before they
   // hold anything. std::complex<double> has fftw_complex's layout.
-  std::lock_guard lock(PlannerMutex());
+  std::lock_guard lock(FftwPlannerMutex());
   plan_ = fftw_plan_dft_r2c_1d(size, input_, reinterpret_cast<fftw_complex*>(output_), FFTW_MEASURE);
   if (!plan_) {
     fftw_free(input_);
@@ -49,7 +43,7 @@ RealFft::RealFft(int size)
 
 RealFft::~RealFft() {
   {
-    std::lock_guard lock(PlannerMutex());
+    std::lock_guard lock(FftwPlannerMutex());
     fftw_destroy_plan(plan_);
   }
   fftw_free(input_);

@@ -7,9 +7,14 @@
 // and guarded, so different threads may each keep their own transforms.
 
 #include <complex>
+#include <mutex>
 #include <span>
 
 struct fftw_plan_s;
+
+// FFTW's planner (making and destroying plans) is not reentrant; executing a
+// plan is. Whoever makes or destroys a plan of its own holds this.
+std::mutex& FftwPlannerMutex();
 
 class RealFft {
  public:

@@ -1,8 +1,12 @@
 #include "cli/CliArguments.h"
 
 #include "cli/CliText.h"
+#include "files/AnalysisWav.h"
 
+#include <algorithm>
+#include <cmath>
 #include <cstdio>
+#include <iterator>
 
 namespace {
 
@@ -28,7 +32,109 @@ bool ParseSize(const QString& text, int* width, int* height) {
   return true;
 }
 
+// A finite decimal number.
+bool ToNumber(const QString& text, double* out) {
+  bool ok = false;
+  const double v = text.toDouble(&ok);
+  if (!ok || !std::isfinite(v)) return false;
+  *out = v;
+  return true;
+}
+
+bool IsDistortionOption(const QString& arg) {
+  return arg == "--length" || arg == "--fundamental" || arg == "--harmonics" || arg == "--band" || arg == "--channel";
+}
+
+// One of the options only `distortion` takes, with its value. Their
+// messages, like the command's, are English only.
+bool ParseDistortionOption(const QString& arg, const QString& value, CliArguments* a, QString* error) {
+  DistortionOptions& d = a->distortion;
+  long long n = 0;
+  double low = 0, high = 0;
+  if (arg == "--length") {
+    if (!ToInteger(value, kDistortionMinLength, kDistortionMaxLength, &n) || (n & (n - 1)) != 0) {
+      *error = QStringLiteral("--length takes a power of two from %1 to %2, not '%3'")
+                   .arg(kDistortionMinLength)
+                   .arg(kDistortionMaxLength)
+                   .arg(value);
+      return false;
+    }
+    d.length = static_cast<int>(n);
+  } else if (arg == "--fundamental") {
+    if (!ToNumber(value, &d.fundamentalHz) || d.fundamentalHz <= 10) {
+      *error = QStringLiteral("--fundamental takes a frequency above 10 Hz, not '%1'").arg(value);
+      return false;
+    }
+  } else if (arg == "--harmonics") {
+    if (!ToInteger(value, 2, 10, &n)) {
+      *error = QStringLiteral("--harmonics takes the highest harmonic, from 2 to 10, not '%1'").arg(value);
+      return false;
+    }
+    d.maxHarmonic = static_cast<int>(n);
+  } else if (arg == "--band") {
+    const QStringList parts = value.split(QLatin1Char(':'));
+    d.fullBand = value == "full";
+    if (d.fullBand) return true;
+    if (parts.size() != 2 || !ToNumber(parts[0], &low) || !ToNumber(parts[1], &high) || low < 0 || low >= high) {
+      *error = QStringLiteral("--band takes LOW:HIGH in Hz with 0 <= LOW < HIGH, or full, not '%1'").arg(value);
+      return false;
+    }
+    d.bandLowHz = low;
+    d.bandHighHz = high;
+  } else if (arg == "--channel") {
+    if (!ToInteger(value, 1, kMaxAnalysisChannels, &n)) {
+      *error = QStringLiteral("--channel takes a channel from 1 to %1, not '%2'").arg(kMaxAnalysisChannels).arg(value);
+      return false;
+    }
+    a->channel = static_cast<int>(n);
+  }
+  return true;
+}
+
+bool IsResponseOption(const QString& arg) {
+  return arg == "--fft" || arg == "--smoothing" || arg == "--csv" || arg == "--png";
+}
+
+// One of the options only `response` takes, with its value; English only,
+// as the command's messages are.
+bool ParseResponseOption(const QString& arg, const QString& value, CliArguments* a, QString* error) {
+  long long n = 0;
+  if (arg == "--fft") {
+    if (!ToInteger(value, kTransferMinFft, kTransferMaxFft, &n) || !IsTransferFftSize(static_cast<int>(n))) {
+      *error = QStringLiteral("--fft takes a power of two from %1 to %2, not '%3'")
+                   .arg(kTransferMinFft)
+                   .arg(kTransferMaxFft)
+                   .arg(value);
+      return false;
+    }
+    a->fft = static_cast<int>(n);
+  } else if (arg == "--smoothing") {
+    const auto named = std::find_if(std::begin(kTransferSmoothings), std::end(kTransferSmoothings), [&](int f) {
+      return value == (f == 0 ? QStringLiteral("none") : QStringLiteral("1/%1").arg(f));
+    });
+    if (named == std::end(kTransferSmoothings)) {
+      *error = QStringLiteral("--smoothing takes none, 1/48, 1/24, 1/12, 1/6 or 1/3, not '%1'").arg(value);
+      return false;
+    }
+    a->smoothing = *named;
+  } else if (arg == "--csv") {
+    a->csvPath = value;
+  } else if (arg == "--png") {
+    a->pngPath = value;
+  }
+  return true;
+}
+
 }  // namespace
+
+QString DistortionUsage() {
+  return QStringLiteral(
+      "       ondrix-cli distortion FILE.wav [--at ELEMENT] [--length N] [--fundamental HZ]\n"
+      "                  [--harmonics K] [--band LOW:HIGH|full] [--channel K] [--json]\n"
+      "                  (FILE.wav may also hold 24- or 32-bit integer or 32- or 64-bit float\n"
+      "                  samples and up to 64 channels; --plugin LIB --rate HZ [--channels 1|2]\n"
+      "                  in place of FILE.wav and --at analyses a plug-in's stream)\n");
+}
 
 QString CliUsage() {
   return CliText::tr(
@@ -75,7 +181,9 @@ std::optional<CliArguments> ParseArguments(const QStringList& args, QString* err
   const bool render = a.command == "render";
   const bool csv = a.command == "csv";
   const bool report = a.command == "report";
-  if (!measure && !spectrum && !render && !csv && !report && a.command != "info") {
+  const bool distortion = a.command == "distortion";
+  const bool response = a.command == "response";
+  if (!measure && !spectrum && !render && !csv && !report && !distortion && !response && a.command != "info") {
     *error = CliText::tr("unknown command '%1'").arg(a.command);
     return std::nullopt;
   }
@@ -86,16 +194,19 @@ std::optional<CliArguments> ParseArguments(const QStringList& args, QString* err
       a.files << arg;
       continue;
     }
-    const bool frameOption = measure || spectrum;
+    const bool frameOption = measure || spectrum || distortion;
     const bool pluginOption = arg == "--plugin" || arg == "--rate" || arg == "--channels";
     const bool takesValue = arg == "--at" || arg == "--edge" || arg == "--level" || arg == "--gain" ||
-                            arg == "--mode" || arg == "--size" || arg == "--settings" || pluginOption;
-    const bool allowed = ((measure || spectrum || render) && pluginOption) ||
+                            arg == "--mode" || arg == "--size" || arg == "--settings" || pluginOption ||
+                            IsDistortionOption(arg) || IsResponseOption(arg);
+    const bool allowed = ((measure || spectrum || render || distortion) && pluginOption) ||
+                         (distortion && IsDistortionOption(arg)) ||
                          (frameOption && (arg == "--at" || arg == "--json")) ||
                          (measure && (arg == "--edge" || arg == "--level")) ||
                          (spectrum && (arg == "--gain" || arg == "--bins")) ||
                          (render && (arg == "--at" || arg == "--mode" || arg == "--size" || arg == "--settings")) ||
-                         (csv && arg == "--at") || (report && (arg == "--at" || arg == "--mode"));
+                         (csv && arg == "--at") || (report && (arg == "--at" || arg == "--mode")) ||
+                         (response && (IsResponseOption(arg) || arg == "--json" || arg == "--size"));
     if (!allowed) {
       *error = CliText::tr("option %1 does not belong to '%2'").arg(arg, a.command);
       return std::nullopt;
@@ -162,6 +273,10 @@ std::optional<CliArguments> ParseArguments(const QStringList& args, QString* err
         return std::nullopt;
       }
       a.channels = static_cast<int>(n);
+    } else if (IsResponseOption(arg)) {
+      if (!ParseResponseOption(arg, value, &a, error)) return std::nullopt;
+    } else if (!ParseDistortionOption(arg, value, &a, error)) {
+      return std::nullopt;
     }
   }
   if (a.plugin.isEmpty() != (a.rate == 0) || (a.channels != 0 && a.plugin.isEmpty())) {
@@ -188,7 +303,11 @@ std::optional<CliArguments> ParseArguments(const QStringList& args, QString* err
     }
     return a;
   }
-  if (a.files.size() != 1) {
+  if (response && (a.files.size() < 1 || a.files.size() > 2)) {
+    *error = QStringLiteral("'response' takes a stereo WAV file, or two mono WAV files (the reference, then the response)");
+    return std::nullopt;
+  }
+  if (!response && a.files.size() != 1) {
     *error = a.files.isEmpty() ? CliText::tr("no WAV file given")
                                : CliText::tr("'%1' takes one WAV file").arg(a.command);
     return std::nullopt;

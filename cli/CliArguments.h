@@ -1,5 +1,8 @@
 #pragma once
 
+#include "analysis/Distortion.h"
+#include "analysis/TransferFunction.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -7,7 +10,7 @@
 
 // The command line of ondrix-cli: a command, one or two files and options.
 struct CliArguments {
-  QString command;     // info, measure, spectrum, render, csv, report
+  QString command;     // info, measure, spectrum, render, csv, report, distortion, response
   QStringList files;   // positional arguments after the command
   long long at = 0;    // --at ELEMENT
   int edge = 0;        // --edge rising|falling
@@ -22,6 +25,14 @@ struct CliArguments {
   QString plugin;      // --plugin LIB: a sampling plug-in instead of FILE.wav
   int rate = 0;        // --rate HZ, the plug-in's sample rate
   int channels = 0;    // --channels 1|2; 0 keeps the settings' channels
+  // distortion: --length, --fundamental, --harmonics, --band
+  DistortionOptions distortion;
+  int channel = 0;     // --channel K, from 1; 0: every channel
+  // response: --fft N, --smoothing 1/N|none (0 for none), --csv OUT, --png OUT
+  int fft = kTransferDefaultFft;
+  int smoothing = 0;
+  QString csvPath;
+  QString pngPath;
 };
 
 // Parses argv after the program name. On a mistake returns nothing and sets
@@ -29,6 +40,8 @@ struct CliArguments {
 std::optional<CliArguments> ParseCliArguments(const QStringList& args, QString* error);
 
 QString CliUsage();
+// The lines of --help for `distortion`.
+QString DistortionUsage();
 
 // `text` with line breaks and other control characters written as escapes
 // (\n, \r, \t, \xHH): a message that names a value or a file the user gave

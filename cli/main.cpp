@@ -7,10 +7,12 @@
 #include "cli/CliArguments.h"
 #include "cli/CliText.h"
 #include "cli/CsvCommand.h"
+#include "cli/DistortionCommand.h"
 #include "cli/GenerateCommand.h"
 #include "cli/RecordingFrame.h"
 #include "cli/RenderCommand.h"
 #include "cli/ReportCommand.h"
+#include "cli/ResponseCommand.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>
@@ -144,6 +146,16 @@ int Csv(const CliArguments& a) {
   return ExportCsvFrame(a, &error) ? 0 : Fail(error);
 }
 
+int Distortion(const CliArguments& a) {
+  QString error;
+  return RunDistortion(a, &error) ? 0 : Fail(error);
+}
+
+int Response(const CliArguments& a) {
+  QString error;
+  return RunResponse(a, &error) ? 0 : Fail(error);
+}
+
 int Report(const CliArguments& a) {
   QString error;
   return WriteReportPdf(a, &error) ? 0 : Fail(error);
@@ -156,7 +168,8 @@ std::unique_ptr<QCoreApplication> MakeApplication(int& argc, char** argv, const 
   // warnings and the like) would mix with our one-line messages;
   // QT_LOGGING_RULES can bring them back.
   QLoggingCategory::setFilterRules(QStringLiteral("*.debug=false\n*.info=false\n*.warning=false\n*.critical=false"));
-  const bool draws = !args.isEmpty() && (args[0] == "render" || args[0] == "report");
+  const bool draws = !args.isEmpty() && (args[0] == "render" || args[0] == "report" ||
+                                         (args[0] == "response" && args.contains(QStringLiteral("--png"))));
   if (!draws) return std::make_unique<QCoreApplication>(argc, argv);
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   return std::make_unique<QGuiApplication>(argc, argv);
@@ -180,7 +193,7 @@ int main(int argc, char** argv) {
     error.clear();
   }
   if (args.isEmpty() || args[0] == "--help" || args[0] == "-h") {
-    Print(CliUsage() + GenerateUsage() +
+    Print(CliUsage() + GenerateUsage() + DistortionUsage() + ResponseUsage() +
           CliText::tr("Every command takes --lang en|zh, the language of its messages, pictures and\n"
                       "reports (else the user's UI language: English for English, else Chinese).\n"));
     return args.isEmpty() ? 2 : 0;
@@ -193,5 +206,7 @@ int main(int argc, char** argv) {
   if (parsed->command == "render") return Render(*parsed);
   if (parsed->command == "csv") return Csv(*parsed);
   if (parsed->command == "report") return Report(*parsed);
+  if (parsed->command == "distortion") return Distortion(*parsed);
+  if (parsed->command == "response") return Response(*parsed);
   return Spectrum(*parsed);
 }

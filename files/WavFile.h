@@ -43,6 +43,14 @@ bool ReadWavData(const QString& path, const WavLayout& layout,
                  const std::function<bool(const uint8_t* data, std::size_t count)>& sink,
                  QString* reason, std::size_t pieceBytes = 1 << 20);
 
+// Streams `count` bytes from byte `offset` of the data chunk of a probed
+// file to `sink`, in pieces of `pieceBytes` (the last may be shorter); false
+// (with reason) when the range passes the data chunk, on a read error or when
+// sink returns false.
+bool ReadWavRange(const QString& path, const WavLayout& layout, quint64 offset, quint64 count,
+                  const std::function<bool(const uint8_t* data, std::size_t count)>& sink, QString* reason,
+                  std::size_t pieceBytes);
+
 // Reads the bytes `out` holds from byte `offset` of the data chunk of a
 // probed file, nothing else: one frame of a huge file costs one frame. False
 // with `reason` when the range passes the data chunk or reading fails.

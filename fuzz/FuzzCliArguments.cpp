@@ -11,6 +11,8 @@
 
 #include <QStringList>
 
+#include <cmath>
+
 namespace {
 
 void CheckRefusal(const QString& error) { FUZZ_CHECK(!error.isEmpty() && !error.contains(QLatin1Char('\n'))); }
@@ -39,6 +41,12 @@ void CheckCommand(const QStringList& args) {
   FUZZ_CHECK(a->mode == 0 || a->mode == 1);
   FUZZ_CHECK(a->width >= 1 && a->width <= 8192 && a->height >= 1 && a->height <= 8192);
   FUZZ_CHECK(a->channels >= 0 && a->channels <= 2);
+  const DistortionOptions& d = a->distortion;
+  FUZZ_CHECK(d.length >= kDistortionMinLength && d.length <= kDistortionMaxLength && (d.length & (d.length - 1)) == 0);
+  FUZZ_CHECK(d.maxHarmonic >= 2 && d.maxHarmonic <= 10);
+  FUZZ_CHECK(d.fundamentalHz == 0 || (std::isfinite(d.fundamentalHz) && d.fundamentalHz > 10));
+  FUZZ_CHECK(std::isfinite(d.bandLowHz) && std::isfinite(d.bandHighHz) && d.bandLowHz >= 0 && d.bandLowHz < d.bandHighHz);
+  FUZZ_CHECK(a->channel >= 0 && a->channel <= 64);
   if (a->plugin.isEmpty()) {
     // Every command names its WAV file; render, csv and report their output too.
     const bool hasOutput = a->command == "render" || a->command == "csv" || a->command == "report";

@@ -1,6 +1,7 @@
 // libFuzzer target: WAV files read as the program's open command and
 // ondrix-cli read them, each accepted file shown as replay shows it (time and
-// frequency domain, measured) and as the CLI takes a frame from it.
+// frequency domain, measured) and as the CLI takes a frame from it; and read
+// by the analysis reader, which takes wider and float samples too.
 //
 // An input that starts with "RIFF" is the file itself: anything may be
 // refused, nothing may crash. Any other input describes a valid file (its
@@ -16,10 +17,13 @@
 #include "analysis/SignalAnalysis.h"
 #include "app/Globals.h"
 #include "cli/RecordingFrame.h"
+#include "files/AnalysisWav.h"
 #include "files/WavFile.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstring>
+#include <numeric>
 
 namespace {
 
@@ -160,6 +164,36 @@ void CliFrame(RecordingFrame& frame) {
   CheckFrameValues(frame.Engine().ch1Trace, g_settings.bitsPerSample);
 }
 
+// The analysis reader on any file: it takes every file the program's reader
+// took (`taken`, else null), with the same layout; a file it takes lies
+// inside the input, and its last frames read as values of their width (only
+// a float sample that is not a number may refuse them).
+void AnalysisRead(const QString& path, std::size_t size, const WavLayout* taken) {
+  const WavProbe probe = ProbeAnalysisWav(path);
+  FUZZ_CHECK(probe.ok != !probe.reason.isEmpty());
+  if (taken) FUZZ_CHECK(probe.ok && probe.layout.format == taken->format && probe.layout.dataOffset == taken->dataOffset &&
+                        probe.layout.dataBytes == taken->dataBytes);
+  if (!probe.ok) return;
+  const WavLayout& layout = probe.layout;
+  FUZZ_CHECK(layout.dataOffset + qint64(layout.dataBytes) <= qint64(size));
+  const quint64 frames = layout.dataBytes / layout.format.blockAlign;
+  const std::size_t count = std::min<quint64>(frames, 300);
+  std::vector<int> every(layout.format.channels);
+  std::iota(every.begin(), every.end(), 0);
+  std::vector<std::vector<double>> samples;
+  QString reason;
+  const bool isFloat = HoldsFloatSamples(layout.format);
+  if (!ReadAnalysisChannels(path, layout, frames - count, count, every, &samples, &reason)) {
+    FUZZ_CHECK(isFloat && !reason.isEmpty());
+    return;
+  }
+  const double top = std::ldexp(1.0, layout.format.bitsPerSample - 1);
+  for (const auto& channel : samples) {
+    FUZZ_CHECK(channel.size() == count);
+    for (const double v : channel) FUZZ_CHECK(std::isfinite(v) && (isFloat || (v >= -top && v < top)));
+  }
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
@@ -171,6 +205,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     WriteScratch(path, data, size);
     const bool loaded = frame.Load(path, &error);
     FUZZ_CHECK(loaded == error.isEmpty());
+    AnalysisRead(path, size, loaded ? &frame.Layout() : nullptr);
     if (!loaded) return 0;
     FUZZ_CHECK(frame.Layout().dataOffset + qint64(frame.Layout().dataBytes) <= qint64(size));
   } else {
@@ -185,6 +220,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     QByteArray read(wav.samples.size(), '\0');
     FUZZ_CHECK(ReadWavBytes(path, layout, 0, std::span(reinterpret_cast<uint8_t*>(read.data()), read.size()), &error));
     FUZZ_CHECK(read == wav.samples);
+    AnalysisRead(path, std::size_t(wav.file.size()), &layout);
   }
   // An accepted file goes one of the two ways, by the input's length: to
   // the CLI's frame, or opened in the program at 8 or 16 bits (so 8-bit

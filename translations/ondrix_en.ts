@@ -1756,6 +1756,29 @@ reports (else the user&apos;s UI language: English for English, else Chinese).
     </message>
 </context>
 <context>
+    <name>TransferPlot</name>
+    <message>
+        <source>幅度 (dB)</source>
+        <translation>Magnitude (dB)</translation>
+    </message>
+    <message>
+        <source>相位 (°)</source>
+        <translation>Phase (°)</translation>
+    </message>
+    <message>
+        <source>相干</source>
+        <translation>Coherence</translation>
+    </message>
+    <message>
+        <source>频率 (Hz)</source>
+        <translation>Frequency (Hz)</translation>
+    </message>
+    <message>
+        <source>延迟 %1 ms，%2 次平均</source>
+        <translation>Delay %1 ms, %2 averages</translation>
+    </message>
+</context>
+<context>
     <name>Translations</name>
     <message>
         <source>Cannot load the translation %1</source>

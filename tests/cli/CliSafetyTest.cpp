@@ -4,6 +4,7 @@
 #include "support/PipeReader.h"
 
 #include <QFile>
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QTemporaryDir>
@@ -174,4 +175,8 @@ TEST_F(CliSafety, OnlyTheFrameIsReadFromAHugeFile) {
   ASSERT_EQ(RunCli({"csv", big, Path("big.csv"), "--at", QString::number(at + 20)}).exitCode, 0);
   ASSERT_EQ(RunCli({"csv", small, Path("small.csv"), "--at", "20"}).exitCode, 0);
   EXPECT_EQ(ReadAll(Path("big.csv")), ReadAll(Path("small.csv")));
+  // The analysis's block, 3 GB into the file.
+  const ProgramRun analysed = RunCli({"distortion", big, "--json", "--at", QString::number(at), "--length", "4096"});
+  o = QJsonDocument::fromJson(analysed.out.toUtf8()).object();
+  EXPECT_NEAR(o["channels"].toArray()[0].toObject()["fundamental_hz"].toDouble(), 441, 0.05) << analysed.err.toStdString();
 }

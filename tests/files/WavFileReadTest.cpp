@@ -1,6 +1,7 @@
 // Which WAV files ProbeWavFile/ReadWavData accept, what they find in them, and
 // that broken or unsupported files are refused with a reason.
 #include "files/WavFile.h"
+#include "files/WavTestBytes.h"
 
 #include <QFile>
 #include <QProcess>
@@ -12,37 +13,6 @@
 #include <vector>
 
 namespace {
-
-QByteArray Le(uint32_t v, int bytes) {
-  QByteArray b;
-  for (int i = 0; i < bytes; ++i) b.append(char(v >> (8 * i)));
-  return b;
-}
-
-QByteArray Chunk(const char* id, const QByteArray& body) {
-  QByteArray c = QByteArray(id, 4) + Le(uint32_t(body.size()), 4) + body;
-  if (body.size() % 2) c.append('\0');
-  return c;
-}
-
-QByteArray Riff(const QByteArray& chunks, const char* form = "WAVE") {
-  return "RIFF" + Le(uint32_t(4 + chunks.size()), 4) + QByteArray(form, 4) + chunks;
-}
-
-// A 16-byte PCM-style format chunk body with consistent block align and byte rate.
-QByteArray Fmt(uint16_t tag, uint16_t channels, uint32_t rate, uint16_t bits) {
-  const uint16_t align = uint16_t(channels * bits / 8);
-  return Le(tag, 2) + Le(channels, 2) + Le(rate, 4) + Le(align * rate, 4) + Le(align, 2) + Le(bits, 2);
-}
-
-// A 40-byte WAVE_FORMAT_EXTENSIBLE body whose subformat GUID is `subTag`
-// followed by `guidTail` (by default the tail of the standard audio subformats).
-const char kGuidTail[] = "\x00\x00\x00\x00\x10\x00\x80\x00\x00\xAA\x00\x38\x9B\x71";
-QByteArray Extensible(uint16_t channels, uint32_t rate, uint16_t bits, uint16_t subTag,
-                      const char* guidTail = kGuidTail) {
-  return Fmt(0xFFFE, channels, rate, bits) + Le(22, 2) + Le(bits, 2) + Le(3, 4) + Le(subTag, 2) +
-         QByteArray(guidTail, 14);
-}
 
 const QByteArray kSamples = QByteArray("\x10\x20\x30\x40\x50\x60\x70\x80\x90\xA0", 10);
 

@@ -7,7 +7,7 @@
 # one core per window and their median.
 #
 #   bench/measure-cpu.sh [--bin DIR] [--warmup S] [--seconds S] [--repeat N]
-#                        [--perf FILE] [--shot FILE.png] [--silent]
+#                        [--perf FILE] [--shot FILE.png] [--silent] [--transfer]
 #
 # --bin      the runtime folder to run (default build/bin; it is copied, so
 #            its setting.ini is not touched)
@@ -15,8 +15,10 @@
 #            into FILE and print where the time goes, by library and symbol
 # --shot     a screenshot of the screen after the warm-up
 # --silent   play nothing: the cost of a still picture (ticks, input, event loop)
+# --transfer open the transfer-function window (View menu, by keys) and play
+#            its excitation: the cost of the window at work
 #
-# Needs Xvfb, pulseaudio, sox, paplay; perf (linux-perf) for --perf and
+# Needs Xvfb, pulseaudio, sox, paplay, xdotool for --transfer; perf (linux-perf) for --perf and
 # imagemagick for --shot.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -27,6 +29,7 @@ repeat=3
 perf_file=""
 shot=""
 silent=0
+transfer=0
 while [[ $# -gt 0 ]]; do
   case "$1" in
     --bin) bin=$2; shift 2 ;;
@@ -36,7 +39,8 @@ while [[ $# -gt 0 ]]; do
     --perf) perf_file=$2; shift 2 ;;
     --shot) shot=$2; shift 2 ;;
     --silent) silent=1; shift ;;
-    *) echo "usage: $0 [--bin DIR] [--warmup S] [--seconds S] [--repeat N] [--perf FILE] [--shot FILE.png] [--silent]" >&2; exit 2 ;;
+    --transfer) transfer=1; shift ;;
+    *) echo "usage: $0 [--bin DIR] [--warmup S] [--seconds S] [--repeat N] [--perf FILE] [--shot FILE.png] [--silent] [--transfer]" >&2; exit 2 ;;
   esac
 done
 [[ -x "$bin/ondrix" ]] || { echo "measure-cpu: no program at $bin/ondrix (build first)" >&2; exit 2; }
@@ -72,6 +76,14 @@ if ((silent == 0)); then
   player_pid=$!
 fi
 
+if ((transfer)); then
+  # The View menu's last item, then Play (the third control of the window).
+  # There is no window manager: the windows are given the focus by hand.
+  sleep 2
+  xdotool search --onlyvisible --name '^Orvanta' windowfocus --sync key alt+v Up Return
+  sleep 1
+  xdotool search --onlyvisible --name '传递函数|Transfer function' windowfocus --sync key Tab Tab space
+fi
 sleep "$warmup"
 kill -0 "$app_pid" 2>/dev/null || { echo "measure-cpu: the program exited; its output:" >&2; cat "$work/ondrix.log" >&2; exit 1; }
 [[ -n "$shot" ]] && import -window root "$shot"

@@ -36,7 +36,7 @@ TransferWindow::TransferWindow(const SamplingEngine& engine, std::unique_ptr<Aud
   layout->addWidget(plot_, 1);
 
   timer_.setInterval(kRefreshMs);
-  connect(&timer_, &QTimer::timeout, this, &TransferWindow::Refresh);
+  connect(&timer_, &QTimer::timeout, this, [this] { Refresh(); });
   Show(QString(), {});
   resize(1000, 620);
 }
@@ -72,7 +72,7 @@ QLayout* TransferWindow::MakeControls() {
   connect(fft_, &QComboBox::currentIndexChanged, this, &TransferWindow::ResetAverages);
   connect(smoothing_, &QComboBox::currentIndexChanged, this, [this] {
     shownAverages_ = -1;
-    Refresh();
+    Refresh(true);
   });
   connect(reset, &QPushButton::clicked, this, &TransferWindow::ResetAverages);
   connect(csv, &QPushButton::clicked, this, &TransferWindow::ExportCsv);
@@ -101,7 +101,7 @@ QLayout* TransferWindow::MakeControls() {
 
 void TransferWindow::showEvent(QShowEvent*) {
   shownAverages_ = -1;
-  Refresh();
+  Refresh(true);
   timer_.start();
 }
 
@@ -116,10 +116,10 @@ void TransferWindow::closeEvent(QCloseEvent* event) {
 void TransferWindow::ResetAverages() {
   feed_.Reset();
   shownAverages_ = -1;
-  Refresh();
+  Refresh(true);
 }
 
-void TransferWindow::Refresh() {
+void TransferWindow::Refresh(bool now) {
   // Nothing to do while nobody can see it.
   if (!isVisible() || isMinimized()) return;
   StopForGenerator();
@@ -136,18 +136,20 @@ void TransferWindow::Refresh() {
   }
   const TransferAverager& averager = *feed_.Averager();
   if (averager.Averages() == shownAverages_) return;  // no new segment
+  if (!now && shownAverages_ > 0 && drawn_.isValid() && drawn_.elapsed() < kRedrawMs) return;
   shownAverages_ = averager.Averages();
+  drawn_.start();
   if (averager.Averages() == 0) {
     Show(tr("正在平均：每段 %1 个样本。").arg(fftSize), {});
     return;
   }
-  Show(QString(), ShownCurve());
+  const double delay = averager.DelaySeconds();
+  Show(QString(), ShownCurve(delay), delay);
 }
 
-std::vector<TransferPoint> TransferWindow::ShownCurve() const {
+std::vector<TransferPoint> TransferWindow::ShownCurve(double delay) const {
   const TransferAverager& averager = *feed_.Averager();
   const int fraction = smoothing_->currentData().toInt();
-  const double delay = averager.DelaySeconds();
   std::vector<TransferPoint> curve = averager.Curve();
   // The phase of the delay would wrap many times within a band: it is taken
   // out for the averaging and put back after it.
@@ -155,14 +157,13 @@ std::vector<TransferPoint> TransferWindow::ShownCurve() const {
   return curve;
 }
 
-void TransferWindow::Show(const QString& note, std::vector<TransferPoint> curve) {
+void TransferWindow::Show(const QString& note, std::vector<TransferPoint> curve, double delay) {
   QString text = tr("只测量实时输入：CH1 为参考，CH2 为响应。");
   if (!outputProblem_.isEmpty()) text += QLatin1Char(' ') + outputProblem_;
   if (!note.isEmpty()) text += QLatin1Char(' ') + note;
   note_->setText(text);
   const TransferAverager* averager = feed_.Averager();
-  readout_->setText(curve.empty() || !averager ? QString()
-                                               : TransferCaption(averager->DelaySeconds(), averager->Averages()));
+  readout_->setText(curve.empty() || !averager ? QString() : TransferCaption(delay, averager->Averages()));
   plot_->SetCurve(std::move(curve));
 }
 

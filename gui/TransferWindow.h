@@ -3,6 +3,7 @@
 #include "generator/AudioOutput.h"
 #include "gui/TransferFeed.h"
 
+#include <QElapsedTimer>
 #include <QTimer>
 #include <QWidget>
 
@@ -26,14 +27,18 @@ class TransferWindow : public QWidget {
 
  public:
   static constexpr int kRefreshMs = 250;
+  // The curve is worked out and drawn again at most this often: an average
+  // changes slowly, and the drawing costs more than the feeding.
+  static constexpr int kRedrawMs = 1000;
 
   // `output` plays the excitation; null makes the sound card's at the first Play.
   explicit TransferWindow(const SamplingEngine& engine, std::unique_ptr<AudioOutput> output = nullptr,
                           QWidget* parent = nullptr);
   ~TransferWindow() override;
 
-  // Takes the new frames into the averages and shows the result.
-  void Refresh();
+  // Takes the new frames into the averages and shows the result, at most
+  // every kRedrawMs unless `now`.
+  void Refresh(bool now = false);
 
   // The controls' actions, as the buttons call them.
   void Play();
@@ -61,8 +66,9 @@ class TransferWindow : public QWidget {
 
  private:
   QLayout* MakeControls();
-  // Shows `note` beside the permanent one, and `curve` (none: empty plots).
-  void Show(const QString& note, std::vector<TransferPoint> curve);
+  // Shows `note` beside the permanent one, and `curve` (none: empty plots)
+  // with the readout of `delay` and the averages.
+  void Show(const QString& note, std::vector<TransferPoint> curve, double delay = 0);
   // Starts the excitation again with the current choices, when it plays.
   void Replay();
   void ShowPlaying();
@@ -70,8 +76,8 @@ class TransferWindow : public QWidget {
   // Stops the excitation when the generator plays too: two signals at once
   // would measure neither.
   void StopForGenerator();
-  // The curve as shown, smoothed by the current choice.
-  std::vector<TransferPoint> ShownCurve() const;
+  // The curve as shown with the delay `delay`, smoothed by the current choice.
+  std::vector<TransferPoint> ShownCurve(double delay) const;
 
   const SamplingEngine& engine_;
   std::unique_ptr<AudioOutput> output_;
@@ -80,6 +86,7 @@ class TransferWindow : public QWidget {
   TransferFeed feed_;
   int64_t shownAverages_ = -1;  // of the curve on the plot; -1: none
   QTimer timer_;
+  QElapsedTimer drawn_;  // since the curve was last drawn; invalid: never
   QComboBox* excitation_ = nullptr;
   QSpinBox* level_ = nullptr;
   QPushButton* play_ = nullptr;

@@ -48,7 +48,7 @@ void TransferWindow::Play() {
     outputProblem_ = tr("激励没有播放：%1").arg(reason);
   started_ = outputProblem_.isEmpty();
   ShowPlaying();
-  Refresh();
+  Refresh(true);
 }
 
 void TransferWindow::Stop() {
@@ -69,7 +69,7 @@ void TransferWindow::OnOutputHealth(bool live, const QString& reason) {
   outputProblem_ = live ? QString() : tr("激励输出中断：%1。每秒重试一次。").arg(reason);
   ShowPlaying();
   shownAverages_ = -1;
-  Refresh();
+  Refresh(true);
 }
 
 void TransferWindow::StopForGenerator() {

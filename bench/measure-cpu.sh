@@ -7,7 +7,7 @@
 # one core per window and their median.
 #
 #   bench/measure-cpu.sh [--bin DIR] [--warmup S] [--seconds S] [--repeat N]
-#                        [--perf FILE] [--shot FILE.png] [--silent] [--transfer]
+#                        [--perf FILE] [--shot FILE.png] [--silent] [--transfer [--excite]]
 #
 # --bin      the runtime folder to run (default build/bin; it is copied, so
 #            its setting.ini is not touched)
@@ -15,8 +15,10 @@
 #            into FILE and print where the time goes, by library and symbol
 # --shot     a screenshot of the screen after the warm-up
 # --silent   play nothing: the cost of a still picture (ticks, input, event loop)
-# --transfer open the transfer-function window (View menu, by keys) and play
-#            its excitation: the cost of the window at work
+# --transfer open the transfer-function window (View menu, by keys): it
+#            averages the tone pair; the cost of the window at work
+# --excite   with --transfer, also play the window's pink noise (the noise
+#            makes the main view's traces change on every tick)
 #
 # Needs Xvfb, pulseaudio, sox, paplay, xdotool for --transfer; perf (linux-perf) for --perf and
 # imagemagick for --shot.
@@ -30,6 +32,7 @@ perf_file=""
 shot=""
 silent=0
 transfer=0
+excite=0
 while [[ $# -gt 0 ]]; do
   case "$1" in
     --bin) bin=$2; shift 2 ;;
@@ -40,7 +43,8 @@ while [[ $# -gt 0 ]]; do
     --shot) shot=$2; shift 2 ;;
     --silent) silent=1; shift ;;
     --transfer) transfer=1; shift ;;
-    *) echo "usage: $0 [--bin DIR] [--warmup S] [--seconds S] [--repeat N] [--perf FILE] [--shot FILE.png] [--silent] [--transfer]" >&2; exit 2 ;;
+    --excite) excite=1; shift ;;
+    *) echo "usage: $0 [--bin DIR] [--warmup S] [--seconds S] [--repeat N] [--perf FILE] [--shot FILE.png] [--silent] [--transfer [--excite]]" >&2; exit 2 ;;
   esac
 done
 [[ -x "$bin/ondrix" ]] || { echo "measure-cpu: no program at $bin/ondrix (build first)" >&2; exit 2; }
@@ -82,7 +86,9 @@ if ((transfer)); then
   sleep 2
   xdotool search --onlyvisible --name '^Orvanta' windowfocus --sync key alt+v Up Return
   sleep 1
-  xdotool search --onlyvisible --name '传递函数|Transfer function' windowfocus --sync key Tab Tab space
+  if ((excite)); then
+    xdotool search --onlyvisible --name '传递函数|Transfer function' windowfocus --sync key Tab Tab space
+  fi
 fi
 sleep "$warmup"
 kill -0 "$app_pid" 2>/dev/null || { echo "measure-cpu: the program exited; its output:" >&2; cat "$work/ondrix.log" >&2; exit 1; }

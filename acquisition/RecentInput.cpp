@@ -10,6 +10,8 @@ RecentInput::RecentInput() {
 void RecentInput::Clear() {
   format_ = WaveFormat{};
   next_ = held_ = 0;
+  appended_ = 0;
+  ++restarts_;
   ++stamp_;
 }
 
@@ -44,6 +46,7 @@ void RecentInput::AppendFrames(const WaveFormat& format, const Element* elements
     done += run;
   }
   held_ = std::min(held_ + frames, kFrames);
+  appended_ += frames;
   ++stamp_;
 }
 

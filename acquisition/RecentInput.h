@@ -37,6 +37,12 @@ class RecentInput {
   std::size_t Frames() const { return held_; }
   // Changes with every append and clear: equal stamps mean equal contents.
   uint64_t Stamp() const { return stamp_; }
+  // Frames appended since the last Clear, also those the ring has dropped
+  // since: a reader that remembers it takes only what is new.
+  uint64_t Appended() const { return appended_; }
+  // How often the ring was cleared: a reader that saw another count must
+  // start over.
+  uint64_t Restarts() const { return restarts_; }
 
   // The last `n` samples of `channel` (0 or 1) in order, or all held when
   // fewer; nothing for a channel the format does not have.
@@ -53,4 +59,6 @@ class RecentInput {
   std::size_t next_ = 0;  // where the next frame goes
   std::size_t held_ = 0;
   uint64_t stamp_ = 0;
+  uint64_t appended_ = 0;
+  uint64_t restarts_ = 0;
 };

@@ -7,7 +7,7 @@
 # one core per window and their median.
 #
 #   bench/measure-cpu.sh [--bin DIR] [--warmup S] [--seconds S] [--repeat N]
-#                        [--perf FILE] [--shot FILE.png] [--silent] [--distortion]
+#                        [--perf FILE] [--shot FILE.png] [--silent] [--distortion] [--transfer [--excite]]
 #
 # --bin      the runtime folder to run (default build/bin; it is copied, so
 #            its setting.ini is not touched)
@@ -17,9 +17,13 @@
 # --silent   play nothing: the cost of a still picture (ticks, input, event loop)
 # --distortion  open the distortion analyzer (View menu, by its keys) before
 #            the warm-up: the cost of the program with that window open
+# --transfer open the transfer-function window (View menu, by keys): it
+#            averages the tone pair; the cost of the window at work
+# --excite   with --transfer, also play the window's pink noise (the noise
+#            makes the main view's traces change on every tick)
 #
 # Needs Xvfb, pulseaudio, sox, paplay; perf (linux-perf) for --perf,
-# imagemagick for --shot and xdotool for --distortion.
+# imagemagick for --shot and xdotool for --distortion and --transfer.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 bin=$root/build/bin
@@ -30,6 +34,8 @@ perf_file=""
 shot=""
 silent=0
 distortion=0
+transfer=0
+excite=0
 while [[ $# -gt 0 ]]; do
   case "$1" in
     --bin) bin=$2; shift 2 ;;
@@ -40,7 +46,9 @@ while [[ $# -gt 0 ]]; do
     --shot) shot=$2; shift 2 ;;
     --silent) silent=1; shift ;;
     --distortion) distortion=1; shift ;;
-    *) echo "usage: $0 [--bin DIR] [--warmup S] [--seconds S] [--repeat N] [--perf FILE] [--shot FILE.png] [--silent] [--distortion]" >&2; exit 2 ;;
+    --transfer) transfer=1; shift ;;
+    --excite) excite=1; shift ;;
+    *) echo "usage: $0 [--bin DIR] [--warmup S] [--seconds S] [--repeat N] [--perf FILE] [--shot FILE.png] [--silent] [--distortion] [--transfer [--excite]]" >&2; exit 2 ;;
   esac
 done
 [[ -x "$bin/ondrix" ]] || { echo "measure-cpu: no program at $bin/ondrix (build first)" >&2; exit 2; }
@@ -81,6 +89,16 @@ if ((distortion)); then
   xdotool search --sync --onlyvisible --class ondrix windowfocus --sync >/dev/null 2>&1 || true
   sleep 1
   xdotool key alt+v && sleep 0.5 && xdotool key Down Down Return
+fi
+if ((transfer)); then
+  # The View menu's last item, then Play (the third control of the window).
+  # There is no window manager: the windows are given the focus by hand.
+  sleep 2
+  xdotool search --onlyvisible --name '^Orvanta' windowfocus --sync key alt+v Up Return
+  sleep 1
+  if ((excite)); then
+    xdotool search --onlyvisible --name '传递函数|Transfer function' windowfocus --sync key Tab Tab space
+  fi
 fi
 sleep "$warmup"
 kill -0 "$app_pid" 2>/dev/null || { echo "measure-cpu: the program exited; its output:" >&2; cat "$work/ondrix.log" >&2; exit 1; }

@@ -116,6 +116,7 @@ class COndrixView : public QWidget {
   // The choice stored in audiodevices.ini, and the devices used this run:
   // the choice, except a chosen device that was gone at start-up.
   const AudioDeviceChoice& StoredDeviceChoice() const { return storedDevices_; }
+  const AudioDeviceChoice& DevicesInUse() const { return devicesInUse_; }
   // Uses `choice` from now on (a running input or output moves at once) and
   // makes it the stored one; the caller writes the file.
   void UseAudioDevices(const AudioDeviceChoice& choice);

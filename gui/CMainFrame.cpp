@@ -224,6 +224,7 @@ void CMainFrame::CreateActions() {
   add(ID_SETTINGS, tr("参数设置"), tr("设置\n设置"), &CMainFrame::OnSettings);
   add(ID_PLUGIN_SETTINGS, tr("采样插件设置"), QString(), &CMainFrame::OnPluginSettings);
   add(ID_DISTORTION_ANALYZER, tr("失真分析"), tr("打开失真分析窗口\n失真分析"), &CMainFrame::OnDistortionAnalyzer);
+  add(ID_TRANSFER_FUNCTION, tr("传递函数"), tr("打开传递函数窗口\n传递函数"), &CMainFrame::OnTransferFunction);
 
   // Accelerators without a menu item of their own.
   auto accelerator = [this](const QKeySequence& keys) {
@@ -262,7 +263,7 @@ void CMainFrame::CreateMenus() {
                                      ID_FILE_PRINT_SETUP, 0, ID_APP_EXIT});
   popup(tr("编辑(&E)"), {ID_START_SAMPLING, ID_STOP_SAMPLING, 0, ID_CAPTURE_SAMPLE, ID_CLEAR_SAMPLE});
   popup(tr("设置"), {ID_SETTINGS, ID_PLUGIN_SETTINGS});
-  popup(tr("查看(&V)"), {ID_VIEW_TOOLBAR, ID_VIEW_STATUS_BAR, 0, ID_DISTORTION_ANALYZER});
+  popup(tr("查看(&V)"), {ID_VIEW_TOOLBAR, ID_VIEW_STATUS_BAR, 0, ID_DISTORTION_ANALYZER, ID_TRANSFER_FUNCTION});
   popup(tr("视窗"), {ID_HIDE_LIST_VIEW, ID_HIDE_CONTROL_PANEL, ID_VIEW_RECORDBAR});
   popup(tr("帮助(&H)"), {ID_HOME_PAGE, 0, ID_APP_ABOUT});
 }

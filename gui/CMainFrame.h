@@ -12,6 +12,7 @@
 
 class CBarTool;
 class DistortionWindow;
+class TransferWindow;
 class CGfxOutBarCtrl;
 class COndrixView;
 class CRecordBar;
@@ -55,6 +56,8 @@ class CMainFrame : public QMainWindow, public OutbarEventOwner {
   // Opens the distortion analyzer, or raises the one that is open.
   void OnDistortionAnalyzer();
   DistortionWindow* Distortion() const;
+  void OnTransferFunction();
+  TransferWindow* Transfer() const;
   // The settings sheet: OK reopens the input, saves setting.ini and, in the
   // function-signal mode, makes the generator's signal again; Cancel restores
   // the settings record byte for byte.
@@ -144,6 +147,7 @@ class CMainFrame : public QMainWindow, public OutbarEventOwner {
 
   std::unique_ptr<AudioInput> input_;
   QPointer<DistortionWindow> distortion_;
+  QPointer<TransferWindow> transfer_;
   bool controlPanelHidden_ = false;
   bool outlookBarHidden_ = false;
   bool samplingOn_ = true;

@@ -10,6 +10,7 @@
 #include "gui/CRecordBar.h"
 #include "gui/CommandIds.h"
 #include "gui/DistortionWindow.h"
+#include "gui/TransferWindow.h"
 #include "display/COndrixView.h"
 
 #include <QAction>
@@ -87,6 +88,16 @@ void CMainFrame::OnDistortionAnalyzer() {
 }
 
 DistortionWindow* CMainFrame::Distortion() const { return distortion_; }
+
+void CMainFrame::OnTransferFunction() {
+  // As the distortion analyzer: one window, raised when open already.
+  if (!transfer_) transfer_ = new TransferWindow(view_->Engine(), nullptr, this);
+  transfer_->show();
+  transfer_->raise();
+  transfer_->activateWindow();
+}
+
+TransferWindow* CMainFrame::Transfer() const { return transfer_; }
 
 void CMainFrame::OnPluginSettings() {
   // Owned by the main window, so it stays above it and its messages above it.

@@ -19,6 +19,7 @@ enum CommandId : int {
   ID_HOME_PAGE = 32784,
   ID_PLUGIN_SETTINGS = 32785,
   ID_DISTORTION_ANALYZER = 32900,   // opens the distortion analyzer window
+  ID_TRANSFER_FUNCTION = 32901,     // opens the transfer-function window
   ID_FILE_NEW = 57600,
   ID_FILE_OPEN = 57601,
   ID_FILE_SAVE = 57603,

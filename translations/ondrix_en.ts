@@ -524,6 +524,16 @@ Cancel keeps it, and asks again at the next start.</translation>
         <translation>Open the distortion analyzer window
 Distortion Analyzer</translation>
     </message>
+    <message>
+        <source>传递函数</source>
+        <translation>Transfer function</translation>
+    </message>
+    <message>
+        <source>打开传递函数窗口
+传递函数</source>
+        <translation>Open the transfer function window
+Transfer function</translation>
+    </message>
 </context>
 <context>
     <name>CMyPropertyPage1</name>
@@ -1776,6 +1786,117 @@ reports (else the user&apos;s UI language: English for English, else Chinese).
     <message>
         <source>延迟 %1 ms，%2 次平均</source>
         <translation>Delay %1 ms, %2 averages</translation>
+    </message>
+</context>
+<context>
+    <name>TransferWindow</name>
+    <message>
+        <source>传递函数</source>
+        <translation>Transfer function</translation>
+    </message>
+    <message>
+        <source>粉红噪声</source>
+        <translation>Pink noise</translation>
+    </message>
+    <message>
+        <source>白噪声</source>
+        <translation>White noise</translation>
+    </message>
+    <message>
+        <source>对数扫频</source>
+        <translation>Log sweep</translation>
+    </message>
+    <message>
+        <source>无</source>
+        <translation>None</translation>
+    </message>
+    <message>
+        <source>1/%1 倍频程</source>
+        <translation>1/%1 octave</translation>
+    </message>
+    <message>
+        <source>重新平均</source>
+        <translation>Reset</translation>
+    </message>
+    <message>
+        <source>导出 CSV…</source>
+        <translation>Export CSV…</translation>
+    </message>
+    <message>
+        <source>导出 PNG…</source>
+        <translation>Export PNG…</translation>
+    </message>
+    <message>
+        <source>激励：</source>
+        <translation>Excitation:</translation>
+    </message>
+    <message>
+        <source>电平：</source>
+        <translation>Level:</translation>
+    </message>
+    <message>
+        <source>FFT 点数：</source>
+        <translation>FFT size:</translation>
+    </message>
+    <message>
+        <source>平滑：</source>
+        <translation>Smoothing:</translation>
+    </message>
+    <message>
+        <source>正在等待实时输入。</source>
+        <translation>Waiting for live input.</translation>
+    </message>
+    <message>
+        <source>输入是单声道：请在设置中选择立体声。</source>
+        <translation>The input is mono: choose stereo in the settings.</translation>
+    </message>
+    <message>
+        <source>正在平均：每段 %1 个样本。</source>
+        <translation>Averaging: %1 samples a segment.</translation>
+    </message>
+    <message>
+        <source>只测量实时输入：CH1 为参考，CH2 为响应。</source>
+        <translation>Live input only: CH1 is the reference, CH2 the response.</translation>
+    </message>
+    <message>
+        <source>还没有可导出的曲线。</source>
+        <translation>There is no curve to export yet.</translation>
+    </message>
+    <message>
+        <source>CSV 文件(*.csv)</source>
+        <translation>CSV files (*.csv)</translation>
+    </message>
+    <message>
+        <source>PNG 图片(*.png)</source>
+        <translation>PNG images (*.png)</translation>
+    </message>
+    <message>
+        <source>无法生成 PNG 图像</source>
+        <translation>cannot encode the PNG image</translation>
+    </message>
+    <message>
+        <source>信号发生器正在输出。请先停止信号发生器，再播放激励。</source>
+        <translation>The signal generator is playing. Stop the generator before playing the excitation.</translation>
+    </message>
+    <message>
+        <source>激励没有播放：%1</source>
+        <translation>The excitation is not playing: %1</translation>
+    </message>
+    <message>
+        <source>停止</source>
+        <translation>Stop</translation>
+    </message>
+    <message>
+        <source>播放</source>
+        <translation>Play</translation>
+    </message>
+    <message>
+        <source>激励输出中断：%1。每秒重试一次。</source>
+        <translation>Excitation output lost: %1. Retrying every second.</translation>
+    </message>
+    <message>
+        <source>信号发生器开始输出，激励已停止。</source>
+        <translation>The signal generator started; the excitation stopped.</translation>
     </message>
 </context>
 <context>

@@ -179,7 +179,10 @@ void PaintTransferPlot(QPainter& painter, const QRectF& rect, std::span<const Tr
 }
 
 QString TransferCaption(double delaySeconds, long long averages) {
-  return TransferPlotText::tr("延迟 %1 ms，%2 次平均").arg(delaySeconds * 1000, 0, 'f', 3).arg(averages);
+  // A delay that rounds to nothing reads 0.000, never -0.000.
+  double ms = std::round(delaySeconds * 1e6) / 1000;
+  if (ms == 0) ms = 0;
+  return TransferPlotText::tr("延迟 %1 ms，%2 次平均").arg(ms, 0, 'f', 3).arg(averages);
 }
 
 QImage TransferPlotImage(std::span<const TransferPoint> curve, QSize size, const TransferPlotOptions& options) {

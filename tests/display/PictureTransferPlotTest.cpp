@@ -105,4 +105,9 @@ TEST(TransferPlot, WrappingPhaseIsNotJoinedAcrossThePlot) {
   EXPECT_LT(longest, 100);
 }
 
+TEST(TransferPlot, CaptionRoundsTheDelayToMicrosecondsWithoutANegativeZero) {
+  for (const auto& [seconds, text] : {std::pair{-2e-7, "0.000"}, std::pair{1.25e-3, "1.250"}, std::pair{-0.0105, "-10.500"}})
+    EXPECT_TRUE(TransferCaption(seconds, 7).contains(QStringLiteral(" %1 ms").arg(text))) << TransferCaption(seconds, 7).toStdString();
+}
+
 }  // namespace

@@ -516,13 +516,13 @@ Cancel keeps it, and asks again at the next start.</translation>
     </message>
     <message>
         <source>失真分析</source>
-        <translation>Distortion Analyzer</translation>
+        <translation>Distortion analyzer</translation>
     </message>
     <message>
         <source>打开失真分析窗口
 失真分析</source>
         <translation>Open the distortion analyzer window
-Distortion Analyzer</translation>
+Distortion analyzer</translation>
     </message>
     <message>
         <source>传递函数</source>
@@ -1129,7 +1129,7 @@ reports (else the user&apos;s UI language: English for English, else Chinese).
     </message>
     <message>
         <source>失真分析</source>
-        <translation>Distortion Analyzer</translation>
+        <translation>Distortion analyzer</translation>
     </message>
     <message>
         <source>20 Hz – 20 kHz</source>

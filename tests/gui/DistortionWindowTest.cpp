@@ -200,7 +200,7 @@ TEST_F(DistortionWindowTest, IsTranslatedFitsItsTextsAndALaptopScreen) {
     EXPECT_LE(w.frameGeometry().width(), 1366);
     EXPECT_LE(w.frameGeometry().height(), 768 - 40);  // beside a panel
     if (!inEnglish) continue;
-    EXPECT_EQ(w.windowTitle(), "Distortion Analyzer");
+    EXPECT_EQ(w.windowTitle(), "Distortion analyzer");
     // No Chinese left anywhere in it.
     QStringList texts = {w.Note()};
     for (const QLabel* l : w.findChildren<QLabel*>()) texts << l->text();

@@ -59,7 +59,7 @@ TEST_F(FrameLanguage, TheEnglishWindowHasEnglishMenusAndTitle) {
        "P&rint Setup...", "-", "E&xit"},
       {"&Edit", "Live Sampling", "Stop Sampling", "-", "Capture Sample", "Clear Sample Data"},
       {"Settings", "Parameters", "Sampling Plug-ins"},
-      {"&View", "&Toolbar", "&Status Bar", "-", "Distortion Analyzer", "Transfer function"},
+      {"&View", "&Toolbar", "&Status Bar", "-", "Distortion analyzer", "Transfer function"},
       {"Window", "Hide List Pane", "Hide Control Panel", "Show or Hide Record Bar"},
       {"&Help", "Visit the Lumora Home Page for More Information", "-", "&About Orvanta..."},
   };

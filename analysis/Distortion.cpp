@@ -2,7 +2,7 @@
 
 #include "analysis/Decibels.h"
 #include "analysis/RealFft.h"
-#include "analysis/SpectralWindow.h"
+#include "analysis/TaperWindow.h"
 #include "analysis/ToneFit.h"
 
 #include <QString>
@@ -54,7 +54,7 @@ struct WindowedSpectrum {
   double dc;                  // the window-weighted mean: a tone's partial periods do not bias it
 };
 
-WindowedSpectrum Transform(std::span<const double> block, double mean, const SpectralWindow& window) {
+WindowedSpectrum Transform(std::span<const double> block, double mean, const TaperWindow& window) {
   const int n = static_cast<int>(block.size());
   const std::vector<double>& w = window.Samples(n);
   RealFft& fft = RealFft::OfSize(n);
@@ -156,7 +156,7 @@ DistortionResult AnalyseDistortion(std::span<const double> samples, double sampl
   }
   const double mean = sum / n;
 
-  const SpectralWindow& window = SpectralWindow::BlackmanHarris7();
+  const TaperWindow& window = TaperWindow::BlackmanHarris7();
   const WindowedSpectrum spectrum = Transform(block, mean, window);
   const std::vector<double>& power = spectrum.power;
   result.dc = spectrum.dc;

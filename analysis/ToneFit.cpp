@@ -18,7 +18,7 @@ struct LinearFit {
 };
 
 LinearFit FitAt(std::span<const std::complex<double>> bins, int first, int last, double bin, int n,
-                const SpectralWindow& window) {
+                const TaperWindow& window) {
   const auto dot = [](std::complex<double> x, std::complex<double> y) { return x.real() * y.real() + x.imag() * y.imag(); };
   double uu = 0, uv = 0, vv = 0, uy = 0, vy = 0, yy = 0;
   for (int k = first; k <= last; ++k) {
@@ -36,7 +36,7 @@ LinearFit FitAt(std::span<const std::complex<double>> bins, int first, int last,
 
 }  // namespace
 
-ToneFit FitTone(std::span<const std::complex<double>> bins, int peak, const SpectralWindow& window) {
+ToneFit FitTone(std::span<const std::complex<double>> bins, int peak, const TaperWindow& window) {
   const int n = 2 * (static_cast<int>(bins.size()) - 1);
   const int first = std::max(0, peak - kFitReach), last = std::min(static_cast<int>(bins.size()) - 1, peak + kFitReach);
   // The misfit falls towards the true frequency from either side within a

@@ -6,7 +6,7 @@
 // and to its mirror image at the negative frequency, so it holds at any
 // offset between bins and close to DC or R/2.
 
-#include "analysis/SpectralWindow.h"
+#include "analysis/TaperWindow.h"
 
 #include <complex>
 #include <span>
@@ -20,4 +20,4 @@ struct ToneFit {
 // Fits the tone whose strongest bin is `peak` in `bins`, bins 0 .. n/2 of the
 // real-to-complex transform of n windowed samples. Only bins within 3 of
 // `peak` are used; other components there must be far below the tone.
-ToneFit FitTone(std::span<const std::complex<double>> bins, int peak, const SpectralWindow& window);
+ToneFit FitTone(std::span<const std::complex<double>> bins, int peak, const TaperWindow& window);

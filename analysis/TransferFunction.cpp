@@ -3,7 +3,7 @@
 #include "analysis/Decibels.h"
 #include "analysis/PhatDelay.h"
 #include "analysis/RealFft.h"
-#include "analysis/SpectralWindow.h"
+#include "analysis/TaperWindow.h"
 
 #include <algorithm>
 #include <cmath>
@@ -51,7 +51,7 @@ void TransferAverager::Add(std::span<const double> x, std::span<const double> y)
 }
 
 void TransferAverager::AverageSegment() {
-  const std::vector<double>& window = SpectralWindow::Hann().Samples(fftSize_);
+  const std::vector<double>& window = TaperWindow::Hann().Samples(fftSize_);
   RealFft& fft = RealFft::OfSize(fftSize_);
   const std::span<double> in = fft.Input();
   for (int t = 0; t < fftSize_; ++t) in[t] = x_[t] * window[t];

@@ -1,4 +1,4 @@
-#include "analysis/SpectralWindow.h"
+#include "analysis/TaperWindow.h"
 
 #include <cmath>
 #include <cstdlib>
@@ -6,18 +6,18 @@
 #include <numbers>
 #include <utility>
 
-const SpectralWindow& SpectralWindow::BlackmanHarris7() {
-  static const SpectralWindow window({0.27105140069342, 0.43329793923448, 0.21812299954311, 0.06592544638803,
+const TaperWindow& TaperWindow::BlackmanHarris7() {
+  static const TaperWindow window({0.27105140069342, 0.43329793923448, 0.21812299954311, 0.06592544638803,
                                       0.01081174209837, 0.00077658482522, 0.00001388721735});
   return window;
 }
 
-const SpectralWindow& SpectralWindow::Hann() {
-  static const SpectralWindow window({0.5, 0.5});
+const TaperWindow& TaperWindow::Hann() {
+  static const TaperWindow window({0.5, 0.5});
   return window;
 }
 
-double SpectralWindow::NoisePowerGain() const {
+double TaperWindow::NoisePowerGain() const {
   // Parseval over one period: the cosines are orthogonal, each with mean
   // square 1/2.
   double sum = terms_[0] * terms_[0];
@@ -25,14 +25,14 @@ double SpectralWindow::NoisePowerGain() const {
   return sum;
 }
 
-double SpectralWindow::ExponentialCoefficient(int m) const {
+double TaperWindow::ExponentialCoefficient(int m) const {
   const int a = std::abs(m);
   if (a == 0) return terms_[0];
   return (a % 2 ? -0.5 : 0.5) * terms_[a];
 }
 
-const std::vector<double>& SpectralWindow::Samples(int n) const {
-  thread_local std::map<std::pair<const SpectralWindow*, int>, std::vector<double>> cache;
+const std::vector<double>& TaperWindow::Samples(int n) const {
+  thread_local std::map<std::pair<const TaperWindow*, int>, std::vector<double>> cache;
   auto& samples = cache[{this, n}];
   if (samples.empty()) {
     samples.resize(n);
@@ -46,7 +46,7 @@ const std::vector<double>& SpectralWindow::Samples(int n) const {
   return samples;
 }
 
-std::complex<double> SpectralWindow::Response(double offsetBins, int n) const {
+std::complex<double> TaperWindow::Response(double offsetBins, int n) const {
   // With D(x) = sum over t of exp(-j 2 pi x t / n)
   //           = exp(-j pi x (n-1) / n) sin(pi x) / sin(pi x / n),
   // the response is the sum over m of c_m D(nu - m), c_m the exponential

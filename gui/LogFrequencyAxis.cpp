@@ -1,4 +1,4 @@
-#include "gui/SpectrumAxes.h"
+#include "gui/LogFrequencyAxis.h"
 
 #include <algorithm>
 #include <cmath>

@@ -9,12 +9,12 @@
 #include <span>
 #include <vector>
 
-class SpectralWindow {
+class TaperWindow {
  public:
   // 7-term Blackman-Harris: sidelobes below -180 dB, main lobe +-7 bins.
-  static const SpectralWindow& BlackmanHarris7();
+  static const TaperWindow& BlackmanHarris7();
   // Hann: sidelobes from -31 dB, main lobe +-2 bins.
-  static const SpectralWindow& Hann();
+  static const TaperWindow& Hann();
 
   // a_0, a_1, ... as in the formula above.
   std::span<const double> Terms() const { return terms_; }
@@ -35,7 +35,7 @@ class SpectralWindow {
   std::complex<double> Response(double offsetBins, int n) const;
 
  private:
-  explicit SpectralWindow(std::vector<double> terms) : terms_(std::move(terms)) {}
+  explicit TaperWindow(std::vector<double> terms) : terms_(std::move(terms)) {}
   // The coefficient of exp(j 2 pi m t / n) in w[t], for |m| < terms.
   double ExponentialCoefficient(int m) const;
 

@@ -1,12 +1,12 @@
 // The spectrum plot's arithmetic, without a window: the log frequency axis,
 // the ticks and the reduction of a long spectrum to one value per column.
-#include "gui/SpectrumAxes.h"
+#include "gui/LogFrequencyAxis.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
 
-TEST(SpectrumAxes, MapFrequenciesAndDecibelsOntoPixelsBothWays) {
+TEST(LogFrequencyAxis, MapFrequenciesAndDecibelsOntoPixelsBothWays) {
   const LogFrequencyAxis fx{20, 20000, 50, 600};
   struct Case {
     double hz, x;
@@ -22,7 +22,7 @@ TEST(SpectrumAxes, MapFrequenciesAndDecibelsOntoPixelsBothWays) {
   EXPECT_DOUBLE_EQ(dy.YOf(-160), 410);
 }
 
-TEST(SpectrumAxes, TicksAreOneTwoFiveTimesPowersOfTenInsideTheRange) {
+TEST(LogFrequencyAxis, TicksAreOneTwoFiveTimesPowersOfTenInsideTheRange) {
   struct Case {
     double low, high;
     std::vector<double> ticks;
@@ -45,7 +45,7 @@ TEST(SpectrumAxes, TicksAreOneTwoFiveTimesPowersOfTenInsideTheRange) {
   EXPECT_EQ(DbTicks(0, -120, 20), (std::vector<double>{0, -20, -40, -60, -80, -100, -120}));
 }
 
-TEST(SpectrumAxes, ColumnsKeepEveryNarrowPeakAndFollowWideBins) {
+TEST(LogFrequencyAxis, ColumnsKeepEveryNarrowPeakAndFollowWideBins) {
   // 65536 points at 48 kHz: bins of 0.732 Hz, far narrower than a column
   // at 10 kHz and far wider than one at 20 Hz.
   const double binHz = 48000.0 / 65536;

@@ -1,4 +1,4 @@
-#include "analysis/SpectralWindow.h"
+#include "analysis/TaperWindow.h"
 
 #include <gtest/gtest.h>
 
@@ -17,14 +17,14 @@ std::complex<double> DirectResponse(const std::vector<double>& w, double offset)
   return {static_cast<double>(sum.real()), static_cast<double>(sum.imag())};
 }
 
-TEST(SpectralWindow, ResponseGainsAndSidelobesFollowFromTheSamples) {
+TEST(TaperWindow, ResponseGainsAndSidelobesFollowFromTheSamples) {
   struct Row {
     const char* name;
-    const SpectralWindow& window;
+    const TaperWindow& window;
     double highestSidelobeDb;
   };
-  const Row rows[] = {{"7-term Blackman-Harris", SpectralWindow::BlackmanHarris7(), -150},
-                      {"Hann", SpectralWindow::Hann(), -31}};
+  const Row rows[] = {{"7-term Blackman-Harris", TaperWindow::BlackmanHarris7(), -150},
+                      {"Hann", TaperWindow::Hann(), -31}};
   constexpr int n = 256;
   for (const Row& row : rows) {
     SCOPED_TRACE(row.name);

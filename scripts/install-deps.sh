@@ -14,6 +14,14 @@ packages=(
   libpulse-dev pipewire pipewire-pulse wireplumber
   fonts-wqy-microhei qt6-translations-l10n xvfb xauth imagemagick poppler-utils linux-perf
   desktop-file-utils dpkg-dev file pavucontrol
+  # The package's checks and what it is made with: manual pages from the
+  # programs' own --help (help2man), the user guide's HTML (cmark-gfm), the
+  # icon's PNG sizes from its SVG (rsvg-convert), the metainfo check
+  # (appstreamcli), lintian, man and bash-completion for the install tests.
+  help2man cmark-gfm librsvg2-bin appstream lintian man-db bash-completion
+  # A LADSPA filter for the sound server, so a real-audio test can put a
+  # known filter in the path.
+  swh-plugins
   # The sanitizer and fuzzing builds: clang, its sanitizer and libFuzzer
   # runtimes, and the symbolizer that names the frames of a report.
   clang libclang-rt-14-dev llvm

@@ -19,9 +19,6 @@ packages=(
   # icon's PNG sizes from its SVG (rsvg-convert), the metainfo check
   # (appstreamcli), lintian, man and bash-completion for the install tests.
   help2man cmark-gfm librsvg2-bin appstream lintian man-db bash-completion
-  # A LADSPA filter for the sound server, so a real-audio test can put a
-  # known filter in the path.
-  swh-plugins
   # The sanitizer and fuzzing builds: clang, its sanitizer and libFuzzer
   # runtimes, and the symbolizer that names the frames of a report.
   clang libclang-rt-14-dev llvm

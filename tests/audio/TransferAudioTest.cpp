@@ -1,13 +1,12 @@
 // The transfer-function window of the whole program on the loopback server:
-// its own excitation comes back the same on both channels, and a stereo file
-// whose CH2 went through a known filter shows that filter's response.
+// its own excitation comes back the same on both channels, and passed
+// through a filter on CH2 alone it shows that filter's response.
 
 #include "EventLoop.h"
 #include "LoopbackMain.h"
+#include "Pactl.h"
 #include "ProgramFolderTest.h"
 #include "app/Globals.h"
-#include "files/WavFile.h"
-#include "generator/Excitation.h"
 #include "gui/CMainFrame.h"
 #include "gui/COndrixApp.h"
 #include "gui/TransferWindow.h"
@@ -18,9 +17,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <complex>
-#include <cstring>
 #include <numbers>
 
 namespace {
@@ -97,45 +96,76 @@ TEST_F(TransferAudioTest, TheLoopbackReadsUnityWithoutDelay) {
   EXPECT_TRUE(prompts->messages.isEmpty()) << prompts->messages.join('\n').toStdString();
 }
 
-TEST_F(TransferAudioTest, AFilterInTheResponseChannelShowsItsResponse) {
-  // Pink noise on CH1 and, filtered by a peak of +6 dB at 1 kHz, on CH2,
-  // played by another client while the program plays nothing.
-  const Biquad filter = Biquad::Peak(1000, 1.0, 6);
-  const GeneratedSignal loop = MakeExcitation(Excitation::PinkNoise, -20, kRate);
-  std::vector<int16_t> pcm(loop.bytes.size() / 2);
-  std::memcpy(pcm.data(), loop.bytes.data(), loop.bytes.size());
-  std::vector<int16_t> stereo;
-  double x1 = 0, x2 = 0, y1 = 0, y2 = 0;
-  for (int pass = 0; pass < 4; ++pass)  // 16 s
-    for (std::size_t i = 0; i < pcm.size(); i += 2) {
-      const double x = pcm[i];
-      const double y = filter.b0 * x + filter.b1 * x1 + filter.b2 * x2 - filter.a1 * y1 - filter.a2 * y2;
-      x2 = x1, x1 = x, y2 = y1, y1 = y;
-      stereo.push_back(pcm[i]);
-      stereo.push_back(static_cast<int16_t>(std::lround(y)));
-    }
-  const QString file = dir.filePath("filtered.wav");
-  QString error;
-  ASSERT_TRUE(WriteWavFile(file, loop.format,
-                           std::span(reinterpret_cast<const uint8_t*>(stereo.data()), stereo.size() * 2), &error))
-      << error.toStdString();
-
-  TransferWindow& w = Open();
-  QProcess player;
-  player.start("paplay", {file});
-  ASSERT_TRUE(player.waitForStarted());
-  ASSERT_TRUE(Gather(w, 30)) << w.Note().toStdString() << " " << w.Readout().toStdString();
-  int checked = 0;
-  for (const TransferPoint& p : w.Curve()) {
-    if (p.frequencyHz < 50 || p.frequencyHz > 15000) continue;
-    const std::complex<double> h = filter.At(p.frequencyHz);
-    ASSERT_NEAR(p.magnitudeDb, 20 * std::log10(std::abs(h)), 0.1) << p.frequencyHz;
-    ASSERT_NEAR(p.phaseDeg, std::arg(h) * 180 / std::numbers::pi, 1.0) << p.frequencyHz;
-    ++checked;
+// A filtering client in the sound path: it records what the program plays
+// (the sink "excite", the program's default output for the test), passes CH1
+// on and filters CH2, and plays both into the loopback the program samples.
+// The server's own filter module filters every channel of a sink alike, so
+// it cannot put a filter on the response channel alone.
+class FilteringClient {
+ public:
+  explicit FilteringClient(Biquad filter) : filter_(filter) {
+    const QStringList format = {"--format=s16le", "--rate=44100", "--channels=2", "--raw", "--latency-msec=40"};
+    player_.start("pacat", QStringList{"-d", "loop"} + format);
+    QObject::connect(&recorder_, &QProcess::readyReadStandardOutput, [this] { Pass(); });
+    recorder_.start("parec", QStringList{"-d", "excite.monitor"} + format);
   }
-  EXPECT_GT(checked, 5000);
-  player.kill();
-  player.waitForFinished();
+  ~FilteringClient() {
+    for (QProcess* p : {&recorder_, &player_}) {
+      p->kill();
+      p->waitForFinished();
+    }
+  }
+  bool Started() { return recorder_.waitForStarted() && player_.waitForStarted(); }
+
+ private:
+  // Whole frames of what was recorded, CH2 filtered, played on.
+  void Pass() {
+    pending_ += recorder_.readAllStandardOutput();
+    const qsizetype frames = pending_.size() / 4;
+    auto* pcm = reinterpret_cast<int16_t*>(pending_.data());
+    for (qsizetype i = 0; i < frames; ++i) {
+      const double x = pcm[2 * i + 1];
+      const double y = filter_.b0 * x + filter_.b1 * x1_ + filter_.b2 * x2_ - filter_.a1 * y1_ - filter_.a2 * y2_;
+      x2_ = x1_, x1_ = x, y2_ = y1_, y1_ = y;
+      pcm[2 * i + 1] = static_cast<int16_t>(std::clamp<long>(std::lround(y), -32768, 32767));
+    }
+    player_.write(pending_.left(frames * 4));
+    pending_.remove(0, frames * 4);
+  }
+
+  Biquad filter_;
+  double x1_ = 0, x2_ = 0, y1_ = 0, y2_ = 0;
+  QProcess recorder_, player_;
+  QByteArray pending_;
+};
+
+TEST_F(TransferAudioTest, AFilterInTheResponseChannelShowsItsResponse) {
+  // The program's own pink noise, through a peak of +6 dB at 1 kHz on CH2.
+  const std::string sink = Pactl("load-module module-null-sink sink_name=excite rate=44100 channels=2 format=s16le");
+  ASSERT_FALSE(sink.empty());
+  Pactl("set-default-sink excite");
+  const Biquad filter = Biquad::Peak(1000, 1.0, 6);
+  {
+    FilteringClient client(filter);
+    ASSERT_TRUE(client.Started());
+    TransferWindow& w = Open();
+    w.Play();
+    ASSERT_TRUE(w.Playing()) << w.Note().toStdString();
+    ASSERT_TRUE(Gather(w, 30)) << w.Note().toStdString() << " " << w.Readout().toStdString();
+    int checked = 0;
+    for (const TransferPoint& p : w.Curve()) {
+      if (p.frequencyHz < 50 || p.frequencyHz > 15000) continue;
+      const std::complex<double> h = filter.At(p.frequencyHz);
+      ASSERT_NEAR(p.magnitudeDb, 20 * std::log10(std::abs(h)), 0.1) << p.frequencyHz;
+      ASSERT_NEAR(p.phaseDeg, std::arg(h) * 180 / std::numbers::pi, 1.0) << p.frequencyHz;
+      ++checked;
+    }
+    EXPECT_GT(checked, 5000);
+    std::printf("  %s\n", w.Readout().toStdString().c_str());
+    w.Stop();
+  }
+  Pactl("set-default-sink loop");
+  Pactl("unload-module " + std::to_string(std::stoi(sink)));
 }
 
 }  // namespace

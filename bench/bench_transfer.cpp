@@ -2,9 +2,13 @@
 // noise, fed in 20 ms pieces as the live input arrives, into an averager of
 // the largest FFT size. Its "core_%" counter is the share of one core the
 // averaging takes to keep up (CPU time per second of input). Also the
-// curve and delay the window reads from it.
+// curve and delay the window reads from it, and the window's plots of a
+// 44.1 kHz curve drawn once (the window redraws them at most once a second).
 
 #include "analysis/TransferFunction.h"
+#include "display/TransferPlot.h"
+
+#include <QGuiApplication>
 
 #include <benchmark/benchmark.h>
 
@@ -54,5 +58,26 @@ void BM_TransferCurveAndDelay(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_TransferCurveAndDelay)->Unit(benchmark::kMillisecond);
+
+// The curve of noise through noise at the window's default FFT size: a
+// ragged line over every one of its 8192 bins, as a real device's is.
+void BM_TransferPlotPaint(benchmark::State& state) {
+  if (!QCoreApplication::instance()) {
+    // Drawing text needs a GUI application; the offscreen platform does without a display.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    static int argc = 1;
+    static char name[] = "bench_transfer";
+    static char* argv[] = {name, nullptr};
+    static QGuiApplication app(argc, argv);
+  }
+  constexpr int kWindowRate = 44100;
+  const std::vector<double> x = Noise(kWindowRate, 1), y = Noise(kWindowRate, 2);
+  TransferAverager averager(kTransferDefaultFft, kWindowRate);
+  averager.Add(x, y);
+  const std::vector<TransferPoint> curve = averager.Curve();
+  const TransferPlotOptions options;
+  for (auto _ : state) benchmark::DoNotOptimize(TransferPlotImage(curve, QSize(1000, 600), options));
+}
+BENCHMARK(BM_TransferPlotPaint)->Unit(benchmark::kMillisecond);
 
 }  // namespace

@@ -81,33 +81,64 @@ void PaintFrame(QPainter& p, const Axes& a, double step, const QString& title, b
 }
 
 // One value of the curve as a line over the plot, broken where `value`
-// gives nothing (NaN) or jumps by more than `breakJump`.
+// gives nothing (NaN) or jumps by more than `breakJump`. At the top of a log
+// axis hundreds of points share a pixel column: each column is drawn as its
+// first point, its lowest and highest value and its last point, which looks
+// the same and keeps a ragged curve (noise, a device without excitation)
+// from costing the stroker seconds.
 template <typename Value>
 void PaintLine(QPainter& p, const Axes& a, std::span<const TransferPoint> curve, Value value, double breakJump,
                const QColor& colour) {
   p.save();
   p.setClipRect(a.area);
   p.setPen(QPen(colour, 1.5));
-  QPainterPath path;
-  bool open = false;
-  double last = 0;
+  QPolygonF run;
+  // The pixel column being gathered: its lowest and highest y and last point.
+  double column = std::nan(""), low = 0, high = 0;
+  QPointF last;
+  const auto closeColumn = [&] {
+    if (std::isnan(column)) return;
+    if (run.back() != QPointF(last.x(), low)) run << QPointF(last.x(), low);
+    if (high != low) run << QPointF(last.x(), high);
+    if (last.y() != high) run << last;
+    column = std::nan("");
+  };
+  const auto endRun = [&] {
+    closeColumn();
+    if (run.size() > 1) p.drawPolyline(run);
+    run.clear();
+  };
+  double lastValue = 0;
   for (const TransferPoint& point : curve) {
     if (point.frequencyHz < a.lowHz || point.frequencyHz > a.highHz) continue;
     const double v = value(point);
     if (std::isnan(v)) {
-      open = false;
+      endRun();
       continue;
     }
+    if (!run.isEmpty() && std::abs(v - lastValue) > breakJump) endRun();
+    lastValue = v;
     const QPointF at(a.X(point.frequencyHz), a.Y(v));
-    if (open && std::abs(v - last) <= breakJump) {
-      path.lineTo(at);
-    } else {
-      path.moveTo(at);
+    if (!std::isnan(column) && std::floor(at.x()) == column) {
+      low = std::min(low, at.y());
+      high = std::max(high, at.y());
+      last = at;
+      continue;
     }
-    open = true;
-    last = v;
+    closeColumn();
+    // Short polylines: the rasterizer's cost grows with the edges a scan
+    // line crosses, so a long zigzag is drawn in pieces that join up.
+    if (run.size() >= 16) {
+      const QPointF joint = run.back();
+      endRun();
+      run << joint;
+    }
+    run << at;
+    column = std::floor(at.x());
+    low = high = at.y();
+    last = at;
   }
-  p.drawPath(path);
+  endRun();
   p.restore();
 }
 

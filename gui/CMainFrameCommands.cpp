@@ -79,22 +79,14 @@ void CMainFrame::OnAbout() {
 }
 
 void CMainFrame::OnDistortionAnalyzer() {
-  // One window, a top-level one owned by the main window (it closes with it);
-  // the command raises it when it is open already.
-  if (!distortion_) distortion_ = new DistortionWindow(view_->Engine(), this);
-  distortion_->show();
-  distortion_->raise();
-  distortion_->activateWindow();
+  // One window, a top-level one owned by the main window (it closes with it).
+  AnalysisWindow::Open(distortion_, [this] { return new DistortionWindow(view_->Engine(), this); });
 }
 
 DistortionWindow* CMainFrame::Distortion() const { return distortion_; }
 
 void CMainFrame::OnTransferFunction() {
-  // As the distortion analyzer: one window, raised when open already.
-  if (!transfer_) transfer_ = new TransferWindow(view_->Engine(), nullptr, this);
-  transfer_->show();
-  transfer_->raise();
-  transfer_->activateWindow();
+  AnalysisWindow::Open(transfer_, [this] { return new TransferWindow(view_->Engine(), nullptr, this); });
 }
 
 TransferWindow* CMainFrame::Transfer() const { return transfer_; }

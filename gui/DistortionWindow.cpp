@@ -25,7 +25,7 @@ QString SourceName() {
 }  // namespace
 
 DistortionWindow::DistortionWindow(const SamplingEngine& engine, QWidget* parent)
-    : QWidget(parent, Qt::Window), engine_(engine) {
+    : AnalysisWindow(kRefreshMs, parent), engine_(engine) {
   setWindowTitle(tr("失真分析"));
   setFont(DialogFont());
 
@@ -63,18 +63,11 @@ DistortionWindow::DistortionWindow(const SamplingEngine& engine, QWidget* parent
   layout->addWidget(note_);
   layout->addLayout(body, 1);
 
-  timer_.setInterval(kRefreshMs);
-  connect(&timer_, &QTimer::timeout, this, &DistortionWindow::Refresh);
   ShowResults({}, QString());
   resize(1000, 560);
 }
 
-void DistortionWindow::showEvent(QShowEvent*) {
-  Reanalyse();
-  timer_.start();
-}
-
-void DistortionWindow::hideEvent(QHideEvent*) { timer_.stop(); }
+void DistortionWindow::Shown() { Reanalyse(); }
 
 void DistortionWindow::Reanalyse() {
   analysed_ = false;

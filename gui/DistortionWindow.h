@@ -3,8 +3,7 @@
 #include "analysis/Distortion.h"
 #include "gui/DistortionSource.h"
 
-#include <QTimer>
-#include <QWidget>
+#include "gui/AnalysisWindow.h"
 
 #include <vector>
 
@@ -18,7 +17,7 @@ class SamplingEngine;
 // measurement view shows (live input, replay, the generator's signal) and
 // the spectrum they come from, refreshed four times a second while the
 // window is shown, and only when the source holds something new.
-class DistortionWindow : public QWidget {
+class DistortionWindow : public AnalysisWindow {
   Q_OBJECT
 
  public:
@@ -37,8 +36,8 @@ class DistortionWindow : public QWidget {
   QComboBox* BandChoice() const { return band_; }
 
  protected:
-  void showEvent(QShowEvent* event) override;
-  void hideEvent(QHideEvent* event) override;
+  void Shown() override;
+  void Tick() override { Refresh(); }
 
  private:
   // Shows `results` (one per channel) or, when empty, the note alone.
@@ -47,7 +46,6 @@ class DistortionWindow : public QWidget {
   void Reanalyse();
 
   const SamplingEngine& engine_;
-  QTimer timer_;
   DistortionBlock last_;
   bool analysed_ = false;
   QComboBox* length_ = nullptr;

@@ -20,7 +20,7 @@ constexpr int kDefaultSmoothing = 12;
 }  // namespace
 
 TransferWindow::TransferWindow(const SamplingEngine& engine, std::unique_ptr<AudioOutput> output, QWidget* parent)
-    : QWidget(parent, Qt::Window), engine_(engine), output_(std::move(output)) {
+    : AnalysisWindow(kRefreshMs, parent), engine_(engine), output_(std::move(output)) {
   setWindowTitle(tr("传递函数"));
   setFont(DialogFont());
   if (output_) output_->SetHealthHandler([this](bool live, const QString& reason) { OnOutputHealth(live, reason); });
@@ -35,8 +35,6 @@ TransferWindow::TransferWindow(const SamplingEngine& engine, std::unique_ptr<Aud
   layout->addWidget(readout_);
   layout->addWidget(plot_, 1);
 
-  timer_.setInterval(kRefreshMs);
-  connect(&timer_, &QTimer::timeout, this, [this] { Refresh(); });
   Show(QString(), {});
   resize(1000, 620);
 }
@@ -99,13 +97,10 @@ QLayout* TransferWindow::MakeControls() {
   return row;
 }
 
-void TransferWindow::showEvent(QShowEvent*) {
+void TransferWindow::Shown() {
   shownAverages_ = -1;
   Refresh(true);
-  timer_.start();
 }
-
-void TransferWindow::hideEvent(QHideEvent*) { timer_.stop(); }
 
 void TransferWindow::closeEvent(QCloseEvent* event) {
   // Nobody hears a reason for the noise once the window is gone.

@@ -4,8 +4,7 @@
 #include "gui/TransferFeed.h"
 
 #include <QElapsedTimer>
-#include <QTimer>
-#include <QWidget>
+#include "gui/AnalysisWindow.h"
 
 #include <memory>
 #include <vector>
@@ -22,7 +21,7 @@ class TransferPlotWidget;
 // on both output channels, feeds the averages with every new frame of the
 // live input four times a second while it is shown, and shows magnitude,
 // phase and coherence with the delay and the number of averages.
-class TransferWindow : public QWidget {
+class TransferWindow : public AnalysisWindow {
   Q_OBJECT
 
  public:
@@ -60,8 +59,8 @@ class TransferWindow : public QWidget {
   QPushButton* PlayButton() const { return play_; }
 
  protected:
-  void showEvent(QShowEvent* event) override;
-  void hideEvent(QHideEvent* event) override;
+  void Shown() override;
+  void Tick() override { Refresh(); }
   void closeEvent(QCloseEvent* event) override;
 
  private:
@@ -85,7 +84,6 @@ class TransferWindow : public QWidget {
   QString outputProblem_;  // why the excitation is not heard, while it is not
   TransferFeed feed_;
   int64_t shownAverages_ = -1;  // of the curve on the plot; -1: none
-  QTimer timer_;
   QElapsedTimer drawn_;  // since the curve was last drawn; invalid: never
   QComboBox* excitation_ = nullptr;
   QSpinBox* level_ = nullptr;

@@ -18,6 +18,8 @@
 #include <QScreen>
 #include <QTemporaryDir>
 
+#include <QTest>
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -231,8 +233,11 @@ TEST(DistortionWindowCommand, TheViewMenuOpensOneNonModalWindowAndRaisesIt) {
     EXPECT_TRUE(window->isVisible());
     EXPECT_TRUE(window->isWindow());
     EXPECT_EQ(window->windowModality(), Qt::NonModal);
-    // Closed and opened again, or opened while open: the same one window.
-    window->close();
+    // Closed by the Close key and opened again, or opened while open: the
+    // same one window.
+    QApplication::setActiveWindow(window);
+    QTest::keySequence(window, QKeySequence::Close);
+    EXPECT_FALSE(window->isVisible());
     view[3]->trigger();
     view[3]->trigger();
     EXPECT_EQ(frame->Distortion(), window);

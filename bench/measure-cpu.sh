@@ -8,6 +8,7 @@
 #
 #   bench/measure-cpu.sh [--bin DIR] [--warmup S] [--seconds S] [--repeat N]
 #                        [--perf FILE] [--shot FILE.png] [--silent] [--distortion] [--transfer [--excite]]
+#                        [--toggle]
 #
 # --bin      the runtime folder to run (default build/bin; it is copied, so
 #            its setting.ini is not touched)
@@ -21,6 +22,10 @@
 #            averages the tone pair; the cost of the window at work
 # --excite   with --transfer, also play the window's pink noise (the noise
 #            makes the main view's traces change on every tick)
+# --toggle   with --distortion or --transfer, close the window (Ctrl+W) before
+#            every other measuring window and open it again after: prints the
+#            median with the window open and closed, measured in turn within
+#            one run, so a busy machine weighs on both alike
 #
 # Needs Xvfb, pulseaudio, sox, paplay; perf (linux-perf) for --perf,
 # imagemagick for --shot and xdotool for --distortion and --transfer.
@@ -36,6 +41,7 @@ silent=0
 distortion=0
 transfer=0
 excite=0
+toggle=0
 while [[ $# -gt 0 ]]; do
   case "$1" in
     --bin) bin=$2; shift 2 ;;
@@ -48,7 +54,8 @@ while [[ $# -gt 0 ]]; do
     --distortion) distortion=1; shift ;;
     --transfer) transfer=1; shift ;;
     --excite) excite=1; shift ;;
-    *) echo "usage: $0 [--bin DIR] [--warmup S] [--seconds S] [--repeat N] [--perf FILE] [--shot FILE.png] [--silent] [--distortion] [--transfer [--excite]]" >&2; exit 2 ;;
+    --toggle) toggle=1; shift ;;
+    *) echo "usage: $0 [--bin DIR] [--warmup S] [--seconds S] [--repeat N] [--perf FILE] [--shot FILE.png] [--silent] [--distortion] [--transfer [--excite]] [--toggle]" >&2; exit 2 ;;
   esac
 done
 [[ -x "$bin/ondrix" ]] || { echo "measure-cpu: no program at $bin/ondrix (build first)" >&2; exit 2; }
@@ -84,18 +91,26 @@ if ((silent == 0)); then
   player_pid=$!
 fi
 
-if ((distortion)); then
-  # View menu, third item: the main window has the keyboard once it is focused.
-  xdotool search --sync --onlyvisible --class ondrix windowfocus --sync >/dev/null 2>&1 || true
+# Opens the analysis window (the View menu's fourth item, or its last), and
+# closes it with the Close key. There is no window manager: the windows are
+# given the focus by hand.
+open_window() {
+  xdotool search --onlyvisible --name '^Orvanta' windowfocus --sync >/dev/null 2>&1 || true
+  if ((distortion)); then xdotool key alt+v Down Down Return; else xdotool key alt+v Up Return; fi
+  sleep 0.5
+}
+close_window() {
+  xdotool search --onlyvisible --name '失真分析|Distortion analyzer|传递函数|Transfer function' windowfocus --sync >/dev/null 2>&1 || true
+  xdotool key ctrl+w
+  sleep 0.5
+}
+if ((distortion || transfer)); then
+  sleep 2
+  open_window
   sleep 1
-  xdotool key alt+v && sleep 0.5 && xdotool key Down Down Return
 fi
 if ((transfer)); then
-  # The View menu's last item, then Play (the third control of the window).
-  # There is no window manager: the windows are given the focus by hand.
-  sleep 2
-  xdotool search --onlyvisible --name '^Orvanta' windowfocus --sync key alt+v Up Return
-  sleep 1
+  # Play: the third control of the window.
   if ((excite)); then
     xdotool search --onlyvisible --name '传递函数|Transfer function' windowfocus --sync key Tab Tab space
   fi
@@ -106,17 +121,31 @@ kill -0 "$app_pid" 2>/dev/null || { echo "measure-cpu: the program exited; its o
 
 ticks=$(getconf CLK_TCK)
 cpu_ticks() { awk '{ print $14 + $15 }' "/proc/$app_pid/stat"; }
-shares=()
+shares=() open_shares=() closed_shares=()
+state=open
 for ((r = 1; r <= repeat; r++)); do
+  if ((toggle)); then
+    if ((r % 2 == 0)); then close_window; state=closed; else ((r == 1)) || open_window; state=open; fi
+    sleep 1
+  fi
   c0=$(cpu_ticks); t0=$(date +%s.%N)
   sleep "$seconds"
   c1=$(cpu_ticks); t1=$(date +%s.%N)
   share=$(awk -v c="$((c1 - c0))" -v hz="$ticks" -v t0="$t0" -v t1="$t1" 'BEGIN { printf "%.2f", 100 * c / hz / (t1 - t0) }')
   shares+=("$share")
-  echo "window $r: ${share} % of one core over ${seconds} s (load average $(cut -d' ' -f1-3 /proc/loadavg))"
+  if ((toggle)); then
+    if [[ $state == open ]]; then open_shares+=("$share"); else closed_shares+=("$share"); fi
+  fi
+  which=""
+  ((toggle)) && which=" with the window $state"
+  echo "window $r: ${share} % of one core over ${seconds} s$which (load average $(cut -d' ' -f1-3 /proc/loadavg))"
 done
-median=$(printf '%s\n' "${shares[@]}" | sort -n | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }')
-echo "median: ${median} % of one core (range $(printf '%s\n' "${shares[@]}" | sort -n | head -n1)-$(printf '%s\n' "${shares[@]}" | sort -n | tail -n1))"
+median_of() { printf '%s\n' "$@" | sort -n | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
+range_of() { echo "$(printf '%s\n' "$@" | sort -n | head -n1)-$(printf '%s\n' "$@" | sort -n | tail -n1)"; }
+echo "median: $(median_of "${shares[@]}") % of one core (range $(range_of "${shares[@]}"))"
+if ((toggle && ${#closed_shares[@]} > 0)); then
+  echo "window open: median $(median_of "${open_shares[@]}") % (range $(range_of "${open_shares[@]}")); closed: median $(median_of "${closed_shares[@]}") % (range $(range_of "${closed_shares[@]}"))"
+fi
 
 if [[ -n "$perf_file" ]]; then
   perf record -q -e cpu-clock -F 1000 -g -p "$app_pid" -o "$perf_file" -- sleep "$seconds" 2>/dev/null

@@ -1,6 +1,7 @@
 #include "display/TransferPlot.h"
 
 #include "analysis/Decibels.h"
+#include "display/LogFrequencyAxis.h"
 
 #include <QFontMetricsF>
 #include <QPainter>
@@ -20,16 +21,12 @@ double Step125Below(double hz) {
   return decade;
 }
 
-QString HzText(double hz) {
-  return hz >= 1000 ? QStringLiteral("%1k").arg(hz / 1000, 0, 'g', 4) : QString::number(hz, 'g', 4);
-}
-
 // Where a value lands in one plot: x from the log frequency, y from the
 // plot's own range (top value at the top).
 struct Axes {
   QRectF area;
   double lowHz, highHz, top, bottom;
-  double X(double hz) const { return area.left() + area.width() * std::log10(hz / lowHz) / std::log10(highHz / lowHz); }
+  double X(double hz) const { return area.left() + area.width() * LogFraction(hz, lowHz, highHz); }
   double Y(double v) const { return area.top() + area.height() * (top - v) / (top - bottom); }
 };
 
@@ -62,7 +59,7 @@ void PaintFrame(QPainter& p, const Axes& a, double step, const QString& title, b
       p.drawLine(QPointF(x, a.area.top()), QPointF(x, a.area.bottom()));
       if (frequencyNumbers && (m == 1 || (fewDecades && (m == 2 || m == 5)))) {
         p.setPen(o.text);
-        const QString label = HzText(hz);
+        const QString label = FrequencyTickLabel(hz);
         p.drawText(QPointF(x - metrics.horizontalAdvance(label) / 2, a.area.bottom() + metrics.ascent() + 2), label);
       }
     }

@@ -1,6 +1,6 @@
 #include "gui/DistortionPlot.h"
 
-#include "gui/LogFrequencyAxis.h"
+#include "display/LogFrequencyAxis.h"
 
 #include <QPainter>
 #include <QPolygonF>

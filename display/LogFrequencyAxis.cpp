@@ -1,12 +1,12 @@
-#include "gui/LogFrequencyAxis.h"
+#include "display/LogFrequencyAxis.h"
 
 #include <algorithm>
 #include <cmath>
 #include <limits>
 
-double LogFrequencyAxis::XOf(double hz) const {
-  return left + width * std::log(hz / lowHz) / std::log(highHz / lowHz);
-}
+double LogFraction(double hz, double lowHz, double highHz) { return std::log(hz / lowHz) / std::log(highHz / lowHz); }
+
+double LogFrequencyAxis::XOf(double hz) const { return left + width * LogFraction(hz, lowHz, highHz); }
 
 double LogFrequencyAxis::HzOf(double x) const {
   return lowHz * std::pow(highHz / lowHz, (x - left) / width);

@@ -1,13 +1,16 @@
 #pragma once
 
-// The arithmetic of the distortion window's spectrum plot: a logarithmic
-// frequency axis and a linear decibel axis on the plot's pixels, their tick
-// values, and the spectrum reduced to one value per pixel column.
+// The arithmetic of the analysis windows' plots: a logarithmic frequency
+// axis and a linear decibel axis on the plot's pixels, their tick values
+// and labels, and a spectrum reduced to one value per pixel column.
 
 #include <QString>
 
 #include <span>
 #include <vector>
+
+// Where `hz` lies between lowHz (0) and highHz (1) on a logarithmic axis.
+double LogFraction(double hz, double lowHz, double highHz);
 
 // Frequencies lowHz .. highHz spread logarithmically over the pixels
 // left .. left + width.

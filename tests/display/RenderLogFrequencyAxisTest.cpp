@@ -1,6 +1,6 @@
 // The spectrum plot's arithmetic, without a window: the log frequency axis,
 // the ticks and the reduction of a long spectrum to one value per column.
-#include "gui/LogFrequencyAxis.h"
+#include "display/LogFrequencyAxis.h"
 
 #include <gtest/gtest.h>
 

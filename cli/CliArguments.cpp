@@ -53,7 +53,7 @@ bool ParseDistortionOption(const QString& arg, const QString& value, CliArgument
   double low = 0, high = 0;
   if (arg == "--length") {
     if (!ToInteger(value, kDistortionMinLength, kDistortionMaxLength, &n) || (n & (n - 1)) != 0) {
-      *error = QStringLiteral("--length takes a power of two from %1 to %2, not '%3'")
+      *error = CliText::tr("--length takes a power of two from %1 to %2, not '%3'")
                    .arg(kDistortionMinLength)
                    .arg(kDistortionMaxLength)
                    .arg(value);
@@ -62,12 +62,12 @@ bool ParseDistortionOption(const QString& arg, const QString& value, CliArgument
     d.length = static_cast<int>(n);
   } else if (arg == "--fundamental") {
     if (!ToNumber(value, &d.fundamentalHz) || d.fundamentalHz <= 10) {
-      *error = QStringLiteral("--fundamental takes a frequency above 10 Hz, not '%1'").arg(value);
+      *error = CliText::tr("--fundamental takes a frequency above 10 Hz, not '%1'").arg(value);
       return false;
     }
   } else if (arg == "--harmonics") {
     if (!ToInteger(value, 2, 10, &n)) {
-      *error = QStringLiteral("--harmonics takes the highest harmonic, from 2 to 10, not '%1'").arg(value);
+      *error = CliText::tr("--harmonics takes the highest harmonic, from 2 to 10, not '%1'").arg(value);
       return false;
     }
     d.maxHarmonic = static_cast<int>(n);
@@ -76,14 +76,14 @@ bool ParseDistortionOption(const QString& arg, const QString& value, CliArgument
     d.fullBand = value == "full";
     if (d.fullBand) return true;
     if (parts.size() != 2 || !ToNumber(parts[0], &low) || !ToNumber(parts[1], &high) || low < 0 || low >= high) {
-      *error = QStringLiteral("--band takes LOW:HIGH in Hz with 0 <= LOW < HIGH, or full, not '%1'").arg(value);
+      *error = CliText::tr("--band takes LOW:HIGH in Hz with 0 <= LOW < HIGH, or full, not '%1'").arg(value);
       return false;
     }
     d.bandLowHz = low;
     d.bandHighHz = high;
   } else if (arg == "--channel") {
     if (!ToInteger(value, 1, kMaxAnalysisChannels, &n)) {
-      *error = QStringLiteral("--channel takes a channel from 1 to %1, not '%2'").arg(kMaxAnalysisChannels).arg(value);
+      *error = CliText::tr("--channel takes a channel from 1 to %1, not '%2'").arg(kMaxAnalysisChannels).arg(value);
       return false;
     }
     a->channel = static_cast<int>(n);
@@ -101,7 +101,7 @@ bool ParseResponseOption(const QString& arg, const QString& value, CliArguments*
   long long n = 0;
   if (arg == "--fft") {
     if (!ToInteger(value, kTransferMinFft, kTransferMaxFft, &n) || !IsTransferFftSize(static_cast<int>(n))) {
-      *error = QStringLiteral("--fft takes a power of two from %1 to %2, not '%3'")
+      *error = CliText::tr("--fft takes a power of two from %1 to %2, not '%3'")
                    .arg(kTransferMinFft)
                    .arg(kTransferMaxFft)
                    .arg(value);
@@ -113,7 +113,7 @@ bool ParseResponseOption(const QString& arg, const QString& value, CliArguments*
       return value == (f == 0 ? QStringLiteral("none") : QStringLiteral("1/%1").arg(f));
     });
     if (named == std::end(kTransferSmoothings)) {
-      *error = QStringLiteral("--smoothing takes none, 1/48, 1/24, 1/12, 1/6 or 1/3, not '%1'").arg(value);
+      *error = CliText::tr("--smoothing takes none, 1/48, 1/24, 1/12, 1/6 or 1/3, not '%1'").arg(value);
       return false;
     }
     a->smoothing = *named;
@@ -164,7 +164,7 @@ QString OneLine(const QString& text) {
 }
 
 void PrintNote(const QString& text) {
-  std::fprintf(stderr, "ondrix-cli: note: %s\n", OneLine(text).toUtf8().constData());
+  std::fprintf(stderr, "ondrix-cli: %s\n", (CliText::tr("note: ") + OneLine(text)).toUtf8().constData());
 }
 
 namespace {
@@ -304,7 +304,7 @@ std::optional<CliArguments> ParseArguments(const QStringList& args, QString* err
     return a;
   }
   if (response && (a.files.size() < 1 || a.files.size() > 2)) {
-    *error = QStringLiteral("'response' takes a stereo WAV file, or two mono WAV files (the reference, then the response)");
+    *error = CliText::tr("'response' takes a stereo WAV file, or two mono WAV files (the reference, then the response)");
     return std::nullopt;
   }
   if (!response && a.files.size() != 1) {

@@ -123,7 +123,7 @@ int RunGenerate(const QStringList& args) {
     repairs.outOfRange = RepairGeneratorParams(defaults, o->rate, o->channels);
     o = ParseGenerateArguments(args, defaults, &error);
   }
-  if (repairs.Any()) PrintError(QStringLiteral("note: ") + RepairStatusText(paramsPath, repairs));
+  if (repairs.Any()) PrintError(CliText::tr("note: ") + RepairStatusText(paramsPath, repairs));
   if (!o) {
     PrintError(error + CliText::tr(" (see ondrix-cli --help)"));
     return 2;

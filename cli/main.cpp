@@ -184,18 +184,25 @@ int main(int argc, char** argv) {
   for (int i = 1; i < argc; ++i) args << QString::fromLocal8Bit(argv[i]);
   QString error;
   // --lang en|zh, anywhere on the line, else the user's UI language. Qt's
-  // own texts stay as they are: the tool shows no Qt dialog.
-  const std::optional<QString> language = TakeLanguageOption(args, &error);
+  // own texts follow: the tool quotes the reasons Qt gives for a file error.
+  const QStringList given = args;
+  const std::optional<QString> option = TakeLanguageOption(args, &error);
   const auto app = MakeApplication(argc, argv, args);
-  if (!error.isEmpty()) return Fail(error);
-  if (!InstallTranslations(ChooseLanguage(language, QLocale::system().uiLanguages()), &error)) {
-    std::fprintf(stderr, "ondrix-cli: %s\n", error.toUtf8().constData());
-    error.clear();
+  const QString language = ChooseLanguage(option, QLocale::system().uiLanguages());
+  InstallQtTranslations(language);
+  QString loadError;
+  if (!InstallTranslations(language, &loadError))
+    std::fprintf(stderr, "ondrix-cli: %s\n", loadError.toUtf8().constData());
+  if (!error.isEmpty()) {
+    // A wrong --lang is told in the user's language, loaded only now.
+    QStringList again = given;
+    TakeLanguageOption(again, &error);
+    return Fail(error);
   }
   if (args.isEmpty() || args[0] == "--help" || args[0] == "-h") {
     Print(CliUsage() + GenerateUsage() + DistortionUsage() + ResponseUsage() +
           CliText::tr("Every command takes --lang en|zh, the language of its messages, pictures and\n"
-                      "reports (else the user's UI language: English for English, else Chinese).\n"));
+                      "reports (else the user's UI language: Chinese for Chinese, else English).\n"));
     return args.isEmpty() ? 2 : 0;
   }
   if (args[0] == "generate") return RunGenerate(args.mid(1));

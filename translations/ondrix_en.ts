@@ -2,6 +2,29 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en">
 <context>
+    <name>AnalysisWav</name>
+    <message>
+        <source>unsupported data format (tag 0x%1): only PCM integer or IEEE float samples can be analysed</source>
+        <translation>unsupported data format (tag 0x%1): only PCM integer or IEEE float samples can be analysed</translation>
+    </message>
+    <message>
+        <source>unsupported sample width: %1-bit float (32 or 64 bits can be analysed)</source>
+        <translation>unsupported sample width: %1-bit float (32 or 64 bits can be analysed)</translation>
+    </message>
+    <message>
+        <source>unsupported sample width: %1-bit integer (8, 16, 24 or 32 bits can be analysed)</source>
+        <translation>unsupported sample width: %1-bit integer (8, 16, 24 or 32 bits can be analysed)</translation>
+    </message>
+    <message>
+        <source>unsupported number of channels: %1 (1 to %2 can be analysed)</source>
+        <translation>unsupported number of channels: %1 (1 to %2 can be analysed)</translation>
+    </message>
+    <message>
+        <source>frame %1 of channel %2 holds a float sample that is not a finite number</source>
+        <translation>frame %1 of channel %2 holds a float sample that is not a finite number</translation>
+    </message>
+</context>
+<context>
     <name>AppTitle</name>
     <message>
         <source>声卡双通道测量台</source>
@@ -1027,14 +1050,6 @@ FILE.wav (and --at): the frame a sampling plug-in delivers on its first tick.
         <translation>cannot play: %1</translation>
     </message>
     <message>
-        <source>Every command takes --lang en|zh, the language of its messages, pictures and
-reports (else the user&apos;s UI language: English for English, else Chinese).
-</source>
-        <translation>Every command takes --lang en|zh, the language of its messages, pictures and
-reports (else the user&apos;s UI language: English for English, else Chinese).
-</translation>
-    </message>
-    <message>
         <source>no whole %1 at element %2: the file holds %3 elements, a %1 takes %4</source>
         <translation>no whole %1 at element %2: the file holds %3 elements, a %1 takes %4</translation>
     </message>
@@ -1070,12 +1085,147 @@ reports (else the user&apos;s UI language: English for English, else Chinese).
         <source>%1: cannot write the report (%2)</source>
         <translation>%1: cannot write the report (%2)</translation>
     </message>
+    <message>
+        <source>--length takes a power of two from %1 to %2, not &apos;%3&apos;</source>
+        <translation>--length takes a power of two from %1 to %2, not &apos;%3&apos;</translation>
+    </message>
+    <message>
+        <source>--fundamental takes a frequency above 10 Hz, not &apos;%1&apos;</source>
+        <translation>--fundamental takes a frequency above 10 Hz, not &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>--harmonics takes the highest harmonic, from 2 to 10, not &apos;%1&apos;</source>
+        <translation>--harmonics takes the highest harmonic, from 2 to 10, not &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>--band takes LOW:HIGH in Hz with 0 &lt;= LOW &lt; HIGH, or full, not &apos;%1&apos;</source>
+        <translation>--band takes LOW:HIGH in Hz with 0 &lt;= LOW &lt; HIGH, or full, not &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>--channel takes a channel from 1 to %1, not &apos;%2&apos;</source>
+        <translation>--channel takes a channel from 1 to %1, not &apos;%2&apos;</translation>
+    </message>
+    <message>
+        <source>--fft takes a power of two from %1 to %2, not &apos;%3&apos;</source>
+        <translation>--fft takes a power of two from %1 to %2, not &apos;%3&apos;</translation>
+    </message>
+    <message>
+        <source>--smoothing takes none, 1/48, 1/24, 1/12, 1/6 or 1/3, not &apos;%1&apos;</source>
+        <translation>--smoothing takes none, 1/48, 1/24, 1/12, 1/6 or 1/3, not &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>&apos;response&apos; takes a stereo WAV file, or two mono WAV files (the reference, then the response)</source>
+        <translation>&apos;response&apos; takes a stereo WAV file, or two mono WAV files (the reference, then the response)</translation>
+    </message>
+    <message>
+        <source>%1: the file holds %2 frames, %3 of them from frame %4; the analysis needs at least %5</source>
+        <translation>%1: the file holds %2 frames, %3 of them from frame %4; the analysis needs at least %5</translation>
+    </message>
+    <message>
+        <source>%1: %2 frames from frame %3, not %4: analysing %5</source>
+        <translation>%1: %2 frames from frame %3, not %4: analysing %5</translation>
+    </message>
+    <message>
+        <source>--channel %1 is past the last channel, %2</source>
+        <translation>--channel %1 is past the last channel, %2</translation>
+    </message>
+    <message>
+        <source>%1 channels: pick one with --channel K (every channel is analysed only up to %2)</source>
+        <translation>%1 channels: pick one with --channel K (every channel is analysed only up to %2)</translation>
+    </message>
+    <message>
+        <source>--fundamental %1 Hz is not below half the sample rate (%2 Hz)</source>
+        <translation>--fundamental %1 Hz is not below half the sample rate (%2 Hz)</translation>
+    </message>
+    <message>
+        <source>channel %1: %2</source>
+        <translation>channel %1: %2</translation>
+    </message>
+    <message>
+        <source>Every command takes --lang en|zh, the language of its messages, pictures and
+reports (else the user&apos;s UI language: Chinese for Chinese, else English).
+</source>
+        <translation>Every command takes --lang en|zh, the language of its messages, pictures and
+reports (else the user&apos;s UI language: Chinese for Chinese, else English).
+</translation>
+    </message>
+    <message>
+        <source>%1: the picture could not be encoded as PNG</source>
+        <translation>%1: the picture could not be encoded as PNG</translation>
+    </message>
+    <message>
+        <source>%1: a mono file; give a stereo file (CH1 the reference, CH2 the response) or two mono files</source>
+        <translation>%1: a mono file; give a stereo file (CH1 the reference, CH2 the response) or two mono files</translation>
+    </message>
+    <message>
+        <source>%1: %2 channels; two files must each be mono</source>
+        <translation>%1: %2 channels; two files must each be mono</translation>
+    </message>
+    <message>
+        <source>%1 is at %2 Hz and %3 at %4 Hz; both must have one sample rate</source>
+        <translation>%1 is at %2 Hz and %3 at %4 Hz; both must have one sample rate</translation>
+    </message>
+    <message>
+        <source>%1: %2 frames, fewer than one FFT segment of %3; give a smaller --fft or a longer file</source>
+        <translation>%1: %2 frames, fewer than one FFT segment of %3; give a smaller --fft or a longer file</translation>
+    </message>
+    <message>
+        <source>the files overlap by %1 frames once aligned, fewer than one FFT segment of %2</source>
+        <translation>the files overlap by %1 frames once aligned, fewer than one FFT segment of %2</translation>
+    </message>
 </context>
 <context>
     <name>CsvExport</name>
     <message>
         <source>无法写入文件 %1：%2</source>
         <translation>Cannot write the file %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>DistortionAnalysis</name>
+    <message>
+        <source>the sample rate must be above 0</source>
+        <translation>the sample rate must be above 0</translation>
+    </message>
+    <message>
+        <source>the full scale must be above 0</source>
+        <translation>the full scale must be above 0</translation>
+    </message>
+    <message>
+        <source>the analysis length %1 is below %2</source>
+        <translation>the analysis length %1 is below %2</translation>
+    </message>
+    <message>
+        <source>the block holds %1 samples; the analysis needs at least %2</source>
+        <translation>the block holds %1 samples; the analysis needs at least %2</translation>
+    </message>
+    <message>
+        <source>the measurement band %1 Hz .. %2 Hz is empty</source>
+        <translation>the measurement band %1 Hz .. %2 Hz is empty</translation>
+    </message>
+    <message>
+        <source>the given fundamental frequency is not a frequency</source>
+        <translation>the given fundamental frequency is not a frequency</translation>
+    </message>
+    <message>
+        <source>sample %1 is not a finite number</source>
+        <translation>sample %1 is not a finite number</translation>
+    </message>
+    <message>
+        <source>the given fundamental %1 Hz is outside %2 Hz .. %3 Hz</source>
+        <translation>the given fundamental %1 Hz is outside %2 Hz .. %3 Hz</translation>
+    </message>
+    <message>
+        <source>the sample rate leaves no frequencies above 10 Hz</source>
+        <translation>the sample rate leaves no frequencies above 10 Hz</translation>
+    </message>
+    <message>
+        <source>the strongest component lies below %1 Hz, too close to DC for %2 samples</source>
+        <translation>the strongest component lies below %1 Hz, too close to DC for %2 samples</translation>
+    </message>
+    <message>
+        <source>the signal has no component above 10 Hz</source>
+        <translation>the signal has no component above 10 Hz</translation>
     </message>
 </context>
 <context>

@@ -55,28 +55,6 @@
         <translation>--smoothing 应为 none、1/48、1/24、1/12、1/6 或 1/3，而不是“%1”</translation>
     </message>
     <message>
-        <source>usage: ondrix-cli info FILE.wav
-       ondrix-cli measure FILE.wav [--at ELEMENT] [--edge rising|falling] [--level N] [--json]
-       ondrix-cli spectrum FILE.wav [--at ELEMENT] [--gain STEP] [--bins] [--json]
-       ondrix-cli render FILE.wav OUT.bmp|OUT.png [--at ELEMENT] [--mode time|freq]
-                  [--size WIDTHxHEIGHT] [--settings setting.ini]
-       ondrix-cli csv FILE.wav OUT.csv [--at ELEMENT]
-       ondrix-cli report FILE.wav OUT.pdf [--at ELEMENT] [--mode time|freq]
-measure, spectrum and render take --plugin LIB --rate HZ [--channels 1|2] in place of
-FILE.wav (and --at): the frame a sampling plug-in delivers on its first tick.
-</source>
-        <translation>用法： ondrix-cli info FILE.wav
-       ondrix-cli measure FILE.wav [--at ELEMENT] [--edge rising|falling] [--level N] [--json]
-       ondrix-cli spectrum FILE.wav [--at ELEMENT] [--gain STEP] [--bins] [--json]
-       ondrix-cli render FILE.wav OUT.bmp|OUT.png [--at ELEMENT] [--mode time|freq]
-                  [--size WIDTHxHEIGHT] [--settings setting.ini]
-       ondrix-cli csv FILE.wav OUT.csv [--at ELEMENT]
-       ondrix-cli report FILE.wav OUT.pdf [--at ELEMENT] [--mode time|freq]
-measure、spectrum 和 render 可用 --plugin LIB --rate HZ [--channels 1|2] 代替
-FILE.wav（及 --at）：分析采样插件首次送来的一帧数据。
-</translation>
-    </message>
-    <message>
         <source>note: </source>
         <translation>注：</translation>
     </message>
@@ -201,20 +179,6 @@ FILE.wav（及 --at）：分析采样插件首次送来的一帧数据。
         <translation>声道 %1：%2</translation>
     </message>
     <message>
-        <source>       ondrix-cli generate OUT.wav [--sweep] [--left WAVE] [--right WAVE] [--left-freq HZ]
-                  [--right-freq HZ] [--left-peak N] [--right-peak N] [--rise MS] [--rate HZ]
-                  [--channels 1|2] [--play SECONDS]
-                  (WAVE: sine|triangle|square|sawtooth; in sweep mode the frequencies are
-                  start and end)
-</source>
-        <translation>       ondrix-cli generate OUT.wav [--sweep] [--left WAVE] [--right WAVE] [--left-freq HZ]
-                  [--right-freq HZ] [--left-peak N] [--right-peak N] [--rise MS] [--rate HZ]
-                  [--channels 1|2] [--play SECONDS]
-                  （WAVE：sine|triangle|square|sawtooth；扫频模式下两个频率
-                  为起始频率和结束频率）
-</translation>
-    </message>
-    <message>
         <source>%1 takes sine, triangle, square or sawtooth, not &apos;%2&apos;</source>
         <translation>%1 应为 sine（正弦波）、triangle（三角波）、square（方波）或 sawtooth（锯齿波），而不是“%2”</translation>
     </message>
@@ -249,14 +213,6 @@ FILE.wav（及 --at）：分析采样插件首次送来的一帧数据。
     <message>
         <source>cannot play: %1</source>
         <translation>无法播放：%1</translation>
-    </message>
-    <message>
-        <source>Every command takes --lang en|zh, the language of its messages, pictures and
-reports (else the user&apos;s UI language: Chinese for Chinese, else English).
-</source>
-        <translation>每个命令都接受 --lang en|zh，即其消息、图片和报告的语言
-（不给出时按用户的界面语言：中文用中文，其他语言用英文）。
-</translation>
     </message>
     <message>
         <source>no whole %1 at element %2: the file holds %3 elements, a %1 takes %4</source>
@@ -317,6 +273,256 @@ reports (else the user&apos;s UI language: Chinese for Chinese, else English).
     <message>
         <source>the files overlap by %1 frames once aligned, fewer than one FFT segment of %2</source>
         <translation>两个文件对齐后只重叠 %1 帧，不足一个 FFT 段（%2 帧）</translation>
+    </message>
+    <message>
+        <source>Prints the file&apos;s format, frames and duration.</source>
+        <translation>显示文件的格式、帧数和时长。</translation>
+    </message>
+    <message>
+        <source>Prints the trigger index and each channel&apos;s frequency and RMS (in sample units) of the frame from --at.</source>
+        <translation>显示从 --at 起那一帧的触发位置，以及各通道的频率和有效值（以采样值为单位）。</translation>
+    </message>
+    <message>
+        <source>Prints each channel&apos;s peak frequency in the spectrum of the frame from --at; with --bins also the 1024 displayed magnitudes.</source>
+        <translation>显示从 --at 起那一帧的频谱中各通道的峰值频率；加 --bins 时还显示屏幕上的 1024 个幅值。</translation>
+    </message>
+    <message>
+        <source>Writes the picture the program shows for the frame from --at: PNG when OUT ends in .png, else a 24-bit BMP.</source>
+        <translation>写出程序为从 --at 起那一帧显示的图片：OUT 以 .png 结尾时为 PNG，否则为 24 位 BMP。</translation>
+    </message>
+    <message>
+        <source>Writes the program&apos;s CSV export of the 2048 elements from --at.</source>
+        <translation>写出从 --at 起 2048 个元素的 CSV 导出，与程序导出的相同。</translation>
+    </message>
+    <message>
+        <source>Writes the printed test report of the frame from --at as a one-page A4 PDF.</source>
+        <translation>把从 --at 起那一帧的打印测试报告写成一页 A4 的 PDF。</translation>
+    </message>
+    <message>
+        <source>Prints the fundamental, harmonics, THD, THD+N, SINAD, SNR, ENOB and DC offset of every channel of a block from --at; also reads 24- and 32-bit integer and 32- and 64-bit float files of up to 64 channels.</source>
+        <translation>显示从 --at 起一段数据中每个声道的基波、谐波、THD、THD+N、SINAD、SNR、ENOB 和直流偏移；也能读取 24 位和 32 位整数、32 位和 64 位浮点、最多 64 个声道的文件。</translation>
+    </message>
+    <message>
+        <source>Prints a device&apos;s transfer function (magnitude, phase, coherence) and delay from a stereo file (CH1 the reference, CH2 the response) or two mono files.</source>
+        <translation>由一个立体声文件（CH1 为参考，CH2 为响应）或两个单声道文件，显示被测设备的传递函数（幅度、相位、相干）和延迟。</translation>
+    </message>
+    <message>
+        <source>Writes the generator&apos;s signal.wav: a function signal, or with --sweep a sine sweep; values not given come from wavedata.ini.</source>
+        <translation>写出信号发生器的 signal.wav：函数信号，加 --sweep 时为正弦扫频信号；未给出的参数取自 wavedata.ini。</translation>
+    </message>
+    <message>
+        <source>the element (one sample of one channel) where the frame starts, from 0</source>
+        <translation>一帧开始处的元素（一个声道的一个样本），从 0 起</translation>
+    </message>
+    <message>
+        <source>the trigger edge (rising if not given)</source>
+        <translation>触发沿（不给出时为 rising，上升沿）</translation>
+    </message>
+    <message>
+        <source>the trigger level, a sample value from -32768 to 32767</source>
+        <translation>触发电平，-32768 到 32767 之间的采样值</translation>
+    </message>
+    <message>
+        <source>the magnitudes are divided by 2^STEP, STEP from 0 to 10 (5 if not given)</source>
+        <translation>幅值除以 2^STEP，STEP 为 0 到 10（不给出时为 5）</translation>
+    </message>
+    <message>
+        <source>also print the 1024 displayed magnitudes</source>
+        <translation>同时显示屏幕上的 1024 个幅值</translation>
+    </message>
+    <message>
+        <source>the waveform or the spectrum (time if not given)</source>
+        <translation>波形（time）或频谱（freq），不给出时为 time</translation>
+    </message>
+    <message>
+        <source>the window&apos;s size in pixels, each side up to 8192 (1000x600 if not given)</source>
+        <translation>窗口大小，以像素为单位，每边最大 8192（不给出时为 1000x600）</translation>
+    </message>
+    <message>
+        <source>the size of the --png picture in pixels, each side up to 8192 (1000x600)</source>
+        <translation>--png 图片的大小，以像素为单位，每边最大 8192（默认 1000x600）</translation>
+    </message>
+    <message>
+        <source>the settings to draw with (a setting.ini)</source>
+        <translation>绘图所用的设置（一个 setting.ini）</translation>
+    </message>
+    <message>
+        <source>a sampling plug-in in place of FILE.wav and --at: the frame it delivers</source>
+        <translation>用采样插件代替 FILE.wav 和 --at：分析它送来的那一帧</translation>
+    </message>
+    <message>
+        <source>the plug-in&apos;s sample rate (needed with --plugin)</source>
+        <translation>插件的采样率（使用 --plugin 时必须给出）</translation>
+    </message>
+    <message>
+        <source>the plug-in&apos;s channels (else the settings&apos;, two by default)</source>
+        <translation>插件的通道数（否则取设置中的，默认为 2）</translation>
+    </message>
+    <message>
+        <source>frames analysed, a power of two from 4096 to 262144 (65536 if not given)</source>
+        <translation>分析的帧数，4096 到 262144 之间的 2 的幂（不给出时为 65536）</translation>
+    </message>
+    <message>
+        <source>the fundamental near this frequency (else the strongest above 10 Hz)</source>
+        <translation>在此频率附近找基波（否则取 10 Hz 以上最强的分量）</translation>
+    </message>
+    <message>
+        <source>the highest harmonic measured, from 2 to 10 (10 if not given)</source>
+        <translation>测量的最高谐波次数，2 到 10（不给出时为 10）</translation>
+    </message>
+    <message>
+        <source>the band measured in Hz (20:20000 if not given), or the full band</source>
+        <translation>测量频带，以 Hz 为单位（不给出时为 20:20000），或 full 表示全频带</translation>
+    </message>
+    <message>
+        <source>only channel K, from 1 (needed for files of more than 8 channels)</source>
+        <translation>只分析第 K 个声道，从 1 起（超过 8 个声道的文件必须给出）</translation>
+    </message>
+    <message>
+        <source>the FFT size, a power of two from 4096 to 65536 (16384 if not given)</source>
+        <translation>FFT 点数，4096 到 65536 之间的 2 的幂（不给出时为 16384）</translation>
+    </message>
+    <message>
+        <source>average the curve over this fraction of an octave</source>
+        <translation>按此倍频程分数平滑曲线</translation>
+    </message>
+    <message>
+        <source>also write the points as CSV</source>
+        <translation>同时把各点写成 CSV</translation>
+    </message>
+    <message>
+        <source>also write the plots as PNG</source>
+        <translation>同时把曲线图写成 PNG</translation>
+    </message>
+    <message>
+        <source>print one line of JSON instead of text</source>
+        <translation>输出一行 JSON，而不是文本</translation>
+    </message>
+    <message>
+        <source>a sine sweep instead of the function signal</source>
+        <translation>正弦扫频信号，而不是函数信号</translation>
+    </message>
+    <message>
+        <source>the left channel&apos;s wave: sine, triangle, square or sawtooth</source>
+        <translation>左声道的波形：sine（正弦波）、triangle（三角波）、square（方波）或 sawtooth（锯齿波）</translation>
+    </message>
+    <message>
+        <source>the right channel&apos;s wave</source>
+        <translation>右声道的波形</translation>
+    </message>
+    <message>
+        <source>the left channel&apos;s frequency (with --sweep: the start)</source>
+        <translation>左声道的频率（加 --sweep 时为起始频率）</translation>
+    </message>
+    <message>
+        <source>the right channel&apos;s frequency (with --sweep: the end)</source>
+        <translation>右声道的频率（加 --sweep 时为结束频率）</translation>
+    </message>
+    <message>
+        <source>the left channel&apos;s peak, from 10 to 32767</source>
+        <translation>左声道的峰值，10 到 32767</translation>
+    </message>
+    <message>
+        <source>the right channel&apos;s peak, from 10 to 32767</source>
+        <translation>右声道的峰值，10 到 32767</translation>
+    </message>
+    <message>
+        <source>the sweep&apos;s rise time in milliseconds</source>
+        <translation>扫频上升时间，以毫秒为单位</translation>
+    </message>
+    <message>
+        <source>the sample rate, from 44100 to 200000 (else 44100)</source>
+        <translation>采样率，44100 到 200000（否则为 44100）</translation>
+    </message>
+    <message>
+        <source>mono or stereo (2 if not given)</source>
+        <translation>单声道或立体声（不给出时为 2）</translation>
+    </message>
+    <message>
+        <source>then play the signal looped through the sound card for so long</source>
+        <translation>然后通过声卡循环播放信号这么长时间</translation>
+    </message>
+    <message>
+        <source>OPTION</source>
+        <translation>选项</translation>
+    </message>
+    <message>
+        <source>the language of the messages, pictures and reports (else the user&apos;s UI language)</source>
+        <translation>消息、图片和报告的语言（否则按用户的界面语言）</translation>
+    </message>
+    <message>
+        <source>print this help and exit</source>
+        <translation>显示本帮助并退出</translation>
+    </message>
+    <message>
+        <source>print this help, or with a command that command&apos;s (as &apos;help COMMAND&apos; does), and exit</source>
+        <translation>显示本帮助，或给出命令时显示该命令的帮助（同“help COMMAND”），然后退出</translation>
+    </message>
+    <message>
+        <source>print the version and exit</source>
+        <translation>显示版本并退出</translation>
+    </message>
+    <message>
+        <source>Exit status:
+</source>
+        <translation>退出状态：
+</translation>
+    </message>
+    <message>
+        <source>success</source>
+        <translation>成功</translation>
+    </message>
+    <message>
+        <source>generate: the file was written but could not be played</source>
+        <translation>generate：文件已写出，但无法播放</translation>
+    </message>
+    <message>
+        <source>bad arguments, an input that cannot be read or measured, or an output that cannot be written; one line on stderr says why</source>
+        <translation>参数有误、输入无法读取或测量、或输出无法写入；stderr 上的一行说明原因</translation>
+    </message>
+    <message>
+        <source>Usage: ondrix-cli COMMAND ARGUMENT... [OPTION]...
+Try &apos;ondrix-cli --help&apos; for more information.
+</source>
+        <translation>用法：ondrix-cli 命令 参数... [选项]...
+详细信息请运行“ondrix-cli --help”。
+</translation>
+    </message>
+    <message>
+        <source>Usage: ondrix-cli COMMAND ARGUMENT... [OPTION]...
+  or:  ondrix-cli help [COMMAND]
+  or:  ondrix-cli --help | --version
+</source>
+        <translation>用法：ondrix-cli 命令 参数... [选项]...
+  或：ondrix-cli help [命令]
+  或：ondrix-cli --help | --version
+</translation>
+    </message>
+    <message>
+        <source>Measures WAV recordings and sampling plug-ins the way the Orvanta instrument does, without a window: measurements, spectra, pictures, CSV, reports, distortion, transfer functions and test signals.</source>
+        <translation>不开窗口，像 Orvanta 仪器一样测量 WAV 录音和采样插件：测量值、频谱、图片、CSV、报告、失真、传递函数和测试信号。</translation>
+    </message>
+    <message>
+        <source>Commands:
+</source>
+        <translation>命令：
+</translation>
+    </message>
+    <message>
+        <source>Options: %1.</source>
+        <translation>选项：%1。</translation>
+    </message>
+    <message>
+        <source>Options:
+</source>
+        <translation>选项：
+</translation>
+    </message>
+    <message>
+        <source>Usage: ondrix-cli %1
+</source>
+        <translation>用法：ondrix-cli %1
+</translation>
     </message>
 </context>
 <context>

@@ -5,11 +5,17 @@
 #include "analysis/TaperWindow.h"
 #include "analysis/ToneFit.h"
 
+#include <QCoreApplication>
 #include <QString>
 
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+
+// The refusals' texts: written in English, shown in the program's language.
+struct DistortionAnalysis {
+  Q_DECLARE_TR_FUNCTIONS(DistortionAnalysis)
+};
 
 namespace {
 
@@ -128,13 +134,16 @@ DistortionResult AnalyseDistortion(std::span<const double> samples, double sampl
   DistortionResult result;
   result.sampleRate = sampleRate;
   result.fullScale = fullScale;
-  if (!(sampleRate > 0) || !std::isfinite(sampleRate)) return Failed(result, "the sample rate must be above 0");
-  if (!(fullScale > 0) || !std::isfinite(fullScale)) return Failed(result, "the full scale must be above 0");
+  if (!(sampleRate > 0) || !std::isfinite(sampleRate))
+    return Failed(result, DistortionAnalysis::tr("the sample rate must be above 0"));
+  if (!(fullScale > 0) || !std::isfinite(fullScale))
+    return Failed(result, DistortionAnalysis::tr("the full scale must be above 0"));
   if (options.length < kDistortionMinLength)
-    return Failed(result, QString("the analysis length %1 is below %2").arg(options.length).arg(kDistortionMinLength));
+    return Failed(result,
+                  DistortionAnalysis::tr("the analysis length %1 is below %2").arg(options.length).arg(kDistortionMinLength));
   const int n = AnalysisLength(samples.size(), options.length);
   if (n == 0)
-    return Failed(result, QString("the block holds %1 samples; the analysis needs at least %2")
+    return Failed(result, DistortionAnalysis::tr("the block holds %1 samples; the analysis needs at least %2")
                               .arg(samples.size())
                               .arg(kDistortionMinLength));
   result.length = n;
@@ -142,16 +151,16 @@ DistortionResult AnalyseDistortion(std::span<const double> samples, double sampl
   result.bandLowHz = options.fullBand ? 0 : std::max(options.bandLowHz, 0.0);
   result.bandHighHz = options.fullBand ? nyquist : std::min(options.bandHighHz, nyquist);
   if (!(result.bandHighHz > result.bandLowHz))
-    return Failed(result, QString("the measurement band %1 Hz .. %2 Hz is empty")
+    return Failed(result, DistortionAnalysis::tr("the measurement band %1 Hz .. %2 Hz is empty")
                               .arg(Hz(result.bandLowHz), Hz(result.bandHighHz)));
   if (!(options.fundamentalHz >= 0) || !std::isfinite(options.fundamentalHz))
-    return Failed(result, "the given fundamental frequency is not a frequency");
+    return Failed(result, DistortionAnalysis::tr("the given fundamental frequency is not a frequency"));
 
   const std::span<const double> block = samples.last(n);
   double sum = 0;
   for (size_t t = 0; t < block.size(); ++t) {
     if (!std::isfinite(block[t]))
-      return Failed(result, QString("sample %1 is not a finite number").arg(samples.size() - n + t));
+      return Failed(result, DistortionAnalysis::tr("sample %1 is not a finite number").arg(samples.size() - n + t));
     sum += block[t];
   }
   const double mean = sum / n;
@@ -178,19 +187,20 @@ DistortionResult AnalyseDistortion(std::span<const double> samples, double sampl
     first = std::max(first, centre - kSearchReach);
     last = std::min(last, centre + kSearchReach);
     if (first > last)
-      return Failed(result, QString("the given fundamental %1 Hz is outside %2 Hz .. %3 Hz")
+      return Failed(result, DistortionAnalysis::tr("the given fundamental %1 Hz is outside %2 Hz .. %3 Hz")
                                 .arg(Hz(options.fundamentalHz), Hz(lowest * binHz), Hz(highest * binHz)));
   }
-  if (first > last) return Failed(result, "the sample rate leaves no frequencies above 10 Hz");
+  if (first > last) return Failed(result, DistortionAnalysis::tr("the sample rate leaves no frequencies above 10 Hz"));
   const int peak = static_cast<int>(std::max_element(power.begin() + first, power.begin() + last + 1) - power.begin());
   if (options.fundamentalHz == 0 && peak == lowest && power[peak - 1] > power[peak])
-    return Failed(result, QString("the strongest component lies below %1 Hz, too close to DC for %2 samples")
-                              .arg(Hz(lowest * binHz))
-                              .arg(n));
+    return Failed(result,
+                  DistortionAnalysis::tr("the strongest component lies below %1 Hz, too close to DC for %2 samples")
+                      .arg(Hz(lowest * binHz))
+                      .arg(n));
 
   const ToneFit tone = FitTone(spectrum.bins, peak, window);
   if (!(tone.amplitude > kNoComponent * std::max(fullScale, std::abs(mean))))
-    return Failed(result, "the signal has no component above 10 Hz");
+    return Failed(result, DistortionAnalysis::tr("the signal has no component above 10 Hz"));
   const double fundamentalPower = tone.amplitude * tone.amplitude / 2;
   result.fundamentalHz = tone.bin * binHz;
   result.fundamentalRms = std::sqrt(fundamentalPower);

@@ -32,7 +32,7 @@ struct DistortionHarmonic {
 
 struct DistortionResult {
   bool ok = false;
-  std::string reason;  // one English line when !ok
+  std::string reason;  // one line in the program's language when !ok
 
   int length = 0;          // samples analysed (the last `length` of the block)
   double sampleRate = 0;

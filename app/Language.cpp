@@ -4,13 +4,17 @@
 
 QString ChooseLanguage(const std::optional<QString>& option, const QStringList& uiLanguages) {
   if (option) return *option;
+  // The user's languages in their order of preference, as LANGUAGE lists
+  // them: the first the program speaks decides, the later ones being the
+  // user's fallbacks ("de:zh": no German, so Chinese). English when none is
+  // English or Chinese, the C and POSIX locales included.
   for (const QString& language : uiLanguages) {
-    // "en", "en-US", "en_GB": the language is what comes before a separator.
+    // "en", "en-US", "zh_TW", "zh-Hans-CN": the language is what comes before a separator.
     const QString code = language.section(QLatin1Char('-'), 0, 0).section(QLatin1Char('_'), 0, 0).toLower();
     if (code == QLatin1String("en")) return QStringLiteral("en");
     if (code == QLatin1String("zh")) return QStringLiteral("zh");
   }
-  return QStringLiteral("zh");
+  return QStringLiteral("en");
 }
 
 std::optional<QString> TakeLanguageOption(QStringList& args, QString* error) {

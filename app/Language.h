@@ -11,7 +11,7 @@
 // "en" or "zh". `option` is the value of --lang ("en" or "zh") and wins when
 // given; otherwise the first of `uiLanguages` (QLocale's, most preferred
 // first, "en-GB", "zh-Hans-CN", ...) that is English or Chinese decides, and
-// Chinese when none is either.
+// English when none is either (German, the C locale).
 QString ChooseLanguage(const std::optional<QString>& option, const QStringList& uiLanguages);
 
 // Takes "--lang VALUE" or "--lang=VALUE" out of `args` (anywhere in them)

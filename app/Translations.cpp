@@ -6,8 +6,13 @@
 #include <QLibraryInfo>
 #include <QTranslator>
 
+#include <clocale>
+
 bool InstallTranslations(const QString& language, QString* error) {
-  if (language == QLatin1String("zh")) return true;
+  // The reasons the system gives for a failed file operation (strerror) are
+  // quoted in the program's messages: in English they are the C locale's,
+  // whatever the user's locale says. In Chinese they stay the system's.
+  if (language == QLatin1String("en")) std::setlocale(LC_MESSAGES, "C");
   const QString name = QStringLiteral("translations/ondrix_%1.qm").arg(language);
   const QString path = FindResource(name);
   auto* translator = new QTranslator(QCoreApplication::instance());

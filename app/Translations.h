@@ -5,10 +5,13 @@
 
 #include <QString>
 
-// For "en": the program's English texts, translations/ondrix_en.qm among the
-// read-only resources. For "zh" nothing: the program's texts are the Chinese
-// original. False with `error` naming the file when the English translation
-// cannot be loaded: the program then shows its original texts.
+// The program's texts in `language`, from the read-only resources'
+// translations/ondrix_<language>.qm: for "en" the English of its Chinese
+// texts, for "zh" the Chinese of the texts written in English (ondrix-cli's
+// messages, the analyses' refusals). In English, the system's reasons for a
+// failed file operation are English too. False with `error` naming the file
+// when the translation cannot be loaded: the program then shows its texts as
+// written.
 bool InstallTranslations(const QString& language, QString* error);
 
 // Qt's own texts (its dialogs, its buttons, the reasons it gives for a file

@@ -1,5 +1,6 @@
 #include "cli/CliArguments.h"
 
+#include "cli/CliCommands.h"
 #include "cli/CliText.h"
 #include "files/AnalysisWav.h"
 
@@ -41,10 +42,6 @@ bool ToNumber(const QString& text, double* out) {
   return true;
 }
 
-bool IsDistortionOption(const QString& arg) {
-  return arg == "--length" || arg == "--fundamental" || arg == "--harmonics" || arg == "--band" || arg == "--channel";
-}
-
 // One of the options only `distortion` takes, with its value. Their
 // messages, like the command's, are English only.
 bool ParseDistortionOption(const QString& arg, const QString& value, CliArguments* a, QString* error) {
@@ -53,7 +50,7 @@ bool ParseDistortionOption(const QString& arg, const QString& value, CliArgument
   double low = 0, high = 0;
   if (arg == "--length") {
     if (!ToInteger(value, kDistortionMinLength, kDistortionMaxLength, &n) || (n & (n - 1)) != 0) {
-      *error = QStringLiteral("--length takes a power of two from %1 to %2, not '%3'")
+      *error = CliText::tr("--length takes a power of two from %1 to %2, not '%3'")
                    .arg(kDistortionMinLength)
                    .arg(kDistortionMaxLength)
                    .arg(value);
@@ -62,12 +59,12 @@ bool ParseDistortionOption(const QString& arg, const QString& value, CliArgument
     d.length = static_cast<int>(n);
   } else if (arg == "--fundamental") {
     if (!ToNumber(value, &d.fundamentalHz) || d.fundamentalHz <= 10) {
-      *error = QStringLiteral("--fundamental takes a frequency above 10 Hz, not '%1'").arg(value);
+      *error = CliText::tr("--fundamental takes a frequency above 10 Hz, not '%1'").arg(value);
       return false;
     }
   } else if (arg == "--harmonics") {
     if (!ToInteger(value, 2, 10, &n)) {
-      *error = QStringLiteral("--harmonics takes the highest harmonic, from 2 to 10, not '%1'").arg(value);
+      *error = CliText::tr("--harmonics takes the highest harmonic, from 2 to 10, not '%1'").arg(value);
       return false;
     }
     d.maxHarmonic = static_cast<int>(n);
@@ -76,23 +73,19 @@ bool ParseDistortionOption(const QString& arg, const QString& value, CliArgument
     d.fullBand = value == "full";
     if (d.fullBand) return true;
     if (parts.size() != 2 || !ToNumber(parts[0], &low) || !ToNumber(parts[1], &high) || low < 0 || low >= high) {
-      *error = QStringLiteral("--band takes LOW:HIGH in Hz with 0 <= LOW < HIGH, or full, not '%1'").arg(value);
+      *error = CliText::tr("--band takes LOW:HIGH in Hz with 0 <= LOW < HIGH, or full, not '%1'").arg(value);
       return false;
     }
     d.bandLowHz = low;
     d.bandHighHz = high;
   } else if (arg == "--channel") {
     if (!ToInteger(value, 1, kMaxAnalysisChannels, &n)) {
-      *error = QStringLiteral("--channel takes a channel from 1 to %1, not '%2'").arg(kMaxAnalysisChannels).arg(value);
+      *error = CliText::tr("--channel takes a channel from 1 to %1, not '%2'").arg(kMaxAnalysisChannels).arg(value);
       return false;
     }
     a->channel = static_cast<int>(n);
   }
   return true;
-}
-
-bool IsResponseOption(const QString& arg) {
-  return arg == "--fft" || arg == "--smoothing" || arg == "--csv" || arg == "--png";
 }
 
 // One of the options only `response` takes, with its value; English only,
@@ -101,7 +94,7 @@ bool ParseResponseOption(const QString& arg, const QString& value, CliArguments*
   long long n = 0;
   if (arg == "--fft") {
     if (!ToInteger(value, kTransferMinFft, kTransferMaxFft, &n) || !IsTransferFftSize(static_cast<int>(n))) {
-      *error = QStringLiteral("--fft takes a power of two from %1 to %2, not '%3'")
+      *error = CliText::tr("--fft takes a power of two from %1 to %2, not '%3'")
                    .arg(kTransferMinFft)
                    .arg(kTransferMaxFft)
                    .arg(value);
@@ -113,7 +106,7 @@ bool ParseResponseOption(const QString& arg, const QString& value, CliArguments*
       return value == (f == 0 ? QStringLiteral("none") : QStringLiteral("1/%1").arg(f));
     });
     if (named == std::end(kTransferSmoothings)) {
-      *error = QStringLiteral("--smoothing takes none, 1/48, 1/24, 1/12, 1/6 or 1/3, not '%1'").arg(value);
+      *error = CliText::tr("--smoothing takes none, 1/48, 1/24, 1/12, 1/6 or 1/3, not '%1'").arg(value);
       return false;
     }
     a->smoothing = *named;
@@ -126,28 +119,6 @@ bool ParseResponseOption(const QString& arg, const QString& value, CliArguments*
 }
 
 }  // namespace
-
-QString DistortionUsage() {
-  return QStringLiteral(
-      "       ondrix-cli distortion FILE.wav [--at ELEMENT] [--length N] [--fundamental HZ]\n"
-      "                  [--harmonics K] [--band LOW:HIGH|full] [--channel K] [--json]\n"
-      "                  (FILE.wav may also hold 24- or 32-bit integer or 32- or 64-bit float\n"
-      "                  samples and up to 64 channels; --plugin LIB --rate HZ [--channels 1|2]\n"
-      "                  in place of FILE.wav and --at analyses a plug-in's stream)\n");
-}
-
-QString CliUsage() {
-  return CliText::tr(
-      "usage: ondrix-cli info FILE.wav\n"
-      "       ondrix-cli measure FILE.wav [--at ELEMENT] [--edge rising|falling] [--level N] [--json]\n"
-      "       ondrix-cli spectrum FILE.wav [--at ELEMENT] [--gain STEP] [--bins] [--json]\n"
-      "       ondrix-cli render FILE.wav OUT.bmp|OUT.png [--at ELEMENT] [--mode time|freq]\n"
-      "                  [--size WIDTHxHEIGHT] [--settings setting.ini]\n"
-      "       ondrix-cli csv FILE.wav OUT.csv [--at ELEMENT]\n"
-      "       ondrix-cli report FILE.wav OUT.pdf [--at ELEMENT] [--mode time|freq]\n"
-      "measure, spectrum and render take --plugin LIB --rate HZ [--channels 1|2] in place of\n"
-      "FILE.wav (and --at): the frame a sampling plug-in delivers on its first tick.\n");
-}
 
 QString OneLine(const QString& text) {
   QString out;
@@ -164,7 +135,7 @@ QString OneLine(const QString& text) {
 }
 
 void PrintNote(const QString& text) {
-  std::fprintf(stderr, "ondrix-cli: note: %s\n", OneLine(text).toUtf8().constData());
+  std::fprintf(stderr, "ondrix-cli: %s\n", (CliText::tr("note: ") + OneLine(text)).toUtf8().constData());
 }
 
 namespace {
@@ -176,14 +147,11 @@ std::optional<CliArguments> ParseArguments(const QStringList& args, QString* err
     return std::nullopt;
   }
   a.command = args[0];
-  const bool measure = a.command == "measure";
-  const bool spectrum = a.command == "spectrum";
   const bool render = a.command == "render";
   const bool csv = a.command == "csv";
   const bool report = a.command == "report";
-  const bool distortion = a.command == "distortion";
   const bool response = a.command == "response";
-  if (!measure && !spectrum && !render && !csv && !report && !distortion && !response && a.command != "info") {
+  if (!FindCliCommand(a.command) || a.command == "generate") {
     *error = CliText::tr("unknown command '%1'").arg(a.command);
     return std::nullopt;
   }
@@ -194,23 +162,12 @@ std::optional<CliArguments> ParseArguments(const QStringList& args, QString* err
       a.files << arg;
       continue;
     }
-    const bool frameOption = measure || spectrum || distortion;
-    const bool pluginOption = arg == "--plugin" || arg == "--rate" || arg == "--channels";
-    const bool takesValue = arg == "--at" || arg == "--edge" || arg == "--level" || arg == "--gain" ||
-                            arg == "--mode" || arg == "--size" || arg == "--settings" || pluginOption ||
-                            IsDistortionOption(arg) || IsResponseOption(arg);
-    const bool allowed = ((measure || spectrum || render || distortion) && pluginOption) ||
-                         (distortion && IsDistortionOption(arg)) ||
-                         (frameOption && (arg == "--at" || arg == "--json")) ||
-                         (measure && (arg == "--edge" || arg == "--level")) ||
-                         (spectrum && (arg == "--gain" || arg == "--bins")) ||
-                         (render && (arg == "--at" || arg == "--mode" || arg == "--size" || arg == "--settings")) ||
-                         (csv && arg == "--at") || (report && (arg == "--at" || arg == "--mode")) ||
-                         (response && (IsResponseOption(arg) || arg == "--json" || arg == "--size"));
-    if (!allowed) {
+    const CliOption* option = FindCliOption(a.command, arg);
+    if (!option) {
       *error = CliText::tr("option %1 does not belong to '%2'").arg(arg, a.command);
       return std::nullopt;
     }
+    const bool takesValue = option->value != nullptr;
     if (takesValue && i + 1 >= args.size()) {
       *error = CliText::tr("option %1 needs a value").arg(arg);
       return std::nullopt;
@@ -273,7 +230,7 @@ std::optional<CliArguments> ParseArguments(const QStringList& args, QString* err
         return std::nullopt;
       }
       a.channels = static_cast<int>(n);
-    } else if (IsResponseOption(arg)) {
+    } else if (response) {
       if (!ParseResponseOption(arg, value, &a, error)) return std::nullopt;
     } else if (!ParseDistortionOption(arg, value, &a, error)) {
       return std::nullopt;
@@ -304,7 +261,7 @@ std::optional<CliArguments> ParseArguments(const QStringList& args, QString* err
     return a;
   }
   if (response && (a.files.size() < 1 || a.files.size() > 2)) {
-    *error = QStringLiteral("'response' takes a stereo WAV file, or two mono WAV files (the reference, then the response)");
+    *error = CliText::tr("'response' takes a stereo WAV file, or two mono WAV files (the reference, then the response)");
     return std::nullopt;
   }
   if (!response && a.files.size() != 1) {

@@ -3,6 +3,7 @@
 
 #include "acquisition/SamplingPlugin.h"
 #include "app/Globals.h"
+#include "cli/CliText.h"
 #include "cli/DistortionOutput.h"
 #include "cli/RecordingFrame.h"
 #include "files/AnalysisWav.h"
@@ -35,7 +36,7 @@ bool ReadFileBlock(const CliArguments& a, DistortionBlock* block, QString* error
   const unsigned long long available = frames > block->frameStart ? frames - block->frameStart : 0;
   const int length = DistortionBlockLength(available, a.distortion.length);
   if (length == 0) {
-    *error = QStringLiteral("%1: the file holds %2 frames, %3 of them from frame %4; the analysis needs at least %5")
+    *error = CliText::tr("%1: the file holds %2 frames, %3 of them from frame %4; the analysis needs at least %5")
                  .arg(path)
                  .arg(frames)
                  .arg(available)
@@ -44,7 +45,7 @@ bool ReadFileBlock(const CliArguments& a, DistortionBlock* block, QString* error
     return false;
   }
   if (length < a.distortion.length)
-    block->notes << QStringLiteral("%1: %2 frames from frame %3, not %4: analysing %5")
+    block->notes << CliText::tr("%1: %2 frames from frame %3, not %4: analysing %5")
                         .arg(path)
                         .arg(available)
                         .arg(block->frameStart)
@@ -94,12 +95,12 @@ int DistortionBlockLength(unsigned long long available, int wanted) {
 
 std::vector<int> PickDistortionChannels(int channels, int channel, QString* error) {
   if (channel > channels) {
-    *error = QStringLiteral("--channel %1 is past the last channel, %2").arg(channel).arg(channels);
+    *error = CliText::tr("--channel %1 is past the last channel, %2").arg(channel).arg(channels);
     return {};
   }
   if (channel > 0) return {channel - 1};
   if (channels > kDistortionMaxChannels) {
-    *error = QStringLiteral("%1 channels: pick one with --channel K (every channel is analysed only up to %2)")
+    *error = CliText::tr("%1 channels: pick one with --channel K (every channel is analysed only up to %2)")
                  .arg(channels)
                  .arg(kDistortionMaxChannels);
     return {};
@@ -114,7 +115,7 @@ bool RunDistortion(const CliArguments& a, QString* error) {
   if (!(a.plugin.isEmpty() ? ReadFileBlock(a, &block, error) : ReadPluginBlock(a, &block, error))) return false;
   const double nyquist = block.sampleRate / 2.0;
   if (a.distortion.fundamentalHz >= nyquist) {
-    *error = QStringLiteral("--fundamental %1 Hz is not below half the sample rate (%2 Hz)")
+    *error = CliText::tr("--fundamental %1 Hz is not below half the sample rate (%2 Hz)")
                  .arg(a.distortion.fundamentalHz)
                  .arg(nyquist);
     return false;
@@ -126,7 +127,7 @@ bool RunDistortion(const CliArguments& a, QString* error) {
   for (std::size_t i = 0; i < block.picked.size(); ++i) {
     results.push_back(AnalyseDistortion(block.samples[i], block.sampleRate, fullScale, options));
     if (!results.back().ok) {
-      *error = QStringLiteral("channel %1: %2")
+      *error = CliText::tr("channel %1: %2")
                    .arg(block.picked[i] + 1)
                    .arg(QString::fromStdString(results.back().reason));
       return false;

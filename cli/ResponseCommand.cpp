@@ -3,6 +3,7 @@
 
 #include "analysis/PhatDelay.h"
 #include "cli/CliOutput.h"
+#include "cli/CliText.h"
 #include "display/TransferPlot.h"
 #include "files/AnalysisWav.h"
 #include "files/TransferCsv.h"
@@ -132,7 +133,7 @@ bool WritePng(const Measured& m, const CliArguments& a, QString* error) {
   QBuffer buffer(&bytes);
   buffer.open(QIODevice::WriteOnly);
   if (!TransferPlotImage(m.curve, QSize(a.width, a.height), options).save(&buffer, "PNG")) {
-    *error = QStringLiteral("%1: the picture could not be encoded as PNG").arg(a.pngPath);
+    *error = CliText::tr("%1: the picture could not be encoded as PNG").arg(a.pngPath);
     return false;
   }
   QString reason;
@@ -143,15 +144,6 @@ bool WritePng(const Measured& m, const CliArguments& a, QString* error) {
 
 }  // namespace
 
-QString ResponseUsage() {
-  return QStringLiteral(
-      "       ondrix-cli response STEREO.wav|REF.wav REC.wav [--fft N] [--smoothing none|1/48|1/24|1/12|1/6|1/3]\n"
-      "                  [--csv OUT.csv] [--png OUT.png] [--size WIDTHxHEIGHT] [--json]\n"
-      "                  (the transfer function from CH1, the reference, to CH2, the response; or\n"
-      "                  from REF.wav to REC.wav, two mono files aligned by the delay measured\n"
-      "                  between them. --fft is a power of two from 4096 to 65536, 16384 if not given)\n");
-}
-
 bool RunResponse(const CliArguments& a, QString* error) {
   WavInput first, second;
   if (!Open(a.files[0], &first, error)) return false;
@@ -160,7 +152,7 @@ bool RunResponse(const CliArguments& a, QString* error) {
   Pairing pairing{&first, stereo ? &first : &second};
   if (stereo) {
     if (first.layout.format.channels < 2) {
-      *error = QStringLiteral("%1: a mono file; give a stereo file (CH1 the reference, CH2 the response) or two mono files")
+      *error = CliText::tr("%1: a mono file; give a stereo file (CH1 the reference, CH2 the response) or two mono files")
                    .arg(first.path);
       return false;
     }
@@ -169,11 +161,11 @@ bool RunResponse(const CliArguments& a, QString* error) {
   } else {
     for (const WavInput* in : {&first, &second})
       if (in->layout.format.channels != 1) {
-        *error = QStringLiteral("%1: %2 channels; two files must each be mono").arg(in->path).arg(in->layout.format.channels);
+        *error = CliText::tr("%1: %2 channels; two files must each be mono").arg(in->path).arg(in->layout.format.channels);
         return false;
       }
     if (first.layout.format.samplesPerSec != second.layout.format.samplesPerSec) {
-      *error = QStringLiteral("%1 is at %2 Hz and %3 at %4 Hz; both must have one sample rate")
+      *error = CliText::tr("%1 is at %2 Hz and %3 at %4 Hz; both must have one sample rate")
                    .arg(first.path)
                    .arg(first.layout.format.samplesPerSec)
                    .arg(second.path)
@@ -188,11 +180,11 @@ bool RunResponse(const CliArguments& a, QString* error) {
   double blockDelay = 0;
   if (!stereo && !AlignMono(first, second, &pairing, &blockDelay, error)) return false;
   if (pairing.frames < static_cast<quint64>(a.fft)) {
-    *error = stereo ? QStringLiteral("%1: %2 frames, fewer than one FFT segment of %3; give a smaller --fft or a longer file")
+    *error = stereo ? CliText::tr("%1: %2 frames, fewer than one FFT segment of %3; give a smaller --fft or a longer file")
                           .arg(first.path)
                           .arg(first.frames)
                           .arg(a.fft)
-                    : QStringLiteral("the files overlap by %1 frames once aligned, fewer than one FFT segment of %2")
+                    : CliText::tr("the files overlap by %1 frames once aligned, fewer than one FFT segment of %2")
                           .arg(pairing.frames)
                           .arg(a.fft);
     return false;

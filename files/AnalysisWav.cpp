@@ -1,13 +1,19 @@
-// The analysis's reasons are English, as the command-line tool that reads
-// these files speaks; what it shares with the program's reader (the chunk
-// walk) speaks the program's language.
 #include "files/AnalysisWav.h"
 
 #include "files/WaveChunks.h"
 
+#include <QCoreApplication>
+
 #include <bit>
 #include <cmath>
 #include <cstring>
+
+// The analysis's reasons are written in English, as the command-line tool
+// that reads these files was, and shown in the program's language; what it
+// shares with the program's reader (the chunk walk) is the reader's text.
+struct AnalysisWav {
+  Q_DECLARE_TR_FUNCTIONS(AnalysisWav)
+};
 
 namespace {
 
@@ -20,16 +26,16 @@ WavProbe Refuse(const QString& reason) {
 QString FormatRefusal(const WaveFormat& stored, uint16_t tag) {
   const bool isFloat = tag == kTagFloat;
   if (tag != kTagPcm && !isFloat)
-    return QStringLiteral("unsupported data format (tag 0x%1): only PCM integer or IEEE float samples can be analysed")
+    return AnalysisWav::tr("unsupported data format (tag 0x%1): only PCM integer or IEEE float samples can be analysed")
         .arg(tag, 4, 16, QLatin1Char('0'));
   const int bits = stored.bitsPerSample;
   if (isFloat && bits != 32 && bits != 64)
-    return QStringLiteral("unsupported sample width: %1-bit float (32 or 64 bits can be analysed)").arg(bits);
+    return AnalysisWav::tr("unsupported sample width: %1-bit float (32 or 64 bits can be analysed)").arg(bits);
   if (!isFloat && bits != 8 && bits != 16 && bits != 24 && bits != 32)
-    return QStringLiteral("unsupported sample width: %1-bit integer (8, 16, 24 or 32 bits can be analysed)")
+    return AnalysisWav::tr("unsupported sample width: %1-bit integer (8, 16, 24 or 32 bits can be analysed)")
         .arg(bits);
   if (stored.channels < 1 || stored.channels > kMaxAnalysisChannels)
-    return QStringLiteral("unsupported number of channels: %1 (1 to %2 can be analysed)")
+    return AnalysisWav::tr("unsupported number of channels: %1 (1 to %2 can be analysed)")
         .arg(stored.channels)
         .arg(kMaxAnalysisChannels);
   return SampleRateRefusal(stored.samplesPerSec, stored.channels * (bits / 8));
@@ -85,7 +91,7 @@ bool ReadAnalysisChannels(const QString& path, const WavLayout& layout, quint64 
       for (std::size_t i = 0; i < channels.size(); ++i) {
         const double v = DecodeSample(p + channels[i] * sampleBytes, f.bitsPerSample, isFloat);
         if (!std::isfinite(v)) {
-          refusal = QStringLiteral("frame %1 of channel %2 holds a float sample that is not a finite number")
+          refusal = AnalysisWav::tr("frame %1 of channel %2 holds a float sample that is not a finite number")
                         .arg(frame)
                         .arg(channels[i] + 1);
           return false;

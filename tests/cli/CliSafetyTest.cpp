@@ -148,7 +148,8 @@ TEST_F(CliSafety, InputsThatAreNoFilesAreRefusedAtOnceWithWhatTheyAre) {
       {{"render", a, out, "--settings", "/dev/null"}, "设备"},
       {{"render", a, out, "--settings", pipe}, "管道"},
   };
-  for (const auto& [args, errorHas] : cases) ExpectRefused(RunCli(args), args, QString::fromUtf8(errorHas));
+  for (const auto& [args, errorHas] : cases)
+    ExpectRefused(RunCli(args + QStringList{"--lang", "zh"}), args, QString::fromUtf8(errorHas));
   EXPECT_FALSE(QFile::exists(out));
 }
 

@@ -5,6 +5,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -196,8 +197,10 @@ TEST_F(Cli, MessagesFollowLangElseTheUsersLanguage) {
       {{"--lang", "en", "info", empty}, "C.UTF-8", 2, "The file is empty"},
       {{"info", empty, "--lang=zh"}, "en_US.UTF-8", 2, "文件是空的"},
       {{"info", empty}, "en_GB.UTF-8", 2, "The file is empty"},
-      {{"info", empty}, "C.UTF-8", 2, "文件是空的"},
+      {{"info", empty}, "C.UTF-8", 2, "The file is empty"},
+      {{"info", empty}, "zh_CN.UTF-8", 2, "文件是空的"},
       {{"--lang", "fr", "info", empty}, "C.UTF-8", 2, "--lang takes en or zh, not 'fr'"},
+      {{"--lang", "fr", "info", empty}, "zh_CN.UTF-8", 2, "--lang 应为 en 或 zh，而不是“fr”"},
       // The option before the command: render still gets its drawing application.
       {{"--lang", "en", "render", Stereo16(), out}, "C.UTF-8", 0, ""},
   };
@@ -213,4 +216,51 @@ TEST_F(Cli, MessagesFollowLangElseTheUsersLanguage) {
     EXPECT_TRUE(r.err.contains(QString::fromUtf8(c.errorHas))) << what << ": " << r.err.toStdString();
   }
   EXPECT_TRUE(QFile::exists(out));
+}
+
+// Every line the tool writes is in one language: English (no Chinese
+// character at all) for English, German and C users, Chinese for Chinese
+// ones, the tool's own words included.
+TEST_F(Cli, AMessageIsWhollyInTheUsersLanguage) {
+  const QString missing = dir.filePath("missing.wav");
+  const struct {
+    QStringList args;
+    const char* english;
+    const char* chinese;
+  } messages[] = {
+      {{"info", missing}, "Cannot open the file", "无法打开文件"},
+      {{"measure", missing, "--edge", "up"},
+       "--edge takes rising or falling, not 'up' (see ondrix-cli --help)",
+       "--edge 应为 rising（上升沿）或 falling（下降沿），而不是“up”（见 ondrix-cli --help）"},
+      {{"frobnicate", missing}, "unknown command 'frobnicate' (see ondrix-cli --help)",
+       "未知命令“frobnicate”（见 ondrix-cli --help）"},
+  };
+  const struct {
+    const char* lang;      // LANG of the tool's environment
+    const char* language;  // LANGUAGE, or none
+    QStringList option;
+    bool chinese;
+  } users[] = {
+      {"de_DE.UTF-8", nullptr, {}, false}, {"C", nullptr, {}, false},
+      {"zh_CN.UTF-8", nullptr, {}, true},  {"de_DE.UTF-8", "de:zh", {}, true},
+      {"zh_CN.UTF-8", nullptr, {"--lang", "en"}, false}, {"C", nullptr, {"--lang=zh"}, true},
+  };
+  static const QRegularExpression cjk(QStringLiteral("[\\x{3000}-\\x{9fff}\\x{ff00}-\\x{ffef}]"));
+  for (const auto& user : users) {
+    for (const auto& m : messages) {
+      const ProgramRun r = RunCli(m.args + user.option, [&](QProcess& p) {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        for (const char* name : {"LANGUAGE", "LC_ALL", "LC_MESSAGES"}) env.remove(name);
+        env.insert("LANG", user.lang);
+        if (user.language) env.insert("LANGUAGE", user.language);
+        p.setProcessEnvironment(env);
+      });
+      const std::string what = (m.args + user.option).join(' ').toStdString() + " with LANG=" + user.lang +
+                               " LANGUAGE=" + (user.language ? user.language : "") + ": " + r.err.toStdString();
+      EXPECT_EQ(r.exitCode, 2) << what;
+      EXPECT_EQ(r.err.count('\n'), 1) << what;
+      EXPECT_TRUE(r.err.contains(QString::fromUtf8(user.chinese ? m.chinese : m.english))) << what;
+      if (!user.chinese) EXPECT_FALSE(r.err.contains(cjk)) << what;
+    }
+  }
 }

@@ -6,6 +6,7 @@
 
 #include <QDir>
 #include <QProcess>
+#include <QProcessEnvironment>
 #include <QString>
 #include <QStringList>
 
@@ -20,11 +21,17 @@ struct ProgramRun {
   QString err;
 };
 
-// `setup` adjusts the process before it starts. A program that does not
-// finish within a minute is killed and counts as failed (exit code -1).
+// The program runs in the C locale, so in English, whatever the developer's
+// locale; a test of a Chinese text says --lang zh. `setup` adjusts the
+// process before it starts. A program that does not finish within a minute
+// is killed and counts as failed (exit code -1).
 inline ProgramRun RunProgram(const QString& program, const QStringList& args,
                              const std::function<void(QProcess&)>& setup = {}) {
   QProcess p;
+  QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+  for (const char* name : {"LANGUAGE", "LC_ALL", "LC_MESSAGES"}) env.remove(name);
+  env.insert("LANG", "C.UTF-8");
+  p.setProcessEnvironment(env);
   if (setup) setup(p);
   p.start(program, args);
   const bool finished = p.waitForFinished(60000);

@@ -101,7 +101,7 @@ TEST_F(RenderCli, MonoFileHasOnlyTheFirstTraceAndSettingsChangeItsColour) {
   // A setting.ini cut off before the colours: the defaults draw, with a note.
   QFile cut(dir.filePath("setting.ini"));
   ASSERT_TRUE(cut.resize(12));
-  r = RunRender({wav, dir.filePath("cut.png"), "--settings", dir.filePath("setting.ini")});
+  r = RunRender({wav, dir.filePath("cut.png"), "--settings", dir.filePath("setting.ini"), "--lang", "zh"});
   ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
   EXPECT_TRUE(r.err.contains(QStringLiteral("setting.ini 已修复：文件只有 12 字节"))) << r.err.toStdString();
   EXPECT_GT(CountColour(QImage(dir.filePath("cut.png")), kYellow), 300);

@@ -95,7 +95,7 @@ TEST_F(ExportCli, CsvWidensAnEightBitFile) {
 
 TEST_F(ExportCli, ReportIsAOnePagePdfWithTheParameters) {
   const QString pdf = dir.filePath("report.pdf");
-  ProgramRun r = RunCli({"report", Stereo16(), pdf, "--at", "200"});
+  ProgramRun r = RunCli({"report", Stereo16(), pdf, "--at", "200", "--lang", "zh"});
   ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
   EXPECT_TRUE(r.err.isEmpty()) << r.err.toStdString();
   EXPECT_TRUE(ReadAll(pdf).startsWith("%PDF"));
@@ -128,7 +128,7 @@ TEST_F(ExportCli, ReportIsAOnePagePdfWithTheParameters) {
 
 TEST_F(ExportCli, ReportOfAnEightBitMonoSpectrum) {
   const QString pdf = dir.filePath("mono.pdf");
-  const ProgramRun r = RunCli({"report", Mono8(), pdf, "--mode", "freq"});
+  const ProgramRun r = RunCli({"report", Mono8(), pdf, "--mode", "freq", "--lang", "zh"});
   ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
   const QString text = PdfText(pdf);
   if (text.isNull()) GTEST_SKIP() << "pdftotext is not installed";
@@ -161,14 +161,19 @@ TEST_F(ExportCli, MistakesExitWithStatus2AndOneLineAndWriteNothing) {
     EXPECT_EQ(r.err.count('\n'), 1) << args.join(' ').toStdString() << ": " << r.err.toStdString();
     EXPECT_TRUE(r.out.isEmpty()) << args.join(' ').toStdString();
   }
-  EXPECT_TRUE(RunCli({"csv", wav, dir.filePath("no/folder/out.csv")}).err.contains(QStringLiteral("无法写入文件")));
+  const QString refusal = RunCli({"csv", wav, dir.filePath("no/folder/out.csv"), "--lang", "zh"}).err;
+  EXPECT_TRUE(refusal.contains(QStringLiteral("无法写入文件"))) << refusal.toStdString();
   EXPECT_EQ(Files(), (QStringList{"mono8.wav", "stereo16.wav"}));
 }
 
 TEST_F(ExportCli, HelpNamesBothCommands) {
   const ProgramRun r = RunCli({"--help"});
   EXPECT_EQ(r.exitCode, 0);
-  EXPECT_TRUE(r.out.contains("ondrix-cli csv FILE.wav OUT.csv [--at ELEMENT]")) << r.out.toStdString();
-  EXPECT_TRUE(r.out.contains("ondrix-cli report FILE.wav OUT.pdf [--at ELEMENT] [--mode time|freq]"))
-      << r.out.toStdString();
+  EXPECT_TRUE(r.out.contains("\n  csv FILE.wav OUT.csv [OPTION]...\n")) << r.out.toStdString();
+  EXPECT_TRUE(r.out.contains("\n  report FILE.wav OUT.pdf [OPTION]...\n")) << r.out.toStdString();
+  const ProgramRun report = RunCli({"report", "--help"});
+  EXPECT_EQ(report.exitCode, 0);
+  EXPECT_TRUE(report.out.startsWith("Usage: ondrix-cli report FILE.wav OUT.pdf")) << report.out.toStdString();
+  for (const char* option : {"\n  --at ELEMENT\n", "\n  --mode time|freq\n"})
+    EXPECT_TRUE(report.out.contains(QLatin1String(option))) << report.out.toStdString();
 }

@@ -45,7 +45,7 @@ const QStringList kInstalledFiles = {
     "share/ondrix/wavedata.ini", "share/ondrix/plugins/sine8.so", "share/ondrix/plugins/twotone16.so",
     "share/ondrix/plugins/bothwidths.so", "share/applications/ondrix.desktop",
     "share/icons/hicolor/64x64/apps/ondrix.png", "include/ondrix/OndrixPlugin.h",
-    "share/ondrix/translations/ondrix_en.qm"};
+    "share/ondrix/translations/ondrix_en.qm", "share/ondrix/translations/ondrix_zh.qm"};
 
 QByteArray Contents(const QString& path) {
   QFile file(path);

@@ -1,7 +1,9 @@
-// The English translation covers every text of the program: lupdate, run
-// over the sources as `update_translations` runs it, finds no text without a
-// finished translation; and each translation keeps what the code relies on.
+// The translations cover every text of the program: lupdate, run over the
+// sources as `update_translations` runs it, finds no text without a finished
+// English translation, nor a text written in English without a finished
+// Chinese one; and each translation keeps what the code relies on.
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -41,24 +43,39 @@ Messages ReadTs(const QString& path) {
   return messages;
 }
 
-// The texts of the program's sources and `more` that a copy of the .ts,
-// brought up to date by lupdate, has no finished translation for.
-std::vector<std::string> Untranslated(const QStringList& more = {}) {
+// One of the program's translation files and how lupdate brings it up to
+// date; the Chinese one holds only the contexts whose texts are English.
+struct TsFile {
+  const char* path;
+  const char* lupdateOptions;
+  bool englishContextsOnly;
+};
+const TsFile kEnglish{ONDRIX_TS_FILE, ONDRIX_LUPDATE_OPTIONS, false};
+const TsFile kChinese{ONDRIX_ZH_TS_FILE, ONDRIX_ZH_LUPDATE_OPTIONS, true};
+
+bool InFile(const TsFile& ts, const std::string& key) {
+  static const QStringList english = QString(ONDRIX_ENGLISH_CONTEXTS).split('|');
+  return !ts.englishContextsOnly || english.contains(QString::fromStdString(key).section(": ", 0, 0));
+}
+
+// The texts of the program's sources and `more` that a copy of `ts`, brought
+// up to date by lupdate, has no finished translation for.
+std::vector<std::string> Untranslated(const TsFile& ts, const QStringList& more = {}) {
   QTemporaryDir dir;
-  const QString ts = dir.filePath("ondrix_en.ts");
-  EXPECT_TRUE(QFile::copy(ONDRIX_TS_FILE, ts));
+  const QString copy = dir.filePath(QFileInfo(ts.path).fileName());
+  EXPECT_TRUE(QFile::copy(ts.path, copy));
   QProcess lupdate;
   lupdate.setProcessChannelMode(QProcess::MergedChannels);
-  lupdate.start(ONDRIX_LUPDATE, QString(ONDRIX_LUPDATE_OPTIONS).split('|') +
-                                    QString(ONDRIX_TRANSLATED_DIRS).split('|') + more + QStringList{"-ts", ts});
+  lupdate.start(ONDRIX_LUPDATE, QString(ts.lupdateOptions).split('|') + QString(ONDRIX_TRANSLATED_DIRS).split('|') +
+                                    more + QStringList{"-ts", copy});
   EXPECT_TRUE(lupdate.waitForFinished(120000));
   const std::string output = lupdate.readAll().toStdString();
   EXPECT_EQ(lupdate.exitCode(), 0) << output;
   // A tr() lupdate cannot place in its class would get another context than the program gives it.
   EXPECT_EQ(output.find("unknown namespace/class"), std::string::npos) << output;
   std::vector<std::string> untranslated;
-  for (const auto& [key, m] : ReadTs(ts))
-    if (!m.finished) untranslated.push_back(key);
+  for (const auto& [key, m] : ReadTs(copy))
+    if (!m.finished && InFile(ts, key)) untranslated.push_back(key);
   return untranslated;
 }
 
@@ -80,27 +97,45 @@ std::string Skeleton(const std::string& key, const QString& text) {
 }  // namespace
 
 TEST(Translation, EveryTextOfTheProgramHasAFinishedEnglishTranslation) {
-  EXPECT_EQ(Untranslated(), std::vector<std::string>())
+  EXPECT_EQ(Untranslated(kEnglish), std::vector<std::string>())
       << "translate them in translations/ondrix_en.ts (cmake --build build --target update_translations adds them)";
 }
 
+TEST(Translation, EveryTextWrittenInEnglishHasAFinishedChineseTranslation) {
+  EXPECT_EQ(Untranslated(kChinese), std::vector<std::string>())
+      << "translate them in translations/ondrix_zh.ts (cmake --build build --target update_translations adds them)";
+}
+
+// A Chinese text needs its English; an English one (ondrix-cli's) needs its
+// Chinese too.
 TEST(Translation, ANewTextWithoutATranslationIsFound) {
   QTemporaryDir dir;
   QFile probe(dir.filePath("Probe.cpp"));
   ASSERT_TRUE(probe.open(QIODevice::WriteOnly));
-  probe.write("#include <QCoreApplication>\n"
-              "class Probe { Q_DECLARE_TR_FUNCTIONS(Probe) public: QString Text() { return tr(\"新文本\"); } };\n");
+  probe.write("#include \"cli/CliText.h\"\n"
+              "class Probe { Q_DECLARE_TR_FUNCTIONS(Probe) public: QString Text() { return tr(\"新文本\"); } };\n"
+              "QString Message() { return CliText::tr(\"a new message\"); }\n");
   probe.close();
-  EXPECT_EQ(Untranslated({dir.path()}), std::vector<std::string>{"Probe: 新文本"});
+  EXPECT_EQ(Untranslated(kEnglish, {dir.path()}), (std::vector<std::string>{"CliText: a new message", "Probe: 新文本"}));
+  EXPECT_EQ(Untranslated(kChinese, {dir.path()}), std::vector<std::string>{"CliText: a new message"});
 }
 
 TEST(Translation, TranslationsKeepTheConversionsMarkersLinesShortcutsAndMnemonicsOfTheirSources) {
-  const Messages messages = ReadTs(ONDRIX_TS_FILE);
-  ASSERT_GT(messages.size(), 200u);
-  for (const auto& [key, m] : messages) {
-    const QString source = QString::fromStdString(key).section(": ", 1, -1);
-    if (m.finished) {
+  static const QRegularExpression chinese(QStringLiteral("[\\x{4e00}-\\x{9fff}]"));
+  const struct {
+    TsFile ts;
+    size_t atLeast;
+  } files[] = {{kEnglish, 200}, {kChinese, 80}};
+  for (const auto& [ts, atLeast] : files) {
+    const Messages messages = ReadTs(ts.path);
+    ASSERT_GT(messages.size(), atLeast) << ts.path;
+    for (const auto& [key, m] : messages) {
+      const QString source = QString::fromStdString(key).section(": ", 1, -1);
+      EXPECT_TRUE(InFile(ts, key)) << key << " is a Chinese text in " << ts.path;
+      if (!m.finished) continue;
       EXPECT_EQ(Skeleton(key, m.translation), Skeleton(key, source)) << key << " -> " << m.translation.toStdString();
+      // A Chinese translation that is its English source left as it was is no translation.
+      if (ts.englishContextsOnly) EXPECT_TRUE(m.translation.contains(chinese)) << key;
     }
   }
 }

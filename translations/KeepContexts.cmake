@@ -1,0 +1,28 @@
+# cmake -DTS=FILE.ts -DCONTEXTS=A|B|... -P KeepContexts.cmake
+# Keeps of the translation file the contexts named in CONTEXTS and drops the
+# others. lupdate reads every source, but the Chinese translation is only
+# for the texts written in English, and those have contexts of their own.
+cmake_minimum_required(VERSION 3.25)
+file(READ "${TS}" text)
+string(REPLACE "|" ";" keep "${CONTEXTS}")
+string(FIND "${text}" "<context>" at)
+if(at EQUAL -1)
+  return()
+endif()
+string(SUBSTRING "${text}" 0 ${at} out)
+string(SUBSTRING "${text}" ${at} -1 rest)
+while(TRUE)
+  string(FIND "${rest}" "</context>" end)
+  if(end EQUAL -1)
+    break()
+  endif()
+  math(EXPR end "${end} + 10")
+  string(SUBSTRING "${rest}" 0 ${end} block)
+  string(SUBSTRING "${rest}" ${end} -1 rest)
+  string(REGEX MATCH "<name>([^<]*)</name>" name "${block}")
+  if(CMAKE_MATCH_1 IN_LIST keep)
+    string(APPEND out "${block}")
+  endif()
+endwhile()
+string(APPEND out "${rest}")
+file(WRITE "${TS}" "${out}")

@@ -4,20 +4,22 @@
 #   bin/                      ondrix, ondrix-cli
 #   share/ondrix/             the read-only resources: res/Toolbar_.bmp, the
 #                             default setting.ini and wavedata.ini a user's
-#                             runtime folder is seeded from, plugins/ (the
-#                             example plug-ins), translations/ (.qm files)
+#                             runtime folder is seeded from, translations/
+#                             (.qm files)
+#   lib/<multiarch>/ondrix/plugins/   the example plug-ins
 #   share/applications/       the desktop entry
 #   share/icons/hicolor/      the program icon
 #   include/ondrix/           the plug-in header
 #   share/doc/ondrix/         the README and the example plug-ins' sources
 
-set(ONDRIX_SHARE_DIR ${CMAKE_INSTALL_DATADIR}/ondrix)
 set(ONDRIX_DOC_DIR ${CMAKE_INSTALL_DATADIR}/doc/ondrix)
 
 install(TARGETS ondrix ondrix-cli RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(FILES ${ONDRIX_RUNTIME_DIR}/setting.ini ${ONDRIX_RUNTIME_DIR}/wavedata.ini DESTINATION ${ONDRIX_SHARE_DIR})
 install(FILES ${CMAKE_SOURCE_DIR}/res/Toolbar_.bmp DESTINATION ${ONDRIX_SHARE_DIR}/res)
-install(TARGETS sine8 twotone16 bothwidths LIBRARY DESTINATION ${ONDRIX_SHARE_DIR}/plugins)
+# The plug-ins are opened, not run: no execute bits, as for any shared library.
+install(TARGETS sine8 twotone16 bothwidths LIBRARY DESTINATION ${ONDRIX_PLUGIN_DIR}
+        PERMISSIONS OWNER_READ OWNER_WRITE GROUP_READ WORLD_READ)
 # The program's translations, once the build makes them, sit in the runtime
 # folder's translations/ and are installed beside the other resources.
 install(DIRECTORY ${ONDRIX_RUNTIME_DIR}/translations/ DESTINATION ${ONDRIX_SHARE_DIR}/translations OPTIONAL

@@ -37,9 +37,11 @@ install(FILES ${CMAKE_SOURCE_DIR}/README.md DESTINATION ${ONDRIX_DOC_DIR})
 install(DIRECTORY ${CMAKE_SOURCE_DIR}/plugins/examples/ DESTINATION ${ONDRIX_DOC_DIR}/examples)
 install(FILES ${CMAKE_CURRENT_LIST_DIR}/copyright DESTINATION ${ONDRIX_DOC_DIR})
 
-# The Debian changelog, compressed as Debian wants it: best compression and
-# no name or time stamp in the gzip header, so the package is reproducible.
-set(changelog ${CMAKE_BINARY_DIR}/packaging/changelog.Debian)
+# The Debian changelog. The project packages itself, so the package is a
+# native one (its version is the program's, no Debian revision) and the file
+# is changelog.gz; compressed as Debian wants it: best compression and no name
+# or time stamp in the gzip header, so the package is reproducible.
+set(changelog ${CMAKE_BINARY_DIR}/packaging/changelog)
 add_custom_command(OUTPUT ${changelog}.gz
   COMMAND ${CMAKE_COMMAND} -E copy ${CMAKE_CURRENT_LIST_DIR}/changelog ${changelog}
   COMMAND gzip -9nf ${changelog}

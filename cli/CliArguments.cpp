@@ -1,5 +1,6 @@
 #include "cli/CliArguments.h"
 
+#include "cli/CliCommands.h"
 #include "cli/CliText.h"
 #include "files/AnalysisWav.h"
 
@@ -39,10 +40,6 @@ bool ToNumber(const QString& text, double* out) {
   if (!ok || !std::isfinite(v)) return false;
   *out = v;
   return true;
-}
-
-bool IsDistortionOption(const QString& arg) {
-  return arg == "--length" || arg == "--fundamental" || arg == "--harmonics" || arg == "--band" || arg == "--channel";
 }
 
 // One of the options only `distortion` takes, with its value. Their
@@ -91,10 +88,6 @@ bool ParseDistortionOption(const QString& arg, const QString& value, CliArgument
   return true;
 }
 
-bool IsResponseOption(const QString& arg) {
-  return arg == "--fft" || arg == "--smoothing" || arg == "--csv" || arg == "--png";
-}
-
 // One of the options only `response` takes, with its value; English only,
 // as the command's messages are.
 bool ParseResponseOption(const QString& arg, const QString& value, CliArguments* a, QString* error) {
@@ -127,28 +120,6 @@ bool ParseResponseOption(const QString& arg, const QString& value, CliArguments*
 
 }  // namespace
 
-QString DistortionUsage() {
-  return QStringLiteral(
-      "       ondrix-cli distortion FILE.wav [--at ELEMENT] [--length N] [--fundamental HZ]\n"
-      "                  [--harmonics K] [--band LOW:HIGH|full] [--channel K] [--json]\n"
-      "                  (FILE.wav may also hold 24- or 32-bit integer or 32- or 64-bit float\n"
-      "                  samples and up to 64 channels; --plugin LIB --rate HZ [--channels 1|2]\n"
-      "                  in place of FILE.wav and --at analyses a plug-in's stream)\n");
-}
-
-QString CliUsage() {
-  return CliText::tr(
-      "usage: ondrix-cli info FILE.wav\n"
-      "       ondrix-cli measure FILE.wav [--at ELEMENT] [--edge rising|falling] [--level N] [--json]\n"
-      "       ondrix-cli spectrum FILE.wav [--at ELEMENT] [--gain STEP] [--bins] [--json]\n"
-      "       ondrix-cli render FILE.wav OUT.bmp|OUT.png [--at ELEMENT] [--mode time|freq]\n"
-      "                  [--size WIDTHxHEIGHT] [--settings setting.ini]\n"
-      "       ondrix-cli csv FILE.wav OUT.csv [--at ELEMENT]\n"
-      "       ondrix-cli report FILE.wav OUT.pdf [--at ELEMENT] [--mode time|freq]\n"
-      "measure, spectrum and render take --plugin LIB --rate HZ [--channels 1|2] in place of\n"
-      "FILE.wav (and --at): the frame a sampling plug-in delivers on its first tick.\n");
-}
-
 QString OneLine(const QString& text) {
   QString out;
   out.reserve(text.size());
@@ -176,14 +147,11 @@ std::optional<CliArguments> ParseArguments(const QStringList& args, QString* err
     return std::nullopt;
   }
   a.command = args[0];
-  const bool measure = a.command == "measure";
-  const bool spectrum = a.command == "spectrum";
   const bool render = a.command == "render";
   const bool csv = a.command == "csv";
   const bool report = a.command == "report";
-  const bool distortion = a.command == "distortion";
   const bool response = a.command == "response";
-  if (!measure && !spectrum && !render && !csv && !report && !distortion && !response && a.command != "info") {
+  if (!FindCliCommand(a.command) || a.command == "generate") {
     *error = CliText::tr("unknown command '%1'").arg(a.command);
     return std::nullopt;
   }
@@ -194,23 +162,12 @@ std::optional<CliArguments> ParseArguments(const QStringList& args, QString* err
       a.files << arg;
       continue;
     }
-    const bool frameOption = measure || spectrum || distortion;
-    const bool pluginOption = arg == "--plugin" || arg == "--rate" || arg == "--channels";
-    const bool takesValue = arg == "--at" || arg == "--edge" || arg == "--level" || arg == "--gain" ||
-                            arg == "--mode" || arg == "--size" || arg == "--settings" || pluginOption ||
-                            IsDistortionOption(arg) || IsResponseOption(arg);
-    const bool allowed = ((measure || spectrum || render || distortion) && pluginOption) ||
-                         (distortion && IsDistortionOption(arg)) ||
-                         (frameOption && (arg == "--at" || arg == "--json")) ||
-                         (measure && (arg == "--edge" || arg == "--level")) ||
-                         (spectrum && (arg == "--gain" || arg == "--bins")) ||
-                         (render && (arg == "--at" || arg == "--mode" || arg == "--size" || arg == "--settings")) ||
-                         (csv && arg == "--at") || (report && (arg == "--at" || arg == "--mode")) ||
-                         (response && (IsResponseOption(arg) || arg == "--json" || arg == "--size"));
-    if (!allowed) {
+    const CliOption* option = FindCliOption(a.command, arg);
+    if (!option) {
       *error = CliText::tr("option %1 does not belong to '%2'").arg(arg, a.command);
       return std::nullopt;
     }
+    const bool takesValue = option->value != nullptr;
     if (takesValue && i + 1 >= args.size()) {
       *error = CliText::tr("option %1 needs a value").arg(arg);
       return std::nullopt;
@@ -273,7 +230,7 @@ std::optional<CliArguments> ParseArguments(const QStringList& args, QString* err
         return std::nullopt;
       }
       a.channels = static_cast<int>(n);
-    } else if (IsResponseOption(arg)) {
+    } else if (response) {
       if (!ParseResponseOption(arg, value, &a, error)) return std::nullopt;
     } else if (!ParseDistortionOption(arg, value, &a, error)) {
       return std::nullopt;

@@ -10,7 +10,7 @@
 
 // The command line of ondrix-cli: a command, one or two files and options.
 struct CliArguments {
-  QString command;     // info, measure, spectrum, render, csv, report, distortion, response
+  QString command;     // one of CliCommands() but generate, which parses its own
   QStringList files;   // positional arguments after the command
   long long at = 0;    // --at ELEMENT
   int edge = 0;        // --edge rising|falling
@@ -38,10 +38,6 @@ struct CliArguments {
 // Parses argv after the program name. On a mistake returns nothing and sets
 // `error` to one line for the user.
 std::optional<CliArguments> ParseCliArguments(const QStringList& args, QString* error);
-
-QString CliUsage();
-// The lines of --help for `distortion`.
-QString DistortionUsage();
 
 // `text` with line breaks and other control characters written as escapes
 // (\n, \r, \t, \xHH): a message that names a value or a file the user gave

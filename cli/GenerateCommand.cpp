@@ -2,6 +2,7 @@
 
 #include "app/RuntimeFolder.h"
 #include "cli/CliArguments.h"
+#include "cli/CliCommands.h"
 #include "cli/CliOutput.h"
 #include "cli/CliText.h"
 #include "files/WavFile.h"
@@ -40,15 +41,6 @@ void PrintError(const QString& message) {
 
 }  // namespace
 
-QString GenerateUsage() {
-  return CliText::tr(
-      "       ondrix-cli generate OUT.wav [--sweep] [--left WAVE] [--right WAVE] [--left-freq HZ]\n"
-      "                  [--right-freq HZ] [--left-peak N] [--right-peak N] [--rise MS] [--rate HZ]\n"
-      "                  [--channels 1|2] [--play SECONDS]\n"
-      "                  (WAVE: sine|triangle|square|sawtooth; in sweep mode the frequencies are\n"
-      "                  start and end)\n");
-}
-
 std::optional<GenerateOptions> ParseGenerateArguments(const QStringList& args, const GeneratorParams& defaults,
                                                       QString* error) {
   GenerateOptions o;
@@ -65,6 +57,8 @@ std::optional<GenerateOptions> ParseGenerateArguments(const QStringList& args, c
       outputs << arg;
       continue;
     }
+    if (!FindCliOption(QStringLiteral("generate"), arg))
+      return fail(CliText::tr("option %1 does not belong to 'generate'").arg(arg));
     if (arg == "--sweep") {
       o.params.functionMode = 0;
       continue;
@@ -95,8 +89,6 @@ std::optional<GenerateOptions> ParseGenerateArguments(const QStringList& args, c
       o.playSeconds = value.toDouble(&ok);
       if (!ok || !(o.playSeconds > 0 && o.playSeconds <= kMaxPlaySeconds))
         return fail(CliText::tr("--play takes seconds from 0 to %1, not '%2'").arg(kMaxPlaySeconds).arg(value));
-    } else {
-      return fail(CliText::tr("option %1 does not belong to 'generate'").arg(arg));
     }
     if (!ok) return fail(CliText::tr("%1 takes an integer, not '%2'").arg(arg, value));
   }

@@ -23,8 +23,6 @@ struct GenerateOptions {
 std::optional<GenerateOptions> ParseGenerateArguments(const QStringList& args, const GeneratorParams& defaults,
                                                       QString* error);
 
-QString GenerateUsage();
-
 // Runs the command: exit status 0, 1 when the file was written but could not
 // be played, 2 for refused arguments or parameters (nothing written) and
 // files that cannot be written. Messages go to stderr.

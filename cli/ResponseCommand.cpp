@@ -143,15 +143,6 @@ bool WritePng(const Measured& m, const CliArguments& a, QString* error) {
 
 }  // namespace
 
-QString ResponseUsage() {
-  return QStringLiteral(
-      "       ondrix-cli response STEREO.wav|REF.wav REC.wav [--fft N] [--smoothing none|1/48|1/24|1/12|1/6|1/3]\n"
-      "                  [--csv OUT.csv] [--png OUT.png] [--size WIDTHxHEIGHT] [--json]\n"
-      "                  (the transfer function from CH1, the reference, to CH2, the response; or\n"
-      "                  from REF.wav to REC.wav, two mono files aligned by the delay measured\n"
-      "                  between them. --fft is a power of two from 4096 to 65536, 16384 if not given)\n");
-}
-
 bool RunResponse(const CliArguments& a, QString* error) {
   WavInput first, second;
   if (!Open(a.files[0], &first, error)) return false;

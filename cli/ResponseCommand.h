@@ -10,6 +10,3 @@
 // curve (plain or --json) and writes --csv and --png; on failure returns
 // false with `error` set to one line for the user.
 bool RunResponse(const CliArguments& arguments, QString* error);
-
-// The lines of --help for `response`.
-QString ResponseUsage();

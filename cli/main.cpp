@@ -5,6 +5,7 @@
 #include "app/Language.h"
 #include "app/Translations.h"
 #include "cli/CliArguments.h"
+#include "cli/CliHelp.h"
 #include "cli/CliText.h"
 #include "cli/CsvCommand.h"
 #include "cli/DistortionCommand.h"
@@ -24,6 +25,7 @@
 
 #include <cstdio>
 #include <memory>
+#include <optional>
 
 namespace {
 
@@ -36,18 +38,29 @@ int Fail(const QString& message) {
 
 QString ChannelsText(int channels) { return channels == 1 ? QStringLiteral("mono") : QStringLiteral("stereo"); }
 
-int Info(const QString& path) {
+int Info(const QString& path, bool json) {
   const WavProbe probe = ProbeWavFile(path);
   if (!probe.ok) return Fail(QStringLiteral("%1: %2").arg(path, probe.reason));
   if (!probe.note.isEmpty()) PrintNote(probe.note);
   const WaveFormat& f = probe.layout.format;
   const quint64 frames = probe.layout.dataBytes / f.blockAlign;
+  const double seconds = static_cast<double>(frames) / f.samplesPerSec;
+  if (json) {
+    const QJsonObject o{{"format", "PCM"},
+                        {"bits", f.bitsPerSample},
+                        {"channels", f.channels},
+                        {"sample_rate", static_cast<double>(f.samplesPerSec)},
+                        {"frames", static_cast<double>(frames)},
+                        {"duration_s", seconds}};
+    Print(QString::fromUtf8(QJsonDocument(o).toJson(QJsonDocument::Compact)) + "\n");
+    return 0;
+  }
   Print(QStringLiteral("format: PCM %1-bit %2, %3 Hz\nframes: %4\nduration: %5 s\n")
             .arg(f.bitsPerSample)
             .arg(ChannelsText(f.channels))
             .arg(f.samplesPerSec)
             .arg(frames)
-            .arg(static_cast<double>(frames) / f.samplesPerSec, 0, 'f', 3));
+            .arg(seconds, 0, 'f', 3));
   return 0;
 }
 
@@ -161,6 +174,34 @@ int Report(const CliArguments& a) {
   return WriteReportPdf(a, &error) ? 0 : Fail(error);
 }
 
+bool AsksForHelp(const QStringList& args) {
+  return args.contains(QStringLiteral("--help")) || args.contains(QStringLiteral("-h"));
+}
+
+// --help, -h, `help [COMMAND]`, `COMMAND --help` and --version: the answer's
+// exit status, or nothing when the line asks for none of them.
+std::optional<int> AnswerHelp(const QStringList& args) {
+  if (args.isEmpty()) {
+    std::fputs(CliShortUsage().toUtf8().constData(), stderr);
+    return 2;
+  }
+  if (args[0] == "--version") {
+    Print(CliVersion());
+    return 0;
+  }
+  const bool helpCommand = args[0] == "help";
+  if (!helpCommand && !AsksForHelp(args)) return std::nullopt;
+  const QString command = helpCommand ? args.value(1) : args[0];
+  if (command.isEmpty() || command == "--help" || command == "-h") {
+    Print(CliHelp());
+    return 0;
+  }
+  const QString help = CommandHelp(command);
+  if (help.isEmpty()) return Fail(CliText::tr("unknown command '%1'").arg(command) + CliText::tr(" (see ondrix-cli --help)"));
+  Print(help);
+  return 0;
+}
+
 // Drawing needs a GUI application, and that needs a platform: without a
 // display the offscreen one does.
 std::unique_ptr<QCoreApplication> MakeApplication(int& argc, char** argv, const QStringList& args) {
@@ -168,7 +209,7 @@ std::unique_ptr<QCoreApplication> MakeApplication(int& argc, char** argv, const 
   // warnings and the like) would mix with our one-line messages;
   // QT_LOGGING_RULES can bring them back.
   QLoggingCategory::setFilterRules(QStringLiteral("*.debug=false\n*.info=false\n*.warning=false\n*.critical=false"));
-  const bool draws = !args.isEmpty() && (args[0] == "render" || args[0] == "report" ||
+  const bool draws = !args.isEmpty() && !AsksForHelp(args) && (args[0] == "render" || args[0] == "report" ||
                                          (args[0] == "response" && args.contains(QStringLiteral("--png"))));
   if (!draws) return std::make_unique<QCoreApplication>(argc, argv);
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -192,16 +233,11 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "ondrix-cli: %s\n", error.toUtf8().constData());
     error.clear();
   }
-  if (args.isEmpty() || args[0] == "--help" || args[0] == "-h") {
-    Print(CliUsage() + GenerateUsage() + DistortionUsage() + ResponseUsage() +
-          CliText::tr("Every command takes --lang en|zh, the language of its messages, pictures and\n"
-                      "reports (else the user's UI language: English for English, else Chinese).\n"));
-    return args.isEmpty() ? 2 : 0;
-  }
+  if (const std::optional<int> answered = AnswerHelp(args)) return *answered;
   if (args[0] == "generate") return RunGenerate(args.mid(1));
   const auto parsed = ParseCliArguments(args, &error);
   if (!parsed) return Fail(error + CliText::tr(" (see ondrix-cli --help)"));
-  if (parsed->command == "info") return Info(parsed->files[0]);
+  if (parsed->command == "info") return Info(parsed->files[0], parsed->json);
   if (parsed->command == "measure") return Measure(*parsed);
   if (parsed->command == "render") return Render(*parsed);
   if (parsed->command == "csv") return Csv(*parsed);

@@ -859,28 +859,6 @@ to be usable. Mind the value ranges: short –32,768---32,767; BYTE 0---256</tra
 <context>
     <name>CliText</name>
     <message>
-        <source>usage: ondrix-cli info FILE.wav
-       ondrix-cli measure FILE.wav [--at ELEMENT] [--edge rising|falling] [--level N] [--json]
-       ondrix-cli spectrum FILE.wav [--at ELEMENT] [--gain STEP] [--bins] [--json]
-       ondrix-cli render FILE.wav OUT.bmp|OUT.png [--at ELEMENT] [--mode time|freq]
-                  [--size WIDTHxHEIGHT] [--settings setting.ini]
-       ondrix-cli csv FILE.wav OUT.csv [--at ELEMENT]
-       ondrix-cli report FILE.wav OUT.pdf [--at ELEMENT] [--mode time|freq]
-measure, spectrum and render take --plugin LIB --rate HZ [--channels 1|2] in place of
-FILE.wav (and --at): the frame a sampling plug-in delivers on its first tick.
-</source>
-        <translation>usage: ondrix-cli info FILE.wav
-       ondrix-cli measure FILE.wav [--at ELEMENT] [--edge rising|falling] [--level N] [--json]
-       ondrix-cli spectrum FILE.wav [--at ELEMENT] [--gain STEP] [--bins] [--json]
-       ondrix-cli render FILE.wav OUT.bmp|OUT.png [--at ELEMENT] [--mode time|freq]
-                  [--size WIDTHxHEIGHT] [--settings setting.ini]
-       ondrix-cli csv FILE.wav OUT.csv [--at ELEMENT]
-       ondrix-cli report FILE.wav OUT.pdf [--at ELEMENT] [--mode time|freq]
-measure, spectrum and render take --plugin LIB --rate HZ [--channels 1|2] in place of
-FILE.wav (and --at): the frame a sampling plug-in delivers on its first tick.
-</translation>
-    </message>
-    <message>
         <source>no command given</source>
         <translation>no command given</translation>
     </message>
@@ -973,20 +951,6 @@ FILE.wav (and --at): the frame a sampling plug-in delivers on its first tick.
         <translation>sample</translation>
     </message>
     <message>
-        <source>       ondrix-cli generate OUT.wav [--sweep] [--left WAVE] [--right WAVE] [--left-freq HZ]
-                  [--right-freq HZ] [--left-peak N] [--right-peak N] [--rise MS] [--rate HZ]
-                  [--channels 1|2] [--play SECONDS]
-                  (WAVE: sine|triangle|square|sawtooth; in sweep mode the frequencies are
-                  start and end)
-</source>
-        <translation>       ondrix-cli generate OUT.wav [--sweep] [--left WAVE] [--right WAVE] [--left-freq HZ]
-                  [--right-freq HZ] [--left-peak N] [--right-peak N] [--rise MS] [--rate HZ]
-                  [--channels 1|2] [--play SECONDS]
-                  (WAVE: sine|triangle|square|sawtooth; in sweep mode the frequencies are
-                  start and end)
-</translation>
-    </message>
-    <message>
         <source>%1 takes sine, triangle, square or sawtooth, not &apos;%2&apos;</source>
         <translation>%1 takes sine, triangle, square or sawtooth, not &apos;%2&apos;</translation>
     </message>
@@ -1027,14 +991,6 @@ FILE.wav (and --at): the frame a sampling plug-in delivers on its first tick.
         <translation>cannot play: %1</translation>
     </message>
     <message>
-        <source>Every command takes --lang en|zh, the language of its messages, pictures and
-reports (else the user&apos;s UI language: English for English, else Chinese).
-</source>
-        <translation>Every command takes --lang en|zh, the language of its messages, pictures and
-reports (else the user&apos;s UI language: English for English, else Chinese).
-</translation>
-    </message>
-    <message>
         <source>no whole %1 at element %2: the file holds %3 elements, a %1 takes %4</source>
         <translation>no whole %1 at element %2: the file holds %3 elements, a %1 takes %4</translation>
     </message>
@@ -1069,6 +1025,256 @@ reports (else the user&apos;s UI language: English for English, else Chinese).
     <message>
         <source>%1: cannot write the report (%2)</source>
         <translation>%1: cannot write the report (%2)</translation>
+    </message>
+    <message>
+        <source>Prints the file&apos;s format, frames and duration.</source>
+        <translation>Prints the file&apos;s format, frames and duration.</translation>
+    </message>
+    <message>
+        <source>Prints the trigger index and each channel&apos;s frequency and RMS (in sample units) of the frame from --at.</source>
+        <translation>Prints the trigger index and each channel&apos;s frequency and RMS (in sample units) of the frame from --at.</translation>
+    </message>
+    <message>
+        <source>Prints each channel&apos;s peak frequency in the spectrum of the frame from --at; with --bins also the 1024 displayed magnitudes.</source>
+        <translation>Prints each channel&apos;s peak frequency in the spectrum of the frame from --at; with --bins also the 1024 displayed magnitudes.</translation>
+    </message>
+    <message>
+        <source>Writes the picture the program shows for the frame from --at: PNG when OUT ends in .png, else a 24-bit BMP.</source>
+        <translation>Writes the picture the program shows for the frame from --at: PNG when OUT ends in .png, else a 24-bit BMP.</translation>
+    </message>
+    <message>
+        <source>Writes the program&apos;s CSV export of the 2048 elements from --at.</source>
+        <translation>Writes the program&apos;s CSV export of the 2048 elements from --at.</translation>
+    </message>
+    <message>
+        <source>Writes the printed test report of the frame from --at as a one-page A4 PDF.</source>
+        <translation>Writes the printed test report of the frame from --at as a one-page A4 PDF.</translation>
+    </message>
+    <message>
+        <source>Prints the fundamental, harmonics, THD, THD+N, SINAD, SNR, ENOB and DC offset of every channel of a block from --at; also reads 24- and 32-bit integer and 32- and 64-bit float files of up to 64 channels.</source>
+        <translation>Prints the fundamental, harmonics, THD, THD+N, SINAD, SNR, ENOB and DC offset of every channel of a block from --at; also reads 24- and 32-bit integer and 32- and 64-bit float files of up to 64 channels.</translation>
+    </message>
+    <message>
+        <source>Prints a device&apos;s transfer function (magnitude, phase, coherence) and delay from a stereo file (CH1 the reference, CH2 the response) or two mono files.</source>
+        <translation>Prints a device&apos;s transfer function (magnitude, phase, coherence) and delay from a stereo file (CH1 the reference, CH2 the response) or two mono files.</translation>
+    </message>
+    <message>
+        <source>Writes the generator&apos;s signal.wav: a function signal, or with --sweep a sine sweep; values not given come from wavedata.ini.</source>
+        <translation>Writes the generator&apos;s signal.wav: a function signal, or with --sweep a sine sweep; values not given come from wavedata.ini.</translation>
+    </message>
+    <message>
+        <source>the element (one sample of one channel) where the frame starts, from 0</source>
+        <translation>the element (one sample of one channel) where the frame starts, from 0</translation>
+    </message>
+    <message>
+        <source>the trigger edge (rising if not given)</source>
+        <translation>the trigger edge (rising if not given)</translation>
+    </message>
+    <message>
+        <source>the trigger level, a sample value from -32768 to 32767</source>
+        <translation>the trigger level, a sample value from -32768 to 32767</translation>
+    </message>
+    <message>
+        <source>the magnitudes are divided by 2^STEP, STEP from 0 to 10 (5 if not given)</source>
+        <translation>the magnitudes are divided by 2^STEP, STEP from 0 to 10 (5 if not given)</translation>
+    </message>
+    <message>
+        <source>also print the 1024 displayed magnitudes</source>
+        <translation>also print the 1024 displayed magnitudes</translation>
+    </message>
+    <message>
+        <source>the waveform or the spectrum (time if not given)</source>
+        <translation>the waveform or the spectrum (time if not given)</translation>
+    </message>
+    <message>
+        <source>the window&apos;s size in pixels, each side up to 8192 (1000x600 if not given)</source>
+        <translation>the window&apos;s size in pixels, each side up to 8192 (1000x600 if not given)</translation>
+    </message>
+    <message>
+        <source>the size of the --png picture in pixels, each side up to 8192 (1000x600)</source>
+        <translation>the size of the --png picture in pixels, each side up to 8192 (1000x600)</translation>
+    </message>
+    <message>
+        <source>the settings to draw with (a setting.ini)</source>
+        <translation>the settings to draw with (a setting.ini)</translation>
+    </message>
+    <message>
+        <source>a sampling plug-in in place of FILE.wav and --at: the frame it delivers</source>
+        <translation>a sampling plug-in in place of FILE.wav and --at: the frame it delivers</translation>
+    </message>
+    <message>
+        <source>the plug-in&apos;s sample rate (needed with --plugin)</source>
+        <translation>the plug-in&apos;s sample rate (needed with --plugin)</translation>
+    </message>
+    <message>
+        <source>the plug-in&apos;s channels (else the settings&apos;, two by default)</source>
+        <translation>the plug-in&apos;s channels (else the settings&apos;, two by default)</translation>
+    </message>
+    <message>
+        <source>frames analysed, a power of two from 4096 to 262144 (65536 if not given)</source>
+        <translation>frames analysed, a power of two from 4096 to 262144 (65536 if not given)</translation>
+    </message>
+    <message>
+        <source>the fundamental near this frequency (else the strongest above 10 Hz)</source>
+        <translation>the fundamental near this frequency (else the strongest above 10 Hz)</translation>
+    </message>
+    <message>
+        <source>the highest harmonic measured, from 2 to 10 (10 if not given)</source>
+        <translation>the highest harmonic measured, from 2 to 10 (10 if not given)</translation>
+    </message>
+    <message>
+        <source>the band measured in Hz (20:20000 if not given), or the full band</source>
+        <translation>the band measured in Hz (20:20000 if not given), or the full band</translation>
+    </message>
+    <message>
+        <source>only channel K, from 1 (needed for files of more than 8 channels)</source>
+        <translation>only channel K, from 1 (needed for files of more than 8 channels)</translation>
+    </message>
+    <message>
+        <source>the FFT size, a power of two from 4096 to 65536 (16384 if not given)</source>
+        <translation>the FFT size, a power of two from 4096 to 65536 (16384 if not given)</translation>
+    </message>
+    <message>
+        <source>average the curve over this fraction of an octave</source>
+        <translation>average the curve over this fraction of an octave</translation>
+    </message>
+    <message>
+        <source>also write the points as CSV</source>
+        <translation>also write the points as CSV</translation>
+    </message>
+    <message>
+        <source>also write the plots as PNG</source>
+        <translation>also write the plots as PNG</translation>
+    </message>
+    <message>
+        <source>print one line of JSON instead of text</source>
+        <translation>print one line of JSON instead of text</translation>
+    </message>
+    <message>
+        <source>a sine sweep instead of the function signal</source>
+        <translation>a sine sweep instead of the function signal</translation>
+    </message>
+    <message>
+        <source>the left channel&apos;s wave: sine, triangle, square or sawtooth</source>
+        <translation>the left channel&apos;s wave: sine, triangle, square or sawtooth</translation>
+    </message>
+    <message>
+        <source>the right channel&apos;s wave</source>
+        <translation>the right channel&apos;s wave</translation>
+    </message>
+    <message>
+        <source>the left channel&apos;s frequency (with --sweep: the start)</source>
+        <translation>the left channel&apos;s frequency (with --sweep: the start)</translation>
+    </message>
+    <message>
+        <source>the right channel&apos;s frequency (with --sweep: the end)</source>
+        <translation>the right channel&apos;s frequency (with --sweep: the end)</translation>
+    </message>
+    <message>
+        <source>the left channel&apos;s peak, from 10 to 32767</source>
+        <translation>the left channel&apos;s peak, from 10 to 32767</translation>
+    </message>
+    <message>
+        <source>the right channel&apos;s peak, from 10 to 32767</source>
+        <translation>the right channel&apos;s peak, from 10 to 32767</translation>
+    </message>
+    <message>
+        <source>the sweep&apos;s rise time in milliseconds</source>
+        <translation>the sweep&apos;s rise time in milliseconds</translation>
+    </message>
+    <message>
+        <source>the sample rate, from 44100 to 200000 (else 44100)</source>
+        <translation>the sample rate, from 44100 to 200000 (else 44100)</translation>
+    </message>
+    <message>
+        <source>mono or stereo (2 if not given)</source>
+        <translation>mono or stereo (2 if not given)</translation>
+    </message>
+    <message>
+        <source>then play the signal looped through the sound card for so long</source>
+        <translation>then play the signal looped through the sound card for so long</translation>
+    </message>
+    <message>
+        <source>OPTION</source>
+        <translation>OPTION</translation>
+    </message>
+    <message>
+        <source>the language of the messages, pictures and reports (else the user&apos;s UI language)</source>
+        <translation>the language of the messages, pictures and reports (else the user&apos;s UI language)</translation>
+    </message>
+    <message>
+        <source>print this help and exit</source>
+        <translation>print this help and exit</translation>
+    </message>
+    <message>
+        <source>print this help, or with a command that command&apos;s (as &apos;help COMMAND&apos; does), and exit</source>
+        <translation>print this help, or with a command that command&apos;s (as &apos;help COMMAND&apos; does), and exit</translation>
+    </message>
+    <message>
+        <source>print the version and exit</source>
+        <translation>print the version and exit</translation>
+    </message>
+    <message>
+        <source>Exit status:
+</source>
+        <translation>Exit status:
+</translation>
+    </message>
+    <message>
+        <source>success</source>
+        <translation>success</translation>
+    </message>
+    <message>
+        <source>generate: the file was written but could not be played</source>
+        <translation>generate: the file was written but could not be played</translation>
+    </message>
+    <message>
+        <source>bad arguments, an input that cannot be read or measured, or an output that cannot be written; one line on stderr says why</source>
+        <translation>bad arguments, an input that cannot be read or measured, or an output that cannot be written; one line on stderr says why</translation>
+    </message>
+    <message>
+        <source>Usage: ondrix-cli COMMAND ARGUMENT... [OPTION]...
+Try &apos;ondrix-cli --help&apos; for more information.
+</source>
+        <translation>Usage: ondrix-cli COMMAND ARGUMENT... [OPTION]...
+Try &apos;ondrix-cli --help&apos; for more information.
+</translation>
+    </message>
+    <message>
+        <source>Usage: ondrix-cli COMMAND ARGUMENT... [OPTION]...
+  or:  ondrix-cli help [COMMAND]
+  or:  ondrix-cli --help | --version
+</source>
+        <translation>Usage: ondrix-cli COMMAND ARGUMENT... [OPTION]...
+  or:  ondrix-cli help [COMMAND]
+  or:  ondrix-cli --help | --version
+</translation>
+    </message>
+    <message>
+        <source>Measures WAV recordings and sampling plug-ins the way the Orvanta instrument does, without a window: measurements, spectra, pictures, CSV, reports, distortion, transfer functions and test signals.</source>
+        <translation>Measures WAV recordings and sampling plug-ins the way the Orvanta instrument does, without a window: measurements, spectra, pictures, CSV, reports, distortion, transfer functions and test signals.</translation>
+    </message>
+    <message>
+        <source>Commands:
+</source>
+        <translation>Commands:
+</translation>
+    </message>
+    <message>
+        <source>Options: %1.</source>
+        <translation>Options: %1.</translation>
+    </message>
+    <message>
+        <source>Options:
+</source>
+        <translation>Options:
+</translation>
+    </message>
+    <message>
+        <source>Usage: ondrix-cli %1
+</source>
+        <translation>Usage: ondrix-cli %1
+</translation>
     </message>
 </context>
 <context>

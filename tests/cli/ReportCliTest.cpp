@@ -168,7 +168,11 @@ TEST_F(ExportCli, MistakesExitWithStatus2AndOneLineAndWriteNothing) {
 TEST_F(ExportCli, HelpNamesBothCommands) {
   const ProgramRun r = RunCli({"--help"});
   EXPECT_EQ(r.exitCode, 0);
-  EXPECT_TRUE(r.out.contains("ondrix-cli csv FILE.wav OUT.csv [--at ELEMENT]")) << r.out.toStdString();
-  EXPECT_TRUE(r.out.contains("ondrix-cli report FILE.wav OUT.pdf [--at ELEMENT] [--mode time|freq]"))
-      << r.out.toStdString();
+  EXPECT_TRUE(r.out.contains("\n  csv FILE.wav OUT.csv [OPTION]...\n")) << r.out.toStdString();
+  EXPECT_TRUE(r.out.contains("\n  report FILE.wav OUT.pdf [OPTION]...\n")) << r.out.toStdString();
+  const ProgramRun report = RunCli({"report", "--help"});
+  EXPECT_EQ(report.exitCode, 0);
+  EXPECT_TRUE(report.out.startsWith("Usage: ondrix-cli report FILE.wav OUT.pdf")) << report.out.toStdString();
+  for (const char* option : {"\n  --at ELEMENT\n", "\n  --mode time|freq\n"})
+    EXPECT_TRUE(report.out.contains(QLatin1String(option))) << report.out.toStdString();
 }

@@ -10,6 +10,10 @@
 #ifndef ONDRIX_SHARE_FROM_BIN
 #define ONDRIX_SHARE_FROM_BIN "../share/ondrix"
 #endif
+// The installed example plug-ins, likewise ("../lib/<multiarch>/ondrix/plugins").
+#ifndef ONDRIX_PLUGINS_FROM_BIN
+#define ONDRIX_PLUGINS_FROM_BIN "../lib/ondrix/plugins"
+#endif
 
 QStringList ResourceFolders(const QString& exeDir) {
   return {exeDir, QDir::cleanPath(QDir(exeDir).filePath(QStringLiteral(ONDRIX_SHARE_FROM_BIN)))};
@@ -25,4 +29,10 @@ QString FindResourceIn(const QStringList& folders, const QString& name) {
 
 QString FindResource(const QString& name) {
   return FindResourceIn(ResourceFolders(QCoreApplication::applicationDirPath()), name);
+}
+
+QString ExamplePluginFolder(const QString& exeDir) {
+  const QString beside = QDir(exeDir).filePath(QStringLiteral("plugins"));
+  if (QFileInfo(beside).isDir()) return beside;
+  return QDir::cleanPath(QDir(exeDir).filePath(QStringLiteral(ONDRIX_PLUGINS_FROM_BIN)));
 }

@@ -2,9 +2,11 @@
 
 // Read-only files the program ships: res/Toolbar_.bmp, the default
 // setting.ini and wavedata.ini a new runtime folder is seeded from, the
-// example plug-ins in plugins/ and the translations in translations/. A build
-// or a portable copy keeps them beside the executable; an installed program
-// keeps them in its installation's share folder (bin/../share/ondrix).
+// translations in translations/, and the example plug-ins. A build or a
+// portable copy keeps them beside the executable (the plug-ins in plugins/);
+// an installed program keeps them in its installation's share folder
+// (bin/../share/ondrix), the plug-ins, being shared libraries, in its library
+// folder (bin/../lib/<multiarch>/ondrix/plugins).
 
 #include <QString>
 #include <QStringList>
@@ -19,3 +21,8 @@ QString FindResourceIn(const QStringList& folders, const QString& name);
 
 // FindResourceIn(ResourceFolders(the running program's folder), name).
 QString FindResource(const QString& name);
+
+// The folder of the example plug-ins: `exeDir`/plugins when there is one (a
+// build, a portable copy), else the plug-in folder of the installation
+// `exeDir` belongs to.
+QString ExamplePluginFolder(const QString& exeDir);

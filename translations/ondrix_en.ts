@@ -1381,6 +1381,45 @@ Try &apos;ondrix-cli --help&apos; for more information.
     </message>
 </context>
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>未知选项 %1（ondrix --help 列出选项）</source>
+        <translation>unknown option %1 (ondrix --help lists the options)</translation>
+    </message>
+    <message>
+        <source>一次只能打开一个文件，给出了 %1 个</source>
+        <translation>one file at a time, not %1</translation>
+    </message>
+    <message>
+        <source>用法: ondrix [选项]... [FILE.wav]
+Orvanta：把电脑声卡变成双通道测量台（示波器、频谱分析、函数信号发生器、
+WAV 录音）。
+
+选项:
+  --lang en|zh   界面语言：英文或中文（默认随系统语言）
+  --no-plugin    用声卡采样，不管采样插件设置如何
+  --help         显示本帮助并退出
+  --version      显示版本信息并退出
+
+给出 FILE.wav 时，窗口出现后像“文件”菜单的“打开”命令那样打开它。
+Qt 自己的选项（-platform、-style 等）也可使用。
+</source>
+        <translation>Usage: ondrix [OPTION]... [FILE.wav]
+Orvanta: a two-channel measuring bench on the PC&apos;s sound card (oscilloscope,
+spectrum analyzer, function generator, WAV recorder).
+
+Options:
+  --lang en|zh   speak English or Chinese (default: the desktop&apos;s language)
+  --no-plugin    sample from the sound card, whatever the plug-in settings say
+  --help         display this help and exit
+  --version      output version information and exit
+
+FILE.wav, when given, is opened as the File menu&apos;s Open command opens it,
+once the window is up. Qt&apos;s own options (-platform, -style, ...) work too.
+</translation>
+    </message>
+</context>
+<context>
     <name>CsvExport</name>
     <message>
         <source>无法写入文件 %1：%2</source>

@@ -50,6 +50,15 @@ TEST(RuntimeFolder, TheExecutablesFolderServesWhenItHoldsAFileOfTheProgramAndCan
   EXPECT_FALSE(QFileInfo::exists(in.user)) << "a build seeds nothing";
 }
 
+TEST(RuntimeFolder, ExamplePluginsSitBesideABuildsProgramElseInTheInstallationsLibraryFolder) {
+  Installation in;
+  const QString installed = ExamplePluginFolder(in.bin);
+  EXPECT_TRUE(installed.startsWith(in.tmp.filePath("usr/lib/"))) << installed.toStdString();
+  EXPECT_TRUE(installed.endsWith("/ondrix/plugins")) << installed.toStdString();
+  ASSERT_TRUE(QDir().mkpath(in.bin + "/plugins"));
+  EXPECT_EQ(ExamplePluginFolder(in.bin), in.bin + "/plugins");
+}
+
 TEST(RuntimeFolder, SeedsComeFromBesideTheExecutableFirstStayWritableAndDefaultsStandInForMissingOnes) {
   Installation in;
   Write(in.bin + "/setting.ini", QByteArray(88, '\x44'));

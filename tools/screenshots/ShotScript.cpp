@@ -1,6 +1,7 @@
 #include "tools/screenshots/ShotScript.h"
 
 #include "app/Globals.h"
+#include "app/ResourceLookup.h"
 #include "display/COndrixView.h"
 #include "gui/CBarTool.h"
 #include "gui/CGfxOutBarCtrl.h"
@@ -286,7 +287,7 @@ void ShotScript::PluginManager() {
     auto* manager = qobject_cast<CPlugInManagerDlg*>(dialog);
     if (!manager) return Fail(QStringLiteral("plug-in manager: another dialog opened"));
     // The example plug-ins, each opened with 打开插件 and given a rate in its cell.
-    const QDir plugins(QDir(g_appDir).filePath(QStringLiteral("plugins")));
+    const QDir plugins(ExamplePluginFolder(QCoreApplication::applicationDirPath()));
     const struct {
       const char* file;
       const char* rate;

@@ -1664,6 +1664,14 @@ once the window is up. Qt&apos;s own options (-platform, -style, ...) work too.
         <source>===Lumora Ondrix 测试报告===</source>
         <translation>===Lumora Ondrix Test Report===</translation>
     </message>
+    <message>
+        <source>日期: %1</source>
+        <translation>Date: %1</translation>
+    </message>
+    <message>
+        <source>测试报告</source>
+        <translation>Test report</translation>
+    </message>
 </context>
 <context>
     <name>RuntimeFolder</name>

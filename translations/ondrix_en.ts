@@ -41,10 +41,6 @@
         <translation>OK</translation>
     </message>
     <message>
-        <source>Orvanta 声卡双通道测量台 版本 1.0</source>
-        <translation>Orvanta Two-Channel Bench 1.0</translation>
-    </message>
-    <message>
         <source>把电脑声卡变成双通道测量台：</source>
         <translation>Turns the PC&apos;s sound card into a two-channel bench:</translation>
     </message>
@@ -59,6 +55,10 @@
     <message>
         <source>联系我们：帮助菜单中的 Lumora 主页</source>
         <translation>Contact us: Lumora home page (Help menu)</translation>
+    </message>
+    <message>
+        <source>Orvanta 声卡双通道测量台 版本 %1</source>
+        <translation>Orvanta Two-Channel Bench %1</translation>
     </message>
 </context>
 <context>
@@ -533,6 +533,22 @@ Distortion analyzer</translation>
 传递函数</source>
         <translation>Open the transfer function window
 Transfer function</translation>
+    </message>
+    <message>
+        <source>找不到用户指南 guide/guide.html：它没有随程序安装。</source>
+        <translation>Cannot find the user guide guide/guide.html: it was not installed with the program.</translation>
+    </message>
+    <message>
+        <source>无法打开用户指南 %1：桌面上没有能打开网页的程序。</source>
+        <translation>Cannot open the user guide %1: the desktop has no program that opens web pages.</translation>
+    </message>
+    <message>
+        <source>PNG 图像(*.png)</source>
+        <translation>PNG images (*.png)</translation>
+    </message>
+    <message>
+        <source>无法编码 PNG 图像</source>
+        <translation>the PNG image could not be encoded</translation>
     </message>
 </context>
 <context>

@@ -43,6 +43,7 @@ bool WriteReportPdf(const CliArguments& a, QString* error) {
     writer.setPageLayout(
         QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape, QMarginsF(0, 0, 0, 0)));
     writer.setCreator(QStringLiteral("Lumora Ondrix"));
+    writer.setTitle(ReportDocumentTitle(a.files[0]));
     QPainter painter;
     if (painter.begin(&writer)) {
       PrintReport(painter, painter.viewport(), ch1, ch2, geometry);

@@ -92,15 +92,19 @@ void COndrixView::mouseReleaseEvent(QMouseEvent* event) {
   QWidget::mouseReleaseEvent(event);
 }
 
-bool COndrixView::ExportBitmap(const QString& path) {
+QImage COndrixView::ExportPicture() {
   // The readouts keep the last screen paint's values; the traces start at the
   // trigger point of the current CH1 trace.
   ComposeOptions options;
   options.measureBeforeRenderer = false;
   QImage image;
   ComposeDisplay(image, engine_.ch1Trace, engine_.ch2Trace, geometry_, options, style_);
+  return image;
+}
+
+bool COndrixView::ExportBitmap(const QString& path) {
   QString error;
-  if (!WriteBitmapFile(image, path, &error)) {
+  if (!WriteBitmapFile(ExportPicture(), path, &error)) {
     CurrentPrompts().ShowMessage(error);
     return false;
   }

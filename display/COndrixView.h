@@ -55,8 +55,11 @@ class COndrixView : public QWidget {
   void StartWaveIn() { engine_.StartWaveIn(); }
   void StopWaveIn() { engine_.StopWaveIn(); }
   void CaptureSample() { engine_.CaptureSample(); }
-  // Writes the picture as a 24-bit bitmap, composed as on screen but with the
-  // export's measurement order; "error 2!" when the file cannot be written.
+  // The picture the exports write: composed as on screen but with the
+  // export's measurement order.
+  QImage ExportPicture();
+  // Writes ExportPicture() as a 24-bit bitmap; "error 2!" when the file
+  // cannot be written.
   bool ExportBitmap(const QString& path);
   void ClearSample() { engine_.ClearSample(); }
 

@@ -4,6 +4,7 @@
 #include "files/ReportLayout.h"
 
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QImage>
 #include <QPainter>
 #include <QRect>
@@ -34,7 +35,8 @@ void DrawText(QPainter& page, const QPoint& at, int alignment, const QString& te
 }  // namespace
 
 void PrintReport(QPainter& page, const QRect& printable, const TraceBuffer& ch1, const TraceBuffer& ch2,
-                 const ViewGeometry& geometry, const QString& description, const QString& tester) {
+                 const ViewGeometry& geometry, const QString& description, const QString& tester,
+                 const QDateTime& madeAt) {
   const ReportLayout l =
       ComputeReportLayout(printable.width(), printable.height(), geometry.clientWidth, geometry.clientHeight);
   if (l.s <= 0) return;
@@ -62,8 +64,16 @@ void PrintReport(QPainter& page, const QRect& printable, const TraceBuffer& ch1,
   DrawText(page, l.dataLength, Qt::AlignLeft, ReportText::tr("数据长度: %1").arg(g_settings.bitsPerSample));
   DrawText(page, l.description, Qt::AlignLeft, ReportText::tr("测试描述: %1").arg(description));
   DrawText(page, l.tester, Qt::AlignLeft, ReportText::tr("测试人: %1").arg(tester));
+  // When the page was made, in the free corner right of the parameters.
+  DrawText(page, QPoint(l.m + l.w, l.channels.y()), Qt::AlignRight,
+           ReportText::tr("日期: %1").arg(madeAt.toString(QStringLiteral("yyyy-MM-dd HH:mm"))));
 
   page.setFont(ReportFont(l.titleFontTenths));
   DrawText(page, l.title, Qt::AlignHCenter, ReportText::tr("===Lumora Ondrix 测试报告==="));
   page.restore();
+}
+
+QString ReportDocumentTitle(const QString& measuredFile) {
+  const QString name = measuredFile.isEmpty() ? ReportText::tr("测试报告") : QFileInfo(measuredFile).fileName();
+  return QStringLiteral("Orvanta — %1").arg(name);
 }

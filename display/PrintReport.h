@@ -6,6 +6,7 @@
 #include "analysis/TraceBuffer.h"
 #include "display/ComposeDisplay.h"
 
+#include <QDateTime>
 #include <QString>
 
 class QPainter;
@@ -18,7 +19,13 @@ class QRect;
 // client area with the paper's look and stretched to the page's width; the
 // texts scale with it. Reads g_settings (channels, rate, sample width, the
 // picture's settings); in the time domain stores CH1's trigger index in
-// g_settings.triggerIndex, as the composition does. A view without width
-// prints nothing.
+// g_settings.triggerIndex, as the composition does. `madeAt` is printed in
+// the top-right corner, right-aligned with the picture on the parameter
+// line's height ("日期: 2026-12-10 14:03"). A view without width prints nothing.
 void PrintReport(QPainter& page, const QRect& printable, const TraceBuffer& ch1, const TraceBuffer& ch2,
-                 const ViewGeometry& geometry, const QString& description = {}, const QString& tester = {});
+                 const ViewGeometry& geometry, const QString& description = {}, const QString& tester = {},
+                 const QDateTime& madeAt = QDateTime::currentDateTime());
+
+// The report's document name (a PDF's title, a print job's name): "Orvanta — "
+// and the name of the file measured, or of a live measurement "测试报告".
+QString ReportDocumentTitle(const QString& measuredFile = {});

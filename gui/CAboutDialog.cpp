@@ -1,5 +1,6 @@
 #include "gui/CAboutDialog.h"
 
+#include "app/Version.h"
 #include "gui/DialogFont.h"
 #include "gui/DialogUnits.h"
 
@@ -34,7 +35,7 @@ CAboutDialog::CAboutDialog(QWidget* parent) : QDialog(parent) {
 
 QList<CAboutDialog::PaintedLine> CAboutDialog::PaintedLines() {
   return {
-      {17, tr("Orvanta 声卡双通道测量台 版本 1.0")},
+      {17, tr("Orvanta 声卡双通道测量台 版本 %1").arg(QLatin1String(kOndrixVersion))},
       {40, QStringLiteral("Copyright (C) 2026 Lumora")},
       {55, tr("把电脑声卡变成双通道测量台：")},
       {70, tr("示波、频谱分析、函数信号发生。")},

@@ -10,6 +10,7 @@
 #include "gui/CommandIds.h"
 #include "gui/SplitterLayout.h"
 #include "display/COndrixView.h"
+#include "display/PrintReport.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -53,6 +54,7 @@ CMainFrame::CMainFrame(std::unique_ptr<AudioInput> input, QWidget* parent)
   // Reports print in landscape unless the user sets up the page otherwise.
   printer_ = std::make_unique<QPrinter>();
   printer_->setPageOrientation(QPageLayout::Landscape);
+  printer_->setDocName(ReportDocumentTitle());
 }
 
 CMainFrame::~CMainFrame() = default;

@@ -6,6 +6,7 @@
 #include <QHash>
 #include <QMainWindow>
 #include <QPointer>
+#include <QStringList>
 
 #include <functional>
 #include <memory>
@@ -62,7 +63,11 @@ class CMainFrame : public QMainWindow, public OutbarEventOwner {
   // function-signal mode, makes the generator's signal again; Cancel restores
   // the settings record byte for byte.
   void OnSettings();
+  // Help's first command: the user guide (guide/guide.html among the
+  // program's resources) in the desktop's browser; the status line says
+  // when it is not there or cannot be shown.
   void OnHomePage();
+  void OpenUserGuide(const QStringList& resourceFolders);
   // Runs the sampling plug-in manager modally.
   void OnPluginSettings();
   // Moves the replay slider to g_playbackPos (while the view replays).
@@ -89,6 +94,9 @@ class CMainFrame : public QMainWindow, public OutbarEventOwner {
   void OnStop();
   void OnPlaybackSlider(int position);
   void OnFileOpen();
+  // Opens `path` into the recording to replay, as Open does once its dialog
+  // has named the file (the command line's file comes here too).
+  void OpenWaveFile(const QString& path);
   void OnSaveSample();
   void OnExportCsv();
   void OnExportBitmap();

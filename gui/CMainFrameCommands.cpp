@@ -2,6 +2,8 @@
 // one operation of the view.
 
 #include "app/Globals.h"
+#include "app/Prompts.h"
+#include "app/ResourceLookup.h"
 #include "gui/CAboutDialog.h"
 #include "gui/CBarTool.h"
 #include "gui/CGfxOutBarCtrl.h"
@@ -14,6 +16,8 @@
 #include "display/COndrixView.h"
 
 #include <QAction>
+#include <QCoreApplication>
+#include <QDir>
 #include <QDesktopServices>
 #include <QSplitter>
 #include <QStatusBar>
@@ -98,9 +102,15 @@ void CMainFrame::OnPluginSettings() {
   RefreshRecordAvailability();
 }
 
-void CMainFrame::OnHomePage() {
-  // The maker's page in the desktop's browser.
-  QDesktopServices::openUrl(QUrl(QStringLiteral("https://lumora.example.com/orvanta")));
+void CMainFrame::OnHomePage() { OpenUserGuide(ResourceFolders(QCoreApplication::applicationDirPath())); }
+
+void CMainFrame::OpenUserGuide(const QStringList& folders) {
+  // The user guide installed with the program, in the desktop's browser.
+  const QString guide = FindResourceIn(folders, QStringLiteral("guide/guide.html"));
+  if (guide.isEmpty())
+    CurrentPrompts().ShowStatus(tr("找不到用户指南 guide/guide.html：它没有随程序安装。"));
+  else if (!QDesktopServices::openUrl(QUrl::fromLocalFile(guide)))
+    CurrentPrompts().ShowStatus(tr("无法打开用户指南 %1：桌面上没有能打开网页的程序。").arg(QDir::toNativeSeparators(guide)));
 }
 
 

@@ -15,6 +15,8 @@
 #include <QAction>
 #include <QBuffer>
 #include <QDir>
+#include <QFileInfo>
+#include <QImage>
 #include <QPageSetupDialog>
 #include <QPainter>
 #include <QPdfWriter>
@@ -25,7 +27,11 @@
 
 void CMainFrame::OnFileOpen() {
   const QString path = CurrentPrompts().GetOpenFileName(WaveFilter());
-  if (path.isEmpty() || !MayDropRecording()) return;
+  if (!path.isEmpty()) OpenWaveFile(path);
+}
+
+void CMainFrame::OpenWaveFile(const QString& path) {
+  if (!MayDropRecording()) return;
   QString reason;
   SamplingEngine& engine = view_->Engine();
   if (engine.ReadWavFile(path, &reason) == 0 && !reason.isEmpty()) {
@@ -60,8 +66,21 @@ void CMainFrame::OnExportCsv() {
 }
 
 void CMainFrame::OnExportBitmap() {
-  const QString path = CurrentPrompts().GetSaveFileName(tr("位图文件(*.bmp)"), QStringLiteral("BMP"));
-  if (!path.isEmpty()) view_->ExportBitmap(path);
+  // PNG beside the bitmap: the same picture, for a ".png" name (which the
+  // PNG filter gives a name typed without one).
+  const QString filters = tr("位图文件(*.bmp)") + QStringLiteral(";;") + tr("PNG 图像(*.png)");
+  const QString path = CurrentPrompts().GetSaveFileName(filters, QStringLiteral("BMP"));
+  if (path.isEmpty()) return;
+  if (QFileInfo(path).suffix().compare(QLatin1String("png"), Qt::CaseInsensitive) != 0) {
+    view_->ExportBitmap(path);
+    return;
+  }
+  QByteArray png;
+  QBuffer buffer(&png);
+  QString reason = tr("无法编码 PNG 图像");
+  if (!(buffer.open(QIODevice::WriteOnly) && view_->ExportPicture().save(&buffer, "PNG") &&
+        WriteOutputFile(path, png, {}, &reason)))
+    CurrentPrompts().ShowMessage(tr("无法写入文件 %1：%2").arg(QDir::toNativeSeparators(path), reason));
 }
 
 // ------------------------------------------------------------------ printing
@@ -79,6 +98,7 @@ bool CMainFrame::PrintToFile(const QString& path) {
   pdf.open(QIODevice::WriteOnly);
   {
     QPdfWriter writer(&pdf);
+    writer.setTitle(ReportDocumentTitle());
     writer.setPageLayout(printer_->pageLayout());
     writer.setResolution(printer_->resolution());
     QPainter painter(&writer);

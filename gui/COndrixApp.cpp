@@ -45,7 +45,11 @@ bool COndrixApp::InitInstance() {
 
   frame_->View()->setFocus();
   frame_->View()->StartDisplayTimer();
-  // Recordings left unsaved by a program that ended, once the window is up.
-  QTimer::singleShot(0, frame_.get(), &CMainFrame::OfferLeftRecordings);
+  // Once the window is up: recordings left unsaved by a program that ended,
+  // then the file named on the command line (its questions come first).
+  QTimer::singleShot(0, frame_.get(), [frame = frame_.get(), file = fileAtStart_] {
+    frame->OfferLeftRecordings();
+    if (!file.isEmpty()) frame->OpenWaveFile(file);
+  });
   return true;
 }

@@ -20,6 +20,8 @@ class COndrixApp {
 
   // False: the start-up leaves plug-ins out, whatever plus.ini says (--no-plugin).
   void AllowPlugin(bool allowed) { pluginAllowed_ = allowed; }
+  // A WAV file to open, as the Open command does, once the window is up.
+  void OpenAtStart(const QString& path) { fileAtStart_ = path; }
   // Runs the start-up sequence; false when the main window cannot be made.
   bool InitInstance();
 
@@ -34,4 +36,5 @@ class COndrixApp {
   std::unique_ptr<CMainFrame> frame_;
   std::unique_ptr<MessageBoxPrompts> prompts_;
   bool pluginAllowed_ = true;
+  QString fileAtStart_;
 };

@@ -5,6 +5,7 @@
 #include <QFileDialog>
 #include <QMainWindow>
 #include <QMessageBox>
+#include <QRegularExpression>
 #include <QStatusBar>
 
 namespace {
@@ -17,6 +18,11 @@ QWidget* Owner(QWidget* parent) {
 }
 
 }  // namespace
+
+QString FilterSuffix(const QString& filter) {
+  static const QRegularExpression pattern(QStringLiteral("\\(\\*\\.(\\w+)"));
+  return pattern.match(filter).captured(1);
+}
 
 void MessageBoxPrompts::ShowMessage(const QString& text) {
   QMessageBox::warning(Owner(parent_), title_, text, QMessageBox::Ok);
@@ -37,6 +43,13 @@ QString MessageBoxPrompts::GetSaveFileName(const QString& filter, const QString&
   dialog.setAcceptMode(QFileDialog::AcceptSave);
   dialog.setDefaultSuffix(defaultSuffix);
   dialog.setOption(QFileDialog::ReadOnly, false);
+  // With several filters, a name typed without a suffix takes the chosen
+  // filter's ("*.png" gives ".png"); the given default keeps its spelling.
+  QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog, defaultSuffix](const QString& chosen) {
+    const QString suffix = FilterSuffix(chosen);
+    const bool same = suffix.compare(defaultSuffix, Qt::CaseInsensitive) == 0;
+    dialog.setDefaultSuffix(same || suffix.isEmpty() ? defaultSuffix : suffix);
+  });
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
   return dialog.selectedFiles().first();
 }

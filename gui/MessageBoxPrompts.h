@@ -11,6 +11,8 @@ class MessageBoxPrompts : public Prompts {
   void ShowMessage(const QString& text) override;
   // Shown in the status bar when the parent is the main window.
   void ShowStatus(const QString& text) override;
+  // Several filters are separated by ";;"; choosing one makes its suffix
+  // the one a name typed without a suffix gets.
   QString GetSaveFileName(const QString& filter, const QString& defaultSuffix) override;
   QString GetOpenFileName(const QString& filter) override;
   std::optional<uint32_t> GetColor() override;
@@ -22,3 +24,7 @@ class MessageBoxPrompts : public Prompts {
   QWidget* parent_;
   QString title_;
 };
+
+// The suffix of a file-dialog filter's first pattern: "png" for
+// "PNG 图像(*.png)"; empty when it has none.
+QString FilterSuffix(const QString& filter);

@@ -67,7 +67,7 @@ int main(int argc, char** argv) {
   // Qt has taken its own options (-platform, -style, ...): what is left is
   // the file to open, or a mistake.
   error.clear();
-  FileToOpen(ParseCommandLine(QApplication::arguments().mid(1)).rest, &error);
+  const QString file = FileToOpen(ParseCommandLine(QApplication::arguments().mid(1)).rest, &error);
   if (!error.isEmpty()) {
     std::fprintf(stderr, "ondrix: %s\n", qUtf8Printable(error));
     return 2;
@@ -79,6 +79,7 @@ int main(int argc, char** argv) {
   g_appDir = PrepareRuntimeFolder(QApplication::applicationDirPath(), UserDataFolder(), &error);
   COndrixApp app;
   app.AllowPlugin(!line.noPlugin);
+  app.OpenAtStart(file);
   if (!app.InitInstance()) return 1;
   const QuitSignals quitSignals([&app] { app.Frame()->CloseWithoutAsking(); });
   if (!error.isEmpty()) CurrentPrompts().ShowMessage(error);

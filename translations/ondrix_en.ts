@@ -64,10 +64,6 @@
         <translation>OK</translation>
     </message>
     <message>
-        <source>Orvanta 声卡双通道测量台 版本 1.0</source>
-        <translation>Orvanta Two-Channel Bench 1.0</translation>
-    </message>
-    <message>
         <source>把电脑声卡变成双通道测量台：</source>
         <translation>Turns the PC&apos;s sound card into a two-channel bench:</translation>
     </message>
@@ -82,6 +78,10 @@
     <message>
         <source>联系我们：帮助菜单中的 Lumora 主页</source>
         <translation>Contact us: Lumora home page (Help menu)</translation>
+    </message>
+    <message>
+        <source>Orvanta 声卡双通道测量台 版本 %1</source>
+        <translation>Orvanta Two-Channel Bench %1</translation>
     </message>
 </context>
 <context>
@@ -556,6 +556,22 @@ Distortion analyzer</translation>
 传递函数</source>
         <translation>Open the transfer function window
 Transfer function</translation>
+    </message>
+    <message>
+        <source>找不到用户指南 guide/guide.html：它没有随程序安装。</source>
+        <translation>Cannot find the user guide guide/guide.html: it was not installed with the program.</translation>
+    </message>
+    <message>
+        <source>无法打开用户指南 %1：桌面上没有能打开网页的程序。</source>
+        <translation>Cannot open the user guide %1: the desktop has no program that opens web pages.</translation>
+    </message>
+    <message>
+        <source>PNG 图像(*.png)</source>
+        <translation>PNG images (*.png)</translation>
+    </message>
+    <message>
+        <source>无法编码 PNG 图像</source>
+        <translation>the PNG image could not be encoded</translation>
     </message>
 </context>
 <context>
@@ -2019,6 +2035,14 @@ once the window is up. Qt&apos;s own options (-platform, -style, ...) work too.
     <message>
         <source>===Lumora Ondrix 测试报告===</source>
         <translation>===Lumora Ondrix Test Report===</translation>
+    </message>
+    <message>
+        <source>日期: %1</source>
+        <translation>Date: %1</translation>
+    </message>
+    <message>
+        <source>测试报告</source>
+        <translation>Test report</translation>
     </message>
 </context>
 <context>

@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QImage>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
@@ -105,6 +106,12 @@ TEST_F(ExportCli, ReportIsAOnePagePdfWithTheParameters) {
   for (const char* expected : {"===Lumora Ondrix 测试报告===", "通道数: 2", "采样率: 44100", "数据长度: 16", "测试描述:",
                                "测试人:"})
     EXPECT_TRUE(text.contains(QString::fromUtf8(expected))) << expected << " not in:\n" << text.toStdString();
+  // The document names the file measured, and when it was made.
+  const QString info = RunProgram(QStringLiteral("pdfinfo"), {"-enc", "UTF-8", pdf}).out;
+  EXPECT_TRUE(info.contains(QRegularExpression(QStringLiteral("^Title: +Orvanta — stereo16\\.wav$"),
+                                               QRegularExpression::MultilineOption)))
+      << info.toStdString();
+  EXPECT_TRUE(info.contains(QRegularExpression(QStringLiteral("^CreationDate: +\\S"), QRegularExpression::MultilineOption)));
 
   // The page as pixels: A4 landscape with both trace colours on white.
   const QString tool = QStandardPaths::findExecutable(QStringLiteral("pdftoppm"));

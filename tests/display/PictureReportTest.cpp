@@ -71,12 +71,14 @@ class PictureReport : public ::testing::Test {
   }
   void TearDown() override { ResetGlobals(); }
 
-  QImage Print(const QString& description = {}, const QString& tester = {}, const QRect& printable = {}) {
+  // Pages are made at one time of day, so that they can be compared.
+  QImage Print(const QString& description = {}, const QString& tester = {}, const QRect& printable = {},
+               const QDateTime& madeAt = QDateTime(QDate(2026, 12, 10), QTime(14, 3))) {
     const QRect area = printable.isNull() ? QRect(0, 0, kPageWidth, kPageHeight) : printable;
     QImage page(area.right() + 1, area.bottom() + 1, QImage::Format_RGB32);
     page.fill(Qt::white);
     QPainter painter(&page);
-    PrintReport(painter, area, ch1, ch2, geometry, description, tester);
+    PrintReport(painter, area, ch1, ch2, geometry, description, tester, madeAt);
     return page;
   }
 
@@ -151,6 +153,27 @@ TEST_F(PictureReport, TextsHangFromTheirAnchors) {
   g_settings.bitsPerSample = 16;
   const QImage sixteen = Print();
   EXPECT_GT(InkColumns(sixteen, QRect(1030, 257, 600, 45)).second, InkColumns(empty, QRect(1030, 257, 600, 45)).second);
+}
+
+TEST_F(PictureReport, TheTimeOfDayStandsInTheTopRightCorner) {
+  Print();  // the readouts show the previous measurement: once printed, they settle
+  const QImage page = Print();
+  // Right-aligned with the picture's right edge (103 + 3302) on the
+  // parameter line, clear of the title above and the picture below.
+  const QRect corner(2000, 257, 1405, 45);
+  const auto [first, last] = InkColumns(page, corner);
+  EXPECT_NEAR(last, 3405, 8);
+  EXPECT_GT(last - first, 300);  // "日期: 2026-12-10 14:03" at 40 pixels
+  EXPECT_EQ(Ink(page, QRect(2000, 200, 1405, 57)), 0);
+  EXPECT_EQ(Ink(page, QRect(2000, 302, 1405, kTop - 302)), 0);
+  EXPECT_EQ(Ink(page, QRect(3406, 0, kPageWidth - 3406, kTop)), 0);
+
+  // Another minute changes that corner and nothing else.
+  const QImage later = Print({}, {}, {}, QDateTime(QDate(2027, 1, 2), QTime(9, 58)));
+  EXPECT_FALSE(later.copy(corner) == page.copy(corner));
+  QImage cleared = later;
+  QPainter(&cleared).drawImage(corner.topLeft(), page.copy(corner));
+  EXPECT_TRUE(cleared == page);
 }
 
 TEST_F(PictureReport, PrintableAreaOffsetMovesTheWholePage) {

@@ -15,10 +15,18 @@
 #include "RunningProgram.h"
 #include "support/RecordingPrompts.h"
 
+#include "gui/MessageBoxPrompts.h"
+
+#include <QComboBox>
+#include <QFileDialog>
+#include <QImage>
 #include <QLineEdit>
+#include <QTimer>
 #include <QAbstractButton>
 #include <QAction>
 #include <QPrinter>
+#include <QProcess>
+#include <QRegularExpression>
 #include <QApplication>
 #include <QDir>
 #include <QFile>
@@ -237,7 +245,7 @@ TEST_F(FrameFiles, ExportsFromTheOutlookBar) {
 
   prompts->paths << dir.filePath("picture.bmp");
   ClickOutlookItem(2, QStringLiteral("当前波形另存为位图文件[BMP]"));
-  EXPECT_EQ(prompts->dialogs.last(), QStringLiteral("save 位图文件(*.bmp) BMP"));
+  EXPECT_EQ(prompts->dialogs.last(), QStringLiteral("save 位图文件(*.bmp);;PNG 图像(*.png) BMP"));
   const QByteArray bmp = Read(dir.filePath("picture.bmp"));
   const QSize client = frame->View()->size();
   ASSERT_TRUE(bmp.startsWith("BM"));
@@ -260,6 +268,46 @@ TEST_F(FrameFiles, ExportsFromTheOutlookBar) {
   EXPECT_EQ(prompts->messages.size(), 2);
 }
 
+TEST_F(FrameFiles, APngNameGetsTheSamePictureAsPng) {
+  prompts->paths << dir.filePath("picture.bmp") << dir.filePath("picture.PNG") << dir.filePath("missing/p.png");
+  for (int i = 0; i < 3; ++i) ClickOutlookItem(2, QStringLiteral("当前波形另存为位图文件[BMP]"));
+  EXPECT_TRUE(Read(dir.filePath("picture.PNG")).startsWith("\x89PNG\r\n"));
+  const QImage png(dir.filePath("picture.PNG"), "PNG");
+  const QImage bmp(dir.filePath("picture.bmp"), "BMP");
+  ASSERT_FALSE(bmp.isNull());
+  EXPECT_EQ(png.convertToFormat(QImage::Format_RGB32), bmp.convertToFormat(QImage::Format_RGB32));
+  // An unwritable place is reported with the system's reason and leaves nothing.
+  ASSERT_EQ(prompts->messages.size(), 1);
+  EXPECT_TRUE(prompts->messages[0].startsWith(QStringLiteral("无法写入文件 "))) << prompts->messages[0].toStdString();
+  EXPECT_FALSE(QDir(dir.filePath("missing")).exists());
+}
+
+TEST_F(FrameFiles, TheSaveDialogsSuffixFollowsTheChosenFilter) {
+  EXPECT_EQ(FilterSuffix(QStringLiteral("PNG 图像(*.png)")), QStringLiteral("png"));
+  MessageBoxPrompts boxes(frame, QStringLiteral("Orvanta"));
+  const struct {
+    int filter;
+    const char* name;
+  } cases[] = {{0, "a.BMP"}, {1, "a.png"}};
+  for (const auto& c : cases) {
+    // The user picks the filter and types a name without a suffix.
+    QTimer::singleShot(0, [&] {
+      auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+      ASSERT_NE(dialog, nullptr);
+      auto* types = dialog->findChild<QComboBox*>(QStringLiteral("fileTypeCombo"));
+      ASSERT_NE(types, nullptr);
+      types->setCurrentIndex(c.filter);
+      // What the combo box tells when the user picks an entry.
+      emit types->activated(c.filter);
+      emit types->textActivated(types->currentText());
+      dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->setText(dir.filePath(QStringLiteral("a")));
+      QMetaObject::invokeMethod(dialog, "accept");
+    });
+    EXPECT_EQ(boxes.GetSaveFileName(QStringLiteral("位图文件(*.bmp);;PNG 图像(*.png)"), QStringLiteral("BMP")),
+              dir.filePath(QString::fromLatin1(c.name)));
+  }
+}
+
 TEST_F(FrameFiles, PrinterDefaultsToLandscape) {
   EXPECT_EQ(frame->Printer()->pageLayout().orientation(), QPageLayout::Landscape);
   for (int id : {ID_FILE_OPEN, ID_SAVE_SAMPLE, ID_FILE_PRINT, ID_FILE_PRINT_PREVIEW, ID_FILE_PRINT_SETUP})
@@ -273,6 +321,16 @@ TEST_F(FrameFiles, PrintingToAFileWritesThePageOrSaysWhyNot) {
   ASSERT_TRUE(file.open(QIODevice::ReadOnly));
   EXPECT_TRUE(file.readAll().startsWith("%PDF"));
   EXPECT_TRUE(prompts->messages.isEmpty());
+  // The document's title, and when it was made.
+  QProcess pdfinfo;
+  pdfinfo.start(QStringLiteral("pdfinfo"), {QStringLiteral("-enc"), QStringLiteral("UTF-8"), pdf});
+  ASSERT_TRUE(pdfinfo.waitForFinished());
+  const QString info = QString::fromUtf8(pdfinfo.readAllStandardOutput());
+  EXPECT_TRUE(info.contains(QRegularExpression(QStringLiteral("^Title: +Orvanta — 测试报告$"),
+                                               QRegularExpression::MultilineOption)))
+      << info.toStdString();
+  EXPECT_TRUE(info.contains(QRegularExpression(QStringLiteral("^CreationDate: +\\S"), QRegularExpression::MultilineOption)));
+  EXPECT_EQ(frame->Printer()->docName(), QStringLiteral("Orvanta — 测试报告"));
 
   EXPECT_FALSE(frame->PrintToFile(dir.filePath("missing/report.pdf")));
   ASSERT_EQ(prompts->messages.size(), 1);
@@ -280,3 +338,36 @@ TEST_F(FrameFiles, PrintingToAFileWritesThePageOrSaysWhyNot) {
   EXPECT_TRUE(prompts->messages[0].endsWith(QString::fromLocal8Bit(std::strerror(ENOENT))))
       << prompts->messages[0].toStdString();
 }
+
+namespace {
+
+// `ondrix FILE.wav`: the file opens as Open opens it, once the window is up.
+class FrameStartFile : public RunningProgram {};
+
+TEST_F(FrameStartFile, OpensAsTheOpenCommand) {
+  const QString path = dir.filePath("start.wav");
+  ASSERT_TRUE(WriteWavFile(path, MakePcmFormat(1, 22050, 16), std::span<const uint8_t>(std::vector<uint8_t>(3 * 4096)),
+                           nullptr));
+  Start(path);
+  QCoreApplication::processEvents();
+  EXPECT_TRUE(prompts->messages.isEmpty()) << prompts->messages.join('\n').toStdString();
+  EXPECT_EQ(g_recordState, Paused);
+  EXPECT_FALSE(frame->SamplingOn());
+  EXPECT_FALSE(input->running);
+  EXPECT_EQ(g_settings.sampleRate, 22050);
+  EXPECT_EQ(frame->RecordBar()->Slider()->maximum(), 6144 - 2048);
+}
+
+TEST_F(FrameStartFile, AFileThatCannotBeOpenedIsToldAndTheProgramSamples) {
+  const QString path = dir.filePath("missing.wav");
+  Start(path);
+  QCoreApplication::processEvents();
+  ASSERT_EQ(prompts->messages.size(), 1);
+  EXPECT_TRUE(prompts->messages[0].startsWith(QStringLiteral("无法打开 %1：").arg(path)))
+      << prompts->messages[0].toStdString();
+  EXPECT_EQ(g_recordState, Idle);
+  EXPECT_TRUE(frame->SamplingOn());
+  EXPECT_TRUE(input->running);
+}
+
+}  // namespace

@@ -35,11 +35,13 @@ class RunningProgram : public ::testing::Test {
     ResetGlobals();
   }
 
-  // Runs the start-up; a failed start-up fails the test.
-  void Start() {
+  // Runs the start-up, with a file to open once the window is up as the
+  // command line gives it; a failed start-up fails the test.
+  void Start(const QString& fileAtStart = {}) {
     auto fake = std::make_unique<FakeAudioInput>();
     input = fake.get();
     app = std::make_unique<COndrixApp>(std::move(fake));
+    app->OpenAtStart(fileAtStart);
     ASSERT_TRUE(app->InitInstance());
     frame = app->Frame();
     prompts = std::make_unique<RecordingPrompts>();

@@ -16,9 +16,10 @@ constexpr CliCommand kCommands[] = {
     {"spectrum", "FILE.wav",
      QT_TRANSLATE_NOOP("CliText", "Prints each channel's peak frequency in the spectrum of the frame from --at; with "
                                   "--bins also the 1024 displayed magnitudes.")},
-    {"render", "FILE.wav OUT.bmp|OUT.png",
-     QT_TRANSLATE_NOOP("CliText", "Writes the picture the program shows for the frame from --at: PNG when OUT ends "
-                                  "in .png, else a 24-bit BMP.")},
+    {"render", "FILE.wav OUT.bmp|OUT.png|OUT.jpg",
+     QT_TRANSLATE_NOOP("CliText", "Writes the picture the program shows for the frame from --at in the format of "
+                                  "OUT's extension: .bmp (24-bit), .png, .jpg or .jpeg; standard output (-), a pipe or "
+                                  "a device without one takes BMP.")},
     {"csv", "FILE.wav OUT.csv",
      QT_TRANSLATE_NOOP("CliText", "Writes the program's CSV export of the 2048 elements from --at.")},
     {"report", "FILE.wav OUT.pdf",
@@ -47,7 +48,7 @@ constexpr CliOption kOptions[] = {
     {"--bins", nullptr, "spectrum", QT_TRANSLATE_NOOP("CliText", "also print the 1024 displayed magnitudes")},
     {"--mode", "time|freq", "render report", QT_TRANSLATE_NOOP("CliText", "the waveform or the spectrum (time if not given)")},
     {"--size", "WIDTHxHEIGHT", "render",
-     QT_TRANSLATE_NOOP("CliText", "the window's size in pixels, each side up to 8192 (1000x600 if not given)")},
+     QT_TRANSLATE_NOOP("CliText", "the window's size in pixels, from 840x436 to 8192x8192 (1000x600 if not given)")},
     {"--size", "WIDTHxHEIGHT", "response",
      QT_TRANSLATE_NOOP("CliText", "the size of the --png picture in pixels, each side up to 8192 (1000x600)")},
     {"--settings", "FILE", "render", QT_TRANSLATE_NOOP("CliText", "the settings to draw with (a setting.ini)")},
@@ -70,9 +71,9 @@ constexpr CliOption kOptions[] = {
      QT_TRANSLATE_NOOP("CliText", "the FFT size, a power of two from 4096 to 65536 (16384 if not given)")},
     {"--smoothing", "none|1/48|1/24|1/12|1/6|1/3", "response",
      QT_TRANSLATE_NOOP("CliText", "average the curve over this fraction of an octave")},
-    {"--csv", "OUT.csv", "response", QT_TRANSLATE_NOOP("CliText", "also write the points as CSV")},
+    {"--csv", "OUT.csv", "response", QT_TRANSLATE_NOOP("CliText", "also write the points as CSV (- for standard output)")},
     {"--png", "OUT.png", "response",
-     QT_TRANSLATE_NOOP("CliText", "also write the plots as PNG")},
+     QT_TRANSLATE_NOOP("CliText", "also write the plots as PNG (- for standard output)")},
     {"--json", nullptr, "info measure spectrum distortion response",
      QT_TRANSLATE_NOOP("CliText", "print one line of JSON instead of text")},
     {"--sweep", nullptr, "generate", QT_TRANSLATE_NOOP("CliText", "a sine sweep instead of the function signal")},

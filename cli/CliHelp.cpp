@@ -85,6 +85,11 @@ QString CliHelp() {
     out += Item(OptionHead(o), QStringLiteral("(%1) %2").arg(OptionCommands(o).join(QStringLiteral(", ")),
                                                              CliText::tr(o.help)));
   out += CommonOptions(false);
+  out += QLatin1Char('\n') + CliText::tr("Standard input and output:\n") +
+         Wrapped(CliText::tr("A WAV file named - is read from standard input, and a named pipe likewise: whole, up "
+                             "to 2 GiB. An output named - is written to standard output; a picture, a PDF or a WAV "
+                             "file not to a terminal."),
+                 kItemIndent);
   return out + QLatin1Char('\n') + ExitStatus();
 }
 

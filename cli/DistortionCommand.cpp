@@ -1,5 +1,6 @@
 // The command's messages are English only.
 #include "cli/DistortionCommand.h"
+#include "cli/CliInput.h"
 
 #include "acquisition/SamplingPlugin.h"
 #include "app/Globals.h"
@@ -15,7 +16,7 @@ namespace {
 
 bool ReadFileBlock(const CliArguments& a, DistortionBlock* block, QString* error) {
   const QString& path = a.files[0];
-  const WavProbe probe = ProbeAnalysisWav(path);
+  const WavProbe probe = ProbeCliWav(path, true);
   if (!probe.ok) {
     *error = QStringLiteral("%1: %2").arg(path, probe.reason);
     return false;

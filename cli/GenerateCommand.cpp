@@ -120,6 +120,10 @@ int RunGenerate(const QStringList& args) {
     PrintError(error + CliText::tr(" (see ondrix-cli --help)"));
     return 2;
   }
+  if (const QString why = TerminalRefusal(o->output); !why.isEmpty()) {
+    PrintError(why);
+    return 2;
+  }
   const std::optional<GeneratedSignal> signal = MakeGeneratorSignal(o->params, o->rate, o->channels, &error);
   if (!signal) {
     PrintError(error);
@@ -129,9 +133,11 @@ int RunGenerate(const QStringList& args) {
     PrintError(error);
     return 2;
   }
-  std::printf("%s: %s, %u ch, %u Hz, 16-bit, %zu bytes\n", o->output.toUtf8().constData(),
-              o->params.functionMode ? "function signal" : "sweep", signal->format.channels,
-              signal->format.samplesPerSec, signal->bytes.size());
+  // The summary goes where the signal does not.
+  std::fprintf(o->output == "-" ? stderr : stdout, "%s: %s, %u ch, %u Hz, 16-bit, %zu bytes\n",
+               o->output.toUtf8().constData(),
+               o->params.functionMode ? "function signal" : "sweep", signal->format.channels,
+               signal->format.samplesPerSec, signal->bytes.size());
   if (signal->format.samplesPerSec != static_cast<uint32_t>(o->rate)) {
     PrintError(
         CliText::tr("note: the generator runs at %1 Hz, not %2").arg(signal->format.samplesPerSec).arg(o->rate));

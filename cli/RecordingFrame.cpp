@@ -1,4 +1,5 @@
 #include "cli/RecordingFrame.h"
+#include "cli/CliInput.h"
 
 #include "acquisition/SamplingPlugin.h"
 #include "app/Globals.h"
@@ -8,7 +9,7 @@
 #include <QFileInfo>
 
 bool RecordingFrame::Load(const QString& path, QString* error) {
-  const WavProbe probe = ProbeWavFile(path);
+  const WavProbe probe = ProbeCliWav(path, false);
   if (!probe.ok) {
     *error = QStringLiteral("%1: %2").arg(path, probe.reason);
     return false;

@@ -6,15 +6,18 @@
 #include "cli/RecordingFrame.h"
 #include "display/BitmapExport.h"
 #include "display/ComposeDisplay.h"
+#include "display/PictureFile.h"
 #include "display/Rulers.h"
 #include "settings/InputFile.h"
 #include "settings/OutputFile.h"
 
-#include <QBuffer>
 #include <QFileInfo>
 #include <QImage>
 #include <QLibrary>
 
+#include <filesystem>
+#include <optional>
+#include <system_error>
 
 namespace {
 
@@ -38,15 +41,24 @@ bool LoadSettings(const QString& path, QString* error) {
   return true;
 }
 
-bool SavePng(const QImage& image, const QString& path, const QStringList& inputs, QString* error) {
-  QBuffer png;
-  png.open(QIODevice::WriteOnly);
-  QString reason = CliText::tr("no memory for the picture");
-  if (!image.save(&png, "PNG") || !WriteOutputFile(path, png.data(), CliOutput(inputs), &reason)) {
-    *error = CliText::tr("%1: cannot write the picture (%2)").arg(path, reason);
-    return false;
-  }
-  return true;
+// A stream written as it is: standard output ("-"), a named pipe, a device.
+bool IsStream(const QString& path) {
+  namespace fs = std::filesystem;
+  std::error_code error;
+  const fs::file_status status = fs::status(QFileInfo(path).filesystemFilePath(), error);
+  return path == QLatin1String("-") || fs::is_fifo(status) || fs::is_character_file(status) ||
+         fs::is_block_file(status);
+}
+
+// The format of a picture named `path`, by its extension; a stream without
+// one takes the program's own bitmap. Nothing for a file named otherwise.
+std::optional<QByteArray> PictureFormat(const QString& path) {
+  const QString suffix = QFileInfo(path).suffix().toLower();
+  if (suffix == "bmp") return QByteArray("BMP");
+  if (suffix == "png") return QByteArray("PNG");
+  if (suffix == "jpg" || suffix == "jpeg") return QByteArray("JPEG");
+  if (IsStream(path)) return QByteArray("BMP");
+  return std::nullopt;
 }
 
 }  // namespace
@@ -80,6 +92,25 @@ bool PrepareFramePicture(const CliArguments& a, RecordingFrame& frame, ViewGeome
 
 bool RenderPicture(const CliArguments& a, QString* error) {
   const QString& outPath = a.files.last();  // after FILE.wav, or alone with --plugin
+  const std::optional<QByteArray> format = PictureFormat(outPath);
+  if (!format) {
+    *error = CliText::tr("%1: the picture's format follows its extension: .bmp, .png, .jpg or .jpeg").arg(outPath);
+    return false;
+  }
+  // Smaller, the window would cut the picture off; its pixels are the
+  // program's, so it is not scaled either.
+  if (a.width < kWholePictureClient.width() || a.height < kWholePictureClient.height()) {
+    *error = CliText::tr("--size %1x%2 cuts the picture off: it takes at least %3x%4")
+                 .arg(a.width)
+                 .arg(a.height)
+                 .arg(kWholePictureClient.width())
+                 .arg(kWholePictureClient.height());
+    return false;
+  }
+  if (const QString why = TerminalRefusal(outPath); !why.isEmpty()) {
+    *error = why;
+    return false;
+  }
   RecordingFrame frame;
   ViewGeometry geometry;
   if (!PrepareFramePicture(a, frame, &geometry, error)) return false;
@@ -91,8 +122,9 @@ bool RenderPicture(const CliArguments& a, QString* error) {
     *error = CliText::tr("no memory for a picture of %1x%2 pixels").arg(a.width).arg(a.height);
     return false;
   }
-
-  if (outPath.endsWith(QStringLiteral(".png"), Qt::CaseInsensitive))
-    return SavePng(image, outPath, FrameInputs(a), error);
-  return WriteBitmapFile(image, outPath, error, CliOutput(FrameInputs(a)));
+  if (*format == "BMP") return WriteBitmapFile(image, outPath, error, CliOutput(FrameInputs(a)));
+  QString reason;
+  if (WritePictureFile(image, format->constData(), outPath, CliOutput(FrameInputs(a)), &reason)) return true;
+  *error = CliText::tr("%1: cannot write the picture (%2)").arg(outPath, reason);
+  return false;
 }

@@ -21,6 +21,10 @@ constexpr int kDotsPerInch = 300;
 
 bool WriteReportPdf(const CliArguments& a, QString* error) {
   const QString& outPath = a.files[1];
+  if (const QString why = TerminalRefusal(outPath); !why.isEmpty()) {
+    *error = why;
+    return false;
+  }
   RecordingFrame frame;
   ViewGeometry geometry;
   if (!PrepareFramePicture(a, frame, &geometry, error)) return false;

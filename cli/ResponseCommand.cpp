@@ -1,14 +1,15 @@
 // The command's messages are English only.
 #include "cli/ResponseCommand.h"
+#include "cli/CliInput.h"
 
 #include "analysis/PhatDelay.h"
 #include "cli/CliOutput.h"
 #include "cli/CliText.h"
+#include "display/PictureFile.h"
 #include "display/TransferPlot.h"
 #include "files/AnalysisWav.h"
 #include "files/TransferCsv.h"
 
-#include <QBuffer>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -29,7 +30,7 @@ struct WavInput {
 };
 
 bool Open(const QString& path, WavInput* in, QString* error) {
-  const WavProbe probe = ProbeAnalysisWav(path);
+  const WavProbe probe = ProbeCliWav(path, true);
   if (!probe.ok) {
     *error = QStringLiteral("%1: %2").arg(path, probe.reason);
     return false;
@@ -129,15 +130,10 @@ QString Text(const Measured& m) {
 bool WritePng(const Measured& m, const CliArguments& a, QString* error) {
   TransferPlotOptions options;
   options.caption = TransferCaption(m.delaySeconds, m.averages);
-  QByteArray bytes;
-  QBuffer buffer(&bytes);
-  buffer.open(QIODevice::WriteOnly);
-  if (!TransferPlotImage(m.curve, QSize(a.width, a.height), options).save(&buffer, "PNG")) {
-    *error = CliText::tr("%1: the picture could not be encoded as PNG").arg(a.pngPath);
-    return false;
-  }
   QString reason;
-  if (WriteOutputFile(a.pngPath, bytes, CliOutput(a.files), &reason)) return true;
+  if (WritePictureFile(TransferPlotImage(m.curve, QSize(a.width, a.height), options), "PNG", a.pngPath,
+                       CliOutput(a.files), &reason))
+    return true;
   *error = QStringLiteral("%1: %2").arg(a.pngPath, reason);
   return false;
 }
@@ -145,6 +141,16 @@ bool WritePng(const Measured& m, const CliArguments& a, QString* error) {
 }  // namespace
 
 bool RunResponse(const CliArguments& a, QString* error) {
+  // Standard output takes one of the files, and then not the printed curve.
+  const bool toStandardOutput = a.csvPath == "-" || a.pngPath == "-";
+  if (a.csvPath == "-" && a.pngPath == "-") {
+    *error = QStringLiteral("--csv and --png cannot both write to standard output");
+    return false;
+  }
+  if (const QString why = TerminalRefusal(a.pngPath); !why.isEmpty()) {
+    *error = why;
+    return false;
+  }
   WavInput first, second;
   if (!Open(a.files[0], &first, error)) return false;
   const bool stereo = a.files.size() == 1;
@@ -202,6 +208,7 @@ bool RunResponse(const CliArguments& a, QString* error) {
 
   if (!a.csvPath.isEmpty() && !ExportTransferCsv(m.curve, a.csvPath, error, CliOutput(a.files))) return false;
   if (!a.pngPath.isEmpty() && !WritePng(m, a, error)) return false;
+  if (toStandardOutput) return true;
   const QString text = a.json ? Json(m) : Text(m);
   std::fputs(text.toUtf8().constData(), stdout);
   return true;

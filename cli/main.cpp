@@ -5,6 +5,7 @@
 #include "app/Language.h"
 #include "app/Translations.h"
 #include "cli/CliArguments.h"
+#include "cli/CliInput.h"
 #include "cli/CliHelp.h"
 #include "cli/CliText.h"
 #include "cli/CsvCommand.h"
@@ -39,7 +40,7 @@ int Fail(const QString& message) {
 QString ChannelsText(int channels) { return channels == 1 ? QStringLiteral("mono") : QStringLiteral("stereo"); }
 
 int Info(const QString& path, bool json) {
-  const WavProbe probe = ProbeWavFile(path);
+  const WavProbe probe = ProbeCliWav(path, false);
   if (!probe.ok) return Fail(QStringLiteral("%1: %2").arg(path, probe.reason));
   if (!probe.note.isEmpty()) PrintNote(probe.note);
   const WaveFormat& f = probe.layout.format;

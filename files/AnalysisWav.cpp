@@ -49,10 +49,10 @@ uint64_t GetLe(const uint8_t* p, int bytes) {
 
 }  // namespace
 
-WavProbe ProbeAnalysisWav(const QString& path) {
+WavProbe ProbeAnalysisWav(const QString& path, std::shared_ptr<const QByteArray> memory) {
   WaveChunks chunks;
   WaveFormat stored;
-  if (const QString why = chunks.OpenToFormat(path, &stored); !why.isEmpty()) return Refuse(why);
+  if (const QString why = chunks.OpenToFormat(path, &stored, std::move(memory)); !why.isEmpty()) return Refuse(why);
   uint16_t tag = stored.formatTag;
   if (tag == kTagExtensible) {
     if (const QString why = chunks.ReadSubformatTag(&tag); !why.isEmpty()) return Refuse(why);

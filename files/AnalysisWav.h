@@ -20,8 +20,9 @@ inline constexpr int kMaxAnalysisChannels = 64;
 // either as the subformat of WAVE_FORMAT_EXTENSIBLE; 1..kMaxAnalysisChannels
 // channels. The format comes back normalised as ProbeWavFile's, with tag 1
 // for integer and 3 for float samples. Chunks, sizes, placeholder data sizes
-// and inputs that are not regular files are handled as ProbeWavFile does.
-WavProbe ProbeAnalysisWav(const QString& path);
+// and inputs that are not regular files (or `memory`) are handled as
+// ProbeWavFile does.
+WavProbe ProbeAnalysisWav(const QString& path, std::shared_ptr<const QByteArray> memory = {});
 
 inline bool HoldsFloatSamples(const WaveFormat& format) { return format.formatTag == 3; }
 

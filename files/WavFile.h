@@ -8,6 +8,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <span>
 
 // Where the samples of a checked WAV file are.
@@ -18,6 +19,9 @@ struct WavLayout {
   WaveFormat format;
   qint64 dataOffset = 0;  // file offset of the first sample byte
   quint32 dataBytes = 0;  // size of the data chunk
+  // The whole file, when it was read from a stream (a pipe, standard input)
+  // into memory; the samples are then read from here, not from the path.
+  std::shared_ptr<const QByteArray> memory;
 };
 
 struct WavProbe {
@@ -33,8 +37,9 @@ struct WavProbe {
 // accepted, and one whose size passes the end of the file holds the whole
 // frames up to that end: a streaming writer's placeholder size (0xFFFFFFFF
 // or 0x7FFFF000) silently, any other size with a `note`.
-// Anything but a regular file is refused before it is opened.
-WavProbe ProbeWavFile(const QString& path);
+// Anything but a regular file is refused before it is opened. With
+// `memory`, the file is those bytes (read whole from a stream named `path`).
+WavProbe ProbeWavFile(const QString& path, std::shared_ptr<const QByteArray> memory = {});
 
 // Streams the data chunk of a probed file to `sink` in pieces of at most
 // `pieceBytes`; stops and returns false (with reason) on a read error or when

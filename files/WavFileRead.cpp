@@ -29,10 +29,10 @@ WavProbe Refuse(const QString& reason) {
 
 }  // namespace
 
-WavProbe ProbeWavFile(const QString& path) {
+WavProbe ProbeWavFile(const QString& path, std::shared_ptr<const QByteArray> memory) {
   WaveChunks chunks;
   WaveFormat stored;
-  if (const QString why = chunks.OpenToFormat(path, &stored); !why.isEmpty()) return Refuse(why);
+  if (const QString why = chunks.OpenToFormat(path, &stored, std::move(memory)); !why.isEmpty()) return Refuse(why);
 
   const QString notPcm = Texts::tr("不支持的数据格式：只能打开 PCM 整数数据");
   if (stored.formatTag == kTagExtensible) {
@@ -63,6 +63,17 @@ bool ReadWavRange(const QString& path, const WavLayout& layout, quint64 offset, 
     if (reason) *reason = why;
     return false;
   };
+  if (layout.memory) {
+    if (offset > layout.dataBytes || count > layout.dataBytes - offset)
+      return fail(Texts::tr("读取的范围超出了数据块"));
+    const auto* data = reinterpret_cast<const uint8_t*>(layout.memory->constData()) + layout.dataOffset + offset;
+    for (quint64 done = 0; done < count;) {
+      const std::size_t n = std::min<quint64>(std::max<std::size_t>(pieceBytes, 1), count - done);
+      if (!sink(data + done, n)) return fail(Texts::tr("读取已中止"));
+      done += n;
+    }
+    return true;
+  }
   if (const QString why = NonRegularFileReason(path); !why.isEmpty()) return fail(why);
   QFile file(path);
   if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))

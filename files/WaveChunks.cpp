@@ -36,7 +36,7 @@ QString SampleRateRefusal(uint32_t rate, uint32_t frameBytes) {
 }
 
 bool WaveChunks::ReadAt(qint64 offset, void* buffer, qint64 count) {
-  return file_.seek(offset) && file_.read(static_cast<char*>(buffer), count) == count;
+  return device_->seek(offset) && device_->read(static_cast<char*>(buffer), count) == count;
 }
 
 // Walks the chunks from `pos` to the end of the file looking for `id`.
@@ -75,21 +75,28 @@ QString WaveChunks::SearchReason(Search search, const QString& missing) const {
     case Search::Truncated: return TruncatedWavReason();
     case Search::ReadError: break;
   }
-  return Texts::tr("读取文件失败：%1").arg(file_.errorString());
+  return Texts::tr("读取文件失败：%1").arg(device_->errorString());
 }
 
-QString WaveChunks::OpenToFormat(const QString& path, WaveFormat* stored) {
-  if (const QString why = NonRegularFileReason(path); !why.isEmpty()) return why;
-  file_.setFileName(path);
-  if (!file_.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
-    return Texts::tr("无法打开文件：%1").arg(file_.errorString());
-  fileSize_ = file_.size();
+QString WaveChunks::OpenToFormat(const QString& path, WaveFormat* stored, std::shared_ptr<const QByteArray> memory) {
+  if (memory) {
+    memory_ = std::move(memory);
+    buffer_.setData(*memory_);  // shared, not copied
+    buffer_.open(QIODevice::ReadOnly);
+    device_ = &buffer_;
+  } else {
+    if (const QString why = NonRegularFileReason(path); !why.isEmpty()) return why;
+    file_.setFileName(path);
+    if (!file_.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
+      return Texts::tr("无法打开文件：%1").arg(file_.errorString());
+  }
+  fileSize_ = device_->size();
   const QString readError = Texts::tr("读取文件失败：%1");
 
   if (fileSize_ == 0) return Texts::tr("文件是空的");
   uint8_t riff[12];
   if (fileSize_ < 12) return Texts::tr("不是 WAV 文件");
-  if (!ReadAt(0, riff, 12)) return readError.arg(file_.errorString());
+  if (!ReadAt(0, riff, 12)) return readError.arg(device_->errorString());
   if (std::memcmp(riff, "RIFF", 4) != 0 || std::memcmp(riff + 8, "WAVE", 4) != 0)
     return Texts::tr("不是 WAV 文件");
 
@@ -101,7 +108,7 @@ QString WaveChunks::OpenToFormat(const QString& path, WaveFormat* stored) {
   // At most the 18 bytes of the format record; a shorter (16-byte) chunk
   // leaves the extra size 0, a longer one is skipped past.
   uint8_t raw[kWaveFormatBytes] = {};
-  if (!ReadAt(fmt_.body, raw, std::min<qint64>(fmt_.size, kWaveFormatBytes))) return readError.arg(file_.errorString());
+  if (!ReadAt(fmt_.body, raw, std::min<qint64>(fmt_.size, kWaveFormatBytes))) return readError.arg(device_->errorString());
   *stored = ParseWaveFormat(raw);
   return {};
 }
@@ -109,7 +116,7 @@ QString WaveChunks::OpenToFormat(const QString& path, WaveFormat* stored) {
 QString WaveChunks::ReadSubformatTag(uint16_t* tag) {
   if (fmt_.size < 40) return Texts::tr("扩展格式块（fmt）太短");
   uint8_t guid[16];
-  if (!ReadAt(fmt_.body + 24, guid, 16)) return Texts::tr("读取文件失败：%1").arg(file_.errorString());
+  if (!ReadAt(fmt_.body + 24, guid, 16)) return Texts::tr("读取文件失败：%1").arg(device_->errorString());
   const bool plain = std::memcmp(guid + 2, kSubformatTail, sizeof kSubformatTail) == 0;
   *tag = plain ? static_cast<uint16_t>(guid[0] | (guid[1] << 8)) : 0;
   return {};
@@ -125,6 +132,7 @@ WavProbe WaveChunks::Accept(const QString& path, const WaveFormat& format) const
   probe.ok = true;
   probe.layout.format = format;
   probe.layout.dataOffset = data_.body;
+  probe.layout.memory = memory_;
   probe.layout.dataBytes = data_.toTheEnd ? data_.size - data_.size % format.blockAlign : data_.size;
   if (data_.toTheEnd && !IsPlaceholderSize(data_.storedSize)) {
     probe.note = Texts::tr("%1：数据块应有 %2 字节，文件中只有 %3 字节；只读到文件末尾")

@@ -7,10 +7,12 @@
 
 #include "files/WavFile.h"
 
+#include <QBuffer>
 #include <QFile>
 #include <QString>
 
 #include <cstdint>
+#include <memory>
 
 // The subformat GUIDs of WAVE_FORMAT_EXTENSIBLE: the plain format tag in the
 // first two bytes, then this fixed tail.
@@ -22,10 +24,11 @@ inline constexpr uint16_t kTagExtensible = 0xFFFE;
 
 class WaveChunks {
  public:
-  // Opens `path` (regular files only), checks that it is a RIFF WAVE file,
+  // Opens `path` (regular files only; or `memory`, the file read whole
+  // from the stream `path` names), checks that it is a RIFF WAVE file,
   // finds its first "fmt " chunk of at least 16 bytes (the chunks before it
   // are skipped) and reads the format record from it.
-  QString OpenToFormat(const QString& path, WaveFormat* stored);
+  QString OpenToFormat(const QString& path, WaveFormat* stored, std::shared_ptr<const QByteArray> memory = {});
 
   // The format tag of the EXTENSIBLE subformat GUID (offset 24 of a 40-byte
   // format chunk); 0 when the GUID is not one of the plain formats'.
@@ -54,6 +57,9 @@ class WaveChunks {
   bool ReadAt(qint64 offset, void* buffer, qint64 count);
 
   QFile file_;
+  QBuffer buffer_;
+  QIODevice* device_ = &file_;
+  std::shared_ptr<const QByteArray> memory_;
   qint64 fileSize_ = 0;
   Chunk fmt_;
   Chunk data_;

@@ -8,6 +8,7 @@
 #include "gui/CRecordBar.h"
 #include "gui/CommandIds.h"
 #include "display/COndrixView.h"
+#include "display/PictureFile.h"
 #include "display/PrintReport.h"
 #include "files/CsvExport.h"
 #include "settings/OutputFile.h"
@@ -75,11 +76,8 @@ void CMainFrame::OnExportBitmap() {
     view_->ExportBitmap(path);
     return;
   }
-  QByteArray png;
-  QBuffer buffer(&png);
-  QString reason = tr("无法编码 PNG 图像");
-  if (!(buffer.open(QIODevice::WriteOnly) && view_->ExportPicture().save(&buffer, "PNG") &&
-        WriteOutputFile(path, png, {}, &reason)))
+  QString reason;
+  if (!WritePictureFile(view_->ExportPicture(), "PNG", path, {}, &reason))
     CurrentPrompts().ShowMessage(tr("无法写入文件 %1：%2").arg(QDir::toNativeSeparators(path), reason));
 }
 

@@ -4,11 +4,10 @@
 #include "gui/TransferWindow.h"
 
 #include "app/Prompts.h"
+#include "display/PictureFile.h"
 #include "display/TransferPlot.h"
 #include "files/TransferCsv.h"
-#include "settings/OutputFile.h"
 
-#include <QBuffer>
 #include <QCoreApplication>
 #include <QDir>
 
@@ -42,16 +41,8 @@ bool TransferWindow::ExportPng() {
   if (path.isEmpty()) return false;
   TransferPlotOptions options;
   options.caption = Readout();
-  QByteArray bytes;
-  QBuffer buffer(&bytes);
-  buffer.open(QIODevice::WriteOnly);
   QString reason;
-  bool written = TransferPlotImage(Curve(), kPngSize, options).save(&buffer, "PNG");
-  if (!written)
-    reason = tr("无法生成 PNG 图像");
-  else
-    written = WriteOutputFile(path, bytes, {}, &reason);
-  if (!written) {
+  if (!WritePictureFile(TransferPlotImage(Curve(), kPngSize, options), "PNG", path, {}, &reason)) {
     // The message the CSV export gives, in its words.
     CurrentPrompts().ShowMessage(
         QCoreApplication::translate("CsvExport", "无法写入文件 %1：%2").arg(QDir::toNativeSeparators(path), reason));

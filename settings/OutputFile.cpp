@@ -10,6 +10,7 @@
 
 #include <cerrno>
 #include <csignal>
+#include <cstdio>
 #include <filesystem>
 #include <system_error>
 
@@ -76,10 +77,29 @@ bool WriteInPlace(const QString& path, bool isPipe, OutputPieces pieces, bool wa
   return true;
 }
 
+// Standard output, written through after what stdio holds for it.
+bool WriteStandardOutput(OutputPieces pieces, QString* reason) {
+  if (std::fflush(stdout) != 0) {
+    *reason = SystemReason(errno);
+    return false;
+  }
+  QFile out;
+  if (!out.open(fileno(stdout), QIODevice::WriteOnly | QIODevice::Unbuffered, QFileDevice::DontCloseHandle)) {
+    *reason = out.errorString();
+    return false;
+  }
+  const IgnoreBrokenPipe ignore;
+  return WritePieces(out, pieces, reason);
+}
+
 }  // namespace
 
 bool WriteOutputFile(const QString& path, OutputPieces pieces, const OutputOptions& options, QString* reason) {
   QString why;
+  if (options.dashIsStandardOutput && path == QLatin1String("-")) {
+    if (!WriteStandardOutput(pieces, &why) && reason) *reason = why;
+    return why.isEmpty();
+  }
   const fs::path output = QFileInfo(path).filesystemFilePath();
   std::error_code error;
   for (const QString& input : options.inputs) {

@@ -28,6 +28,9 @@ struct OutputOptions {
   // A named pipe that no program reads yet: wait until one does, as shell
   // tools do, instead of refusing.
   bool waitForReader = false;
+  // The path "-" is standard output (a command-line tool's convention); it
+  // is written as it is, every write checked.
+  bool dashIsStandardOutput = false;
 };
 
 // Writes the pieces, in order, as the file at `path`. On failure returns

@@ -569,10 +569,6 @@ Transfer function</translation>
         <source>PNG 图像(*.png)</source>
         <translation>PNG images (*.png)</translation>
     </message>
-    <message>
-        <source>无法编码 PNG 图像</source>
-        <translation>the PNG image could not be encoded</translation>
-    </message>
 </context>
 <context>
     <name>CMyPropertyPage1</name>
@@ -1046,10 +1042,6 @@ to be usable. Mind the value ranges: short –32,768---32,767; BYTE 0---256</tra
         <translation>%1: no such settings file</translation>
     </message>
     <message>
-        <source>no memory for the picture</source>
-        <translation>no memory for the picture</translation>
-    </message>
-    <message>
         <source>%1: cannot write the picture (%2)</source>
         <translation>%1: cannot write the picture (%2)</translation>
     </message>
@@ -1076,10 +1068,6 @@ to be usable. Mind the value ranges: short –32,768---32,767; BYTE 0---256</tra
     <message>
         <source>Prints each channel&apos;s peak frequency in the spectrum of the frame from --at; with --bins also the 1024 displayed magnitudes.</source>
         <translation>Prints each channel&apos;s peak frequency in the spectrum of the frame from --at; with --bins also the 1024 displayed magnitudes.</translation>
-    </message>
-    <message>
-        <source>Writes the picture the program shows for the frame from --at: PNG when OUT ends in .png, else a 24-bit BMP.</source>
-        <translation>Writes the picture the program shows for the frame from --at: PNG when OUT ends in .png, else a 24-bit BMP.</translation>
     </message>
     <message>
         <source>Writes the program&apos;s CSV export of the 2048 elements from --at.</source>
@@ -1124,10 +1112,6 @@ to be usable. Mind the value ranges: short –32,768---32,767; BYTE 0---256</tra
     <message>
         <source>the waveform or the spectrum (time if not given)</source>
         <translation>the waveform or the spectrum (time if not given)</translation>
-    </message>
-    <message>
-        <source>the window&apos;s size in pixels, each side up to 8192 (1000x600 if not given)</source>
-        <translation>the window&apos;s size in pixels, each side up to 8192 (1000x600 if not given)</translation>
     </message>
     <message>
         <source>the size of the --png picture in pixels, each side up to 8192 (1000x600)</source>
@@ -1176,14 +1160,6 @@ to be usable. Mind the value ranges: short –32,768---32,767; BYTE 0---256</tra
     <message>
         <source>average the curve over this fraction of an octave</source>
         <translation>average the curve over this fraction of an octave</translation>
-    </message>
-    <message>
-        <source>also write the points as CSV</source>
-        <translation>also write the points as CSV</translation>
-    </message>
-    <message>
-        <source>also write the plots as PNG</source>
-        <translation>also write the plots as PNG</translation>
     </message>
     <message>
         <source>print one line of JSON instead of text</source>
@@ -1372,10 +1348,6 @@ Try &apos;ondrix-cli --help&apos; for more information.
         <translation>channel %1: %2</translation>
     </message>
     <message>
-        <source>%1: the picture could not be encoded as PNG</source>
-        <translation>%1: the picture could not be encoded as PNG</translation>
-    </message>
-    <message>
         <source>%1: a mono file; give a stereo file (CH1 the reference, CH2 the response) or two mono files</source>
         <translation>%1: a mono file; give a stereo file (CH1 the reference, CH2 the response) or two mono files</translation>
     </message>
@@ -1394,6 +1366,52 @@ Try &apos;ondrix-cli --help&apos; for more information.
     <message>
         <source>the files overlap by %1 frames once aligned, fewer than one FFT segment of %2</source>
         <translation>the files overlap by %1 frames once aligned, fewer than one FFT segment of %2</translation>
+    </message>
+    <message>
+        <source>Writes the picture the program shows for the frame from --at in the format of OUT&apos;s extension: .bmp (24-bit), .png, .jpg or .jpeg; standard output (-), a pipe or a device without one takes BMP.</source>
+        <translation>Writes the picture the program shows for the frame from --at in the format of OUT&apos;s extension: .bmp (24-bit), .png, .jpg or .jpeg; standard output (-), a pipe or a device without one takes BMP.</translation>
+    </message>
+    <message>
+        <source>the window&apos;s size in pixels, from 840x436 to 8192x8192 (1000x600 if not given)</source>
+        <translation>the window&apos;s size in pixels, from 840x436 to 8192x8192 (1000x600 if not given)</translation>
+    </message>
+    <message>
+        <source>also write the points as CSV (- for standard output)</source>
+        <translation>also write the points as CSV (- for standard output)</translation>
+    </message>
+    <message>
+        <source>also write the plots as PNG (- for standard output)</source>
+        <translation>also write the plots as PNG (- for standard output)</translation>
+    </message>
+    <message>
+        <source>Standard input and output:
+</source>
+        <translation>Standard input and output:
+</translation>
+    </message>
+    <message>
+        <source>A WAV file named - is read from standard input, and a named pipe likewise: whole, up to 2 GiB. An output named - is written to standard output; a picture, a PDF or a WAV file not to a terminal.</source>
+        <translation>A WAV file named - is read from standard input, and a named pipe likewise: whole, up to 2 GiB. An output named - is written to standard output; a picture, a PDF or a WAV file not to a terminal.</translation>
+    </message>
+    <message>
+        <source>standard input is a terminal: give a file or a pipe</source>
+        <translation>standard input is a terminal: give a file or a pipe</translation>
+    </message>
+    <message>
+        <source>more than 2 GiB from a stream; give it as a file</source>
+        <translation>more than 2 GiB from a stream; give it as a file</translation>
+    </message>
+    <message>
+        <source>standard output is a terminal: redirect it to a file or a pipe</source>
+        <translation>standard output is a terminal: redirect it to a file or a pipe</translation>
+    </message>
+    <message>
+        <source>%1: the picture&apos;s format follows its extension: .bmp, .png, .jpg or .jpeg</source>
+        <translation>%1: the picture&apos;s format follows its extension: .bmp, .png, .jpg or .jpeg</translation>
+    </message>
+    <message>
+        <source>--size %1x%2 cuts the picture off: it takes at least %3x%4</source>
+        <translation>--size %1x%2 cuts the picture off: it takes at least %3x%4</translation>
     </message>
 </context>
 <context>
@@ -1628,6 +1646,13 @@ once the window is up. Qt&apos;s own options (-platform, -style, ...) work too.
     <message>
         <source>%1（替换文件要先在文件夹 %2 中新建文件；原文件保持不变）</source>
         <translation>%1 (replacing the file needs a new file in the folder %2 first; the old file is left as it was)</translation>
+    </message>
+</context>
+<context>
+    <name>PictureFile</name>
+    <message>
+        <source>无法生成 %1 图像</source>
+        <translation>cannot encode the %1 image</translation>
     </message>
 </context>
 <context>
@@ -2288,10 +2313,6 @@ once the window is up. Qt&apos;s own options (-platform, -style, ...) work too.
     <message>
         <source>PNG 图片(*.png)</source>
         <translation>PNG images (*.png)</translation>
-    </message>
-    <message>
-        <source>无法生成 PNG 图像</source>
-        <translation>cannot encode the PNG image</translation>
     </message>
     <message>
         <source>信号发生器正在输出。请先停止信号发生器，再播放激励。</source>

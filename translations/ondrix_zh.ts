@@ -231,10 +231,6 @@
         <translation>%1：没有这个设置文件</translation>
     </message>
     <message>
-        <source>no memory for the picture</source>
-        <translation>内存不足，无法生成图片</translation>
-    </message>
-    <message>
         <source>%1: cannot write the picture (%2)</source>
         <translation>%1：无法写入图片（%2）</translation>
     </message>
@@ -249,10 +245,6 @@
     <message>
         <source>%1: cannot write the report (%2)</source>
         <translation>%1：无法写入报告（%2）</translation>
-    </message>
-    <message>
-        <source>%1: the picture could not be encoded as PNG</source>
-        <translation>%1：无法将图片编码为 PNG</translation>
     </message>
     <message>
         <source>%1: a mono file; give a stereo file (CH1 the reference, CH2 the response) or two mono files</source>
@@ -285,10 +277,6 @@
     <message>
         <source>Prints each channel&apos;s peak frequency in the spectrum of the frame from --at; with --bins also the 1024 displayed magnitudes.</source>
         <translation>显示从 --at 起那一帧的频谱中各通道的峰值频率；加 --bins 时还显示屏幕上的 1024 个幅值。</translation>
-    </message>
-    <message>
-        <source>Writes the picture the program shows for the frame from --at: PNG when OUT ends in .png, else a 24-bit BMP.</source>
-        <translation>写出程序为从 --at 起那一帧显示的图片：OUT 以 .png 结尾时为 PNG，否则为 24 位 BMP。</translation>
     </message>
     <message>
         <source>Writes the program&apos;s CSV export of the 2048 elements from --at.</source>
@@ -333,10 +321,6 @@
     <message>
         <source>the waveform or the spectrum (time if not given)</source>
         <translation>波形（time）或频谱（freq），不给出时为 time</translation>
-    </message>
-    <message>
-        <source>the window&apos;s size in pixels, each side up to 8192 (1000x600 if not given)</source>
-        <translation>窗口大小，以像素为单位，每边最大 8192（不给出时为 1000x600）</translation>
     </message>
     <message>
         <source>the size of the --png picture in pixels, each side up to 8192 (1000x600)</source>
@@ -385,14 +369,6 @@
     <message>
         <source>average the curve over this fraction of an octave</source>
         <translation>按此倍频程分数平滑曲线</translation>
-    </message>
-    <message>
-        <source>also write the points as CSV</source>
-        <translation>同时把各点写成 CSV</translation>
-    </message>
-    <message>
-        <source>also write the plots as PNG</source>
-        <translation>同时把曲线图写成 PNG</translation>
     </message>
     <message>
         <source>print one line of JSON instead of text</source>
@@ -523,6 +499,52 @@ Try &apos;ondrix-cli --help&apos; for more information.
 </source>
         <translation>用法：ondrix-cli %1
 </translation>
+    </message>
+    <message>
+        <source>Writes the picture the program shows for the frame from --at in the format of OUT&apos;s extension: .bmp (24-bit), .png, .jpg or .jpeg; standard output (-), a pipe or a device without one takes BMP.</source>
+        <translation>按 OUT 的扩展名写出程序为从 --at 起那一帧显示的图片：.bmp（24 位）、.png、.jpg 或 .jpeg；标准输出（-）以及没有扩展名的管道或设备写成 BMP。</translation>
+    </message>
+    <message>
+        <source>the window&apos;s size in pixels, from 840x436 to 8192x8192 (1000x600 if not given)</source>
+        <translation>窗口大小（像素），从 840x436 到 8192x8192（未给出时为 1000x600）</translation>
+    </message>
+    <message>
+        <source>also write the points as CSV (- for standard output)</source>
+        <translation>同时把各点写成 CSV（- 表示标准输出）</translation>
+    </message>
+    <message>
+        <source>also write the plots as PNG (- for standard output)</source>
+        <translation>同时把曲线图写成 PNG（- 表示标准输出）</translation>
+    </message>
+    <message>
+        <source>Standard input and output:
+</source>
+        <translation>标准输入和输出：
+</translation>
+    </message>
+    <message>
+        <source>A WAV file named - is read from standard input, and a named pipe likewise: whole, up to 2 GiB. An output named - is written to standard output; a picture, a PDF or a WAV file not to a terminal.</source>
+        <translation>名为 - 的 WAV 文件从标准输入读取，命名管道也一样：整个读入，最多 2 GiB。名为 - 的输出写到标准输出；图片、PDF 和 WAV 文件不写到终端。</translation>
+    </message>
+    <message>
+        <source>standard input is a terminal: give a file or a pipe</source>
+        <translation>标准输入是终端：请给出文件或管道</translation>
+    </message>
+    <message>
+        <source>more than 2 GiB from a stream; give it as a file</source>
+        <translation>数据流超过 2 GiB；请以文件给出</translation>
+    </message>
+    <message>
+        <source>standard output is a terminal: redirect it to a file or a pipe</source>
+        <translation>标准输出是终端：请重定向到文件或管道</translation>
+    </message>
+    <message>
+        <source>%1: the picture&apos;s format follows its extension: .bmp, .png, .jpg or .jpeg</source>
+        <translation>%1：图片格式由扩展名决定：.bmp、.png、.jpg 或 .jpeg</translation>
+    </message>
+    <message>
+        <source>--size %1x%2 cuts the picture off: it takes at least %3x%4</source>
+        <translation>--size %1x%2 会截掉部分图片：至少需要 %3x%4</translation>
     </message>
 </context>
 <context>

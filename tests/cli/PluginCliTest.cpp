@@ -45,9 +45,9 @@ TEST(PluginCli, RendersThePluginsPicture) {
   QTemporaryDir dir;
   const QString out = dir.filePath("plugin.png");
   const ProgramRun r =
-      RunCli({"render", "--plugin", ONDRIX_PLUGIN_TWOTONE16, "--rate", "44100", out, "--size", "800x500"});
+      RunCli({"render", "--plugin", ONDRIX_PLUGIN_TWOTONE16, "--rate", "44100", out, "--size", "840x500"});
   ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
-  EXPECT_EQ(QImage(out).size(), QSize(800, 500));
+  EXPECT_EQ(QImage(out).size(), QSize(840, 500));
 }
 
 TEST(PluginCli, ThePictureMayBeReplacedButNeverThePlugIn) {

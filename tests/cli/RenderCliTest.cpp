@@ -70,13 +70,13 @@ TEST_F(RenderCli, BitmapOfAStereoFileShowsBothTraces) {
 
 TEST_F(RenderCli, PngInTheFrequencyDomainAtAnotherSize) {
   const QString out = dir.filePath("spectrum.PNG");
-  const ProgramRun r = RunRender({Stereo16(), out, "--mode", "freq", "--size", "801x500", "--at", "100"});
+  const ProgramRun r = RunRender({Stereo16(), out, "--mode", "freq", "--size", "841x500", "--at", "100"});
   ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
   QFile file(out);
   ASSERT_TRUE(file.open(QIODevice::ReadOnly));
   EXPECT_EQ(file.read(4), QByteArray("\x89PNG"));
   const QImage image(out);
-  ASSERT_EQ(image.size(), QSize(801, 500));
+  ASSERT_EQ(image.size(), QSize(841, 500));
   EXPECT_GT(CountColour(image, kYellow), 100);
 }
 
@@ -124,6 +124,10 @@ TEST_F(RenderCli, MistakesExitWithStatus2AndOneLineAndWriteNothing) {
       {dir.filePath("missing.wav"), out},
       {wav, dir.filePath("no/folder/out.bmp")},
       {wav, dir.filePath("no/folder/out.png")},
+      {wav, dir.filePath("out.txt")},
+      {wav, dir.filePath("out")},
+      {wav, out, "--size", "839x600"},
+      {wav, out, "--size", "1000x435"},
   };
   for (const QStringList& args : cases) {
     const ProgramRun r = RunRender(args);
@@ -132,5 +136,37 @@ TEST_F(RenderCli, MistakesExitWithStatus2AndOneLineAndWriteNothing) {
     EXPECT_TRUE(r.out.isEmpty()) << args.join(' ').toStdString();
   }
   EXPECT_TRUE(RunRender({wav, dir.filePath("no/folder/out.bmp")}).err.contains("error 2!"));
+  EXPECT_TRUE(RunRender({wav, dir.filePath("out.gif")}).err.contains(".bmp, .png, .jpg or .jpeg"));
+  EXPECT_TRUE(RunRender({wav, out, "--size", "800x600"}).err.contains("at least 840x436"));
   EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"stereo16.wav"});
+}
+
+TEST_F(RenderCli, TheExtensionChoosesTheFormat) {
+  // Each picture is the one picture: the PNG's pixels, in JPEG near them.
+  const QString wav = Stereo16();
+  const struct {
+    const char* name;
+    QByteArray magic;
+    double meanError;
+  } cases[] = {{"a.png", "\x89PNG", 0}, {"a.bmp", "BM", 0}, {"a.jpg", "\xFF\xD8\xFF", 4}, {"a.JPEG", "\xFF\xD8\xFF", 4}};
+  QImage png;
+  for (const auto& c : cases) {
+    const QString out = dir.filePath(c.name);
+    const ProgramRun r = RunRender({wav, out, "--size", "840x436"});
+    ASSERT_EQ(r.exitCode, 0) << c.name << ": " << r.err.toStdString();
+    QFile file(out);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.read(c.magic.size()), c.magic) << c.name;
+    const QImage image = QImage(out).convertToFormat(QImage::Format_RGB32);
+    if (png.isNull()) png = image;
+    ASSERT_EQ(image.size(), QSize(840, 436)) << c.name;
+    double error = 0;
+    for (int y = 0; y < image.height(); ++y)
+      for (int x = 0; x < image.width(); ++x) {
+        const QRgb p = image.pixel(x, y), q = png.pixel(x, y);
+        error += std::abs(qRed(p) - qRed(q)) + std::abs(qGreen(p) - qGreen(q)) + std::abs(qBlue(p) - qBlue(q));
+      }
+    EXPECT_LE(error / (3.0 * image.width() * image.height()), c.meanError) << c.name;
+  }
+  EXPECT_GT(CountColour(png, kYellow), 300);
 }

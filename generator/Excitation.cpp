@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <bit>
-#include <bit>
 #include <cmath>
 #include <numbers>
 #include <random>

@@ -23,7 +23,6 @@ TransferWindow::TransferWindow(const SamplingEngine& engine, std::unique_ptr<Aud
     : AnalysisWindow(kRefreshMs, parent), engine_(engine), output_(std::move(output)) {
   setWindowTitle(tr("传递函数"));
   setFont(DialogFont());
-  if (output_) output_->SetHealthHandler([this](bool live, const QString& reason) { OnOutputHealth(live, reason); });
 
   note_ = new QLabel(this);
   readout_ = new QLabel(this);

@@ -77,6 +77,9 @@ class TransferWindow : public AnalysisWindow {
   void StopForGenerator();
   // The curve as shown with the delay `delay`, smoothed by the current choice.
   std::vector<TransferPoint> ShownCurve(double delay) const;
+  // Where an export of the shown curve goes: asked with `filter`; empty when
+  // there is no curve yet (the user is told) or the dialog was cancelled.
+  QString ExportPath(const QString& filter, const QString& suffix);
 
   const SamplingEngine& engine_;
   std::unique_ptr<AudioOutput> output_;

@@ -17,12 +17,16 @@ constexpr QSize kPngSize(1200, 900);
 
 }  // namespace
 
-bool TransferWindow::ExportCsv() {
+QString TransferWindow::ExportPath(const QString& filter, const QString& suffix) {
   if (Curve().empty()) {
     CurrentPrompts().ShowMessage(tr("还没有可导出的曲线。"));
-    return false;
+    return {};
   }
-  const QString path = CurrentPrompts().GetSaveFileName(tr("CSV 文件(*.csv)"), QStringLiteral("csv"));
+  return CurrentPrompts().GetSaveFileName(filter, suffix);
+}
+
+bool TransferWindow::ExportCsv() {
+  const QString path = ExportPath(tr("CSV 文件(*.csv)"), QStringLiteral("csv"));
   if (path.isEmpty()) return false;
   QString error;
   if (!ExportTransferCsv(Curve(), path, &error)) {
@@ -33,11 +37,7 @@ bool TransferWindow::ExportCsv() {
 }
 
 bool TransferWindow::ExportPng() {
-  if (Curve().empty()) {
-    CurrentPrompts().ShowMessage(tr("还没有可导出的曲线。"));
-    return false;
-  }
-  const QString path = CurrentPrompts().GetSaveFileName(tr("PNG 图片(*.png)"), QStringLiteral("png"));
+  const QString path = ExportPath(tr("PNG 图片(*.png)"), QStringLiteral("png"));
   if (path.isEmpty()) return false;
   TransferPlotOptions options;
   options.caption = Readout();

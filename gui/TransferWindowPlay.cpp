@@ -33,10 +33,8 @@ void TransferWindow::Play() {
     CurrentPrompts().ShowMessage(tr("信号发生器正在输出。请先停止信号发生器，再播放激励。"));
     return;
   }
-  if (!output_) {
-    output_ = MakeSoundCardOutput();
-    output_->SetHealthHandler([this](bool live, const QString& reason) { OnOutputHealth(live, reason); });
-  }
+  if (!output_) output_ = MakeSoundCardOutput();
+  output_->SetHealthHandler([this](bool live, const QString& reason) { OnOutputHealth(live, reason); });
   output_->SetDevice(g_view ? g_view->DevicesInUse().output : QByteArray());
   const GeneratedSignal signal = MakeExcitation(static_cast<Excitation>(excitation_->currentData().toInt()),
                                                 level_->value(), InputRate(engine_));

@@ -44,8 +44,8 @@ int Answer(const CommandLine& line, int argc, char** argv) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  // The program speaks the user's language when that is English, else its
-  // Chinese original; --lang en|zh chooses. Qt's own dialogs follow. A wrong
+  // The program speaks its Chinese original under a Chinese locale, else
+  // English; --lang en|zh chooses. Qt's own dialogs follow. A wrong
   // option is told before anything needs a screen.
   QStringList args;
   for (int i = 1; i < argc; ++i) args << QString::fromLocal8Bit(argv[i]);

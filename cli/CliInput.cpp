@@ -2,22 +2,15 @@
 
 #include "cli/CliText.h"
 #include "files/AnalysisWav.h"
+#include "settings/InputFile.h"
 
 #include <QFile>
-#include <QFileInfo>
 
 #include <algorithm>
-#include <filesystem>
-#include <system_error>
 
 #include <unistd.h>
 
 namespace {
-
-bool IsNamedPipe(const QString& path) {
-  std::error_code error;
-  return std::filesystem::is_fifo(std::filesystem::status(QFileInfo(path).filesystemFilePath(), error));
-}
 
 // The whole stream, or nothing with `reason` set.
 std::shared_ptr<const QByteArray> ReadStream(const QString& path, QString* reason) {
@@ -58,7 +51,7 @@ std::shared_ptr<const QByteArray> ReadStream(const QString& path, QString* reaso
 
 WavProbe ProbeCliWav(const QString& path, bool analysis) {
   std::shared_ptr<const QByteArray> memory;
-  if (path == QLatin1String("-") || IsNamedPipe(path)) {
+  if (path == QLatin1String("-") || KindOfFile(path) == FileKind::Pipe) {
     WavProbe refused;
     memory = ReadStream(path, &refused.reason);
     if (!memory) return refused;

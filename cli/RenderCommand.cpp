@@ -15,9 +15,7 @@
 #include <QImage>
 #include <QLibrary>
 
-#include <filesystem>
 #include <optional>
-#include <system_error>
 
 namespace {
 
@@ -43,11 +41,8 @@ bool LoadSettings(const QString& path, QString* error) {
 
 // A stream written as it is: standard output ("-"), a named pipe, a device.
 bool IsStream(const QString& path) {
-  namespace fs = std::filesystem;
-  std::error_code error;
-  const fs::file_status status = fs::status(QFileInfo(path).filesystemFilePath(), error);
-  return path == QLatin1String("-") || fs::is_fifo(status) || fs::is_character_file(status) ||
-         fs::is_block_file(status);
+  const FileKind kind = KindOfFile(path);
+  return path == QLatin1String("-") || kind == FileKind::Pipe || kind == FileKind::Device;
 }
 
 // The format of a picture named `path`, by its extension; a stream without

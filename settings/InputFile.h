@@ -2,6 +2,10 @@
 
 #include <QString>
 
+// What `path` names, links followed.
+enum class FileKind { Missing, Regular, Folder, Device, Pipe, Other };
+FileKind KindOfFile(const QString& path);
+
 // Why `path` cannot be read as a file: empty when it is a regular file (links
 // followed) or does not exist (opening it then says why); otherwise one line
 // for the user naming what it is: a folder, a device, a named pipe. Checked

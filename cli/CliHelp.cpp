@@ -104,5 +104,5 @@ QString CommandHelp(const QString& command) {
 }
 
 QString CliVersion() {
-  return QStringLiteral("ondrix-cli %1\nCopyright (C) 2026 Lumora\n").arg(QLatin1String(kOndrixVersion));
+  return VersionAnswer("ondrix-cli");
 }

@@ -36,7 +36,7 @@ CAboutDialog::CAboutDialog(QWidget* parent) : QDialog(parent) {
 QList<CAboutDialog::PaintedLine> CAboutDialog::PaintedLines() {
   return {
       {17, tr("Orvanta 声卡双通道测量台 版本 %1").arg(QLatin1String(kOndrixVersion))},
-      {40, QStringLiteral("Copyright (C) 2026 Lumora")},
+      {40, QLatin1String(kOndrixCopyright)},
       {55, tr("把电脑声卡变成双通道测量台：")},
       {70, tr("示波、频谱分析、函数信号发生。")},
       {85, tr("测量结果仅供参考。")},

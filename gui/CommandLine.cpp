@@ -50,5 +50,5 @@ QString HelpText() {
 }
 
 QString VersionText() {
-  return QStringLiteral("ondrix %1\nCopyright (C) 2026 Lumora\n").arg(QLatin1String(kOndrixVersion));
+  return VersionAnswer("ondrix");
 }

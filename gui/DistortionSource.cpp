@@ -51,7 +51,12 @@ void Deinterleave(const std::vector<double>& elements, DistortionBlock& b) {
 }  // namespace
 
 bool TakeDistortionBlock(const SamplingEngine& engine, std::size_t frames, DistortionBlock& b) {
-  const DistortionBlock before{.channels = b.channels, .sampleRate = b.sampleRate, .source = b.source, .stamp = b.stamp};
+  // What the block held, to tell whether this call changed it.
+  struct {
+    int channels, source;
+    double sampleRate;
+    uint64_t stamp;
+  } const before{b.channels, b.source, b.sampleRate, b.stamp};
   const std::size_t framesBefore = b.Frames();
   const int channels = g_settings.channels == 2 ? 2 : 1;
   const int bits = g_settings.bitsPerSample;

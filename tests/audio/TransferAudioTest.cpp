@@ -104,7 +104,7 @@ TEST_F(TransferAudioTest, TheLoopbackReadsUnityWithoutDelay) {
 class FilteringClient {
  public:
   explicit FilteringClient(Biquad filter) : filter_(filter) {
-    const QStringList format = {"--format=s16le", "--rate=44100", "--channels=2", "--raw", "--latency-msec=40"};
+    const QStringList format = {"--format=s16le", "--rate=44100", "--channels=2", "--raw", "--latency-msec=250"};
     player_.start("pacat", QStringList{"-d", "loop"} + format);
     QObject::connect(&recorder_, &QProcess::readyReadStandardOutput, [this] { Pass(); });
     recorder_.start("parec", QStringList{"-d", "excite.monitor"} + format);

@@ -260,7 +260,9 @@ TEST_F(Cli, AMessageIsWhollyInTheUsersLanguage) {
       EXPECT_EQ(r.exitCode, 2) << what;
       EXPECT_EQ(r.err.count('\n'), 1) << what;
       EXPECT_TRUE(r.err.contains(QString::fromUtf8(user.chinese ? m.chinese : m.english))) << what;
-      if (!user.chinese) EXPECT_FALSE(r.err.contains(cjk)) << what;
+      if (!user.chinese) {
+        EXPECT_FALSE(r.err.contains(cjk)) << what;
+      }
     }
   }
 }

@@ -113,7 +113,9 @@ TEST_F(TransferWindowTest, ShowsTheGainDelayAndCoherenceOfThePath) {
       if (p.frequencyHz < 100 || p.frequencyHz > 10000) continue;
       EXPECT_NEAR(p.magnitudeDb, 20 * std::log10(c.gain), 0.1) << c.gain << " at " << p.frequencyHz;
       EXPECT_GT(p.coherence, 0.99) << c.gain << " at " << p.frequencyHz;
-      if (c.delay == 0) EXPECT_NEAR(p.phaseDeg, 0, 1) << p.frequencyHz;
+      if (c.delay == 0) {
+        EXPECT_NEAR(p.phaseDeg, 0, 1) << p.frequencyHz;
+      }
     }
     // 48000 frames in segments of 4096 overlapping by half: 22 averages.
     EXPECT_NEAR(Number(w.Readout()), c.delay * 1000.0 / kRate, 0.001) << w.Readout().toStdString();

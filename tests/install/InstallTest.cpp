@@ -237,7 +237,7 @@ TEST_F(Installed, TheGuidesLinksAndPicturesAllResolve) {
   const QDir guide(Path("share/ondrix/guide"));
   const QRegularExpression reference(R"re((?:href|src)="([^"]*)")re");
   int local = 0;
-  for (const QString& page : {"guide.html", "readme.html"}) {
+  for (const QString page : {"guide.html", "readme.html"}) {
     const QString html = QString::fromUtf8(Contents(guide.filePath(page)));
     EXPECT_TRUE(html.contains("<meta charset=\"utf-8\">") && html.contains("<title>")) << page.toStdString();
     for (const QRegularExpressionMatch& m : reference.globalMatch(html)) {
@@ -246,9 +246,10 @@ TEST_F(Installed, TheGuidesLinksAndPicturesAllResolve) {
       const QString file = target.section('#', 0, 0).isEmpty() ? page : target.section('#', 0, 0);
       const QString anchor = target.section('#', 1);
       ASSERT_TRUE(QFileInfo::exists(guide.filePath(file))) << page.toStdString() << ": " << target.toStdString();
-      if (!anchor.isEmpty())
+      if (!anchor.isEmpty()) {
         EXPECT_TRUE(Contents(guide.filePath(file)).contains(("id=\"" + anchor + "\"").toUtf8()))
             << page.toStdString() << ": " << target.toStdString();
+      }
       ++local;
     }
   }

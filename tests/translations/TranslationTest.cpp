@@ -135,7 +135,9 @@ TEST(Translation, TranslationsKeepTheConversionsMarkersLinesShortcutsAndMnemonic
       if (!m.finished) continue;
       EXPECT_EQ(Skeleton(key, m.translation), Skeleton(key, source)) << key << " -> " << m.translation.toStdString();
       // A Chinese translation that is its English source left as it was is no translation.
-      if (ts.englishContextsOnly) EXPECT_TRUE(m.translation.contains(chinese)) << key;
+      if (ts.englishContextsOnly) {
+        EXPECT_TRUE(m.translation.contains(chinese)) << key;
+      }
     }
   }
 }
